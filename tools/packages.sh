@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need.
+# Shared by tools/run.sh and tools/test.sh so the two lists never drift apart.
+set -euo pipefail
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+PACKAGES=(
+  cmake ninja-build g++ ccache pkg-config
+  qt6-base-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libasound2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang
+  pulseaudio libasound2-plugins alsa-utils
+  fonts-liberation xvfb xauth
+)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
