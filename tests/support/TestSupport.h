@@ -9,3 +9,7 @@ QString CorpusFile(const QString &relative);
 
 QByteArray ReadAll(const QString &path);
 void WriteAll(const QString &path, const QByteArray &bytes);
+
+#include <ostream>
+// Readable gtest failure messages for Qt strings.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }

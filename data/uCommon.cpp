@@ -1,0 +1,270 @@
+#include "data/uCommon.h"
+
+#include "platform/Exceptions.h"
+#include "platform/ProgramFile.h"
+#include "platform/profile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <zlib.h>
+
+TSettings Settings;
+TWordList AllWords;
+TWordList NewWords;
+TWordList NowWords;
+TWordList KnownWords;
+
+namespace {
+
+bool GWordListUnreadable = false;
+
+QString WithSeparator(QString path)
+{
+    if (!path.endsWith('/'))
+        path += '/';
+    return path;
+}
+
+// "%d;%s;%d" lines, each ended by CR LF, in category order.
+QByteArray WordListBytes()
+{
+    QByteArray bytes;
+    const struct {
+        const TWordList *list;
+        int category;
+    } groups[] = {{&NewWords, catNew}, {&NowWords, catNow}, {&KnownWords, catKnown}};
+    for (const auto &g : groups)
+        for (const TWordEntry &w : *g.list) {
+            bytes += QByteArray::number(g.category);
+            bytes += ';';
+            bytes += w.Text.toLocal8Bit();
+            bytes += ';';
+            bytes += QByteArray::number(w.SoundNo);
+            bytes += "\r\n";
+        }
+    return bytes;
+}
+
+// A file we could not read must survive our next save: keep it under another
+// name before the new list takes its place.
+void SetAsideUnreadableWordList(const QString &path)
+{
+    QString aside = path + ".unreadable";
+    for (int n = 1; QFileInfo::exists(aside); ++n)
+        aside = path + ".unreadable" + QString::number(n);
+    if (!QFile::rename(path, aside))
+        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+    GWordListUnreadable = false;
+}
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+// Splits at ";" with runs of semicolons counting as one separator and leading
+// or trailing ones skipped.
+QList<QByteArray> SplitFields(const QByteArray &line)
+{
+    QList<QByteArray> fields;
+    for (const QByteArray &part : line.split(';'))
+        if (!part.isEmpty())
+            fields.append(part);
+    return fields;
+}
+
+int FieldInteger(const QList<QByteArray> &fields, int index, int def)
+{
+    if (index >= fields.size())
+        return def;
+    int value;
+    return ProfileStrToInt(QString::fromLocal8Bit(fields[index]), value) ? value : def;
+}
+
+} // namespace
+
+QString SettingsFileName()
+{
+    const QFileInfo program(ProgramFilePath());
+    const QString name = program.fileName();
+    const int dot = name.lastIndexOf('.');
+    const QString base = dot > 0 ? name.left(dot) : name;
+    return WithSeparator(program.absolutePath()) + base + ".INI";
+}
+
+QString WordListFileName() { return Settings.ProgramDir + "lumword.lst"; }
+
+void LoadSettings()
+{
+    TSettings s;
+    s.ProgramDir = WithSeparator(QFileInfo(ProgramFilePath()).absolutePath());
+    const QString soundDir = s.ProgramDir + "wav";
+    if (!QFileInfo(soundDir).isDir())
+        QDir().mkdir(soundDir);   // a failure shows later, when a sound is written or played
+    s.SoundDir = WithSeparator(soundDir);
+
+    const TIniFile ini(SettingsFileName());
+    const TSettings d;
+    s.OpeningBack = ini.ReadString("Opening", "Back", d.OpeningBack);
+    s.OpeningColor = ini.ReadInteger("Opening", "Color", d.OpeningColor);
+    s.ListChecksum = ini.ReadString("Main", "Position", d.ListChecksum);
+    s.Hints = ini.ReadBool("General", "Hints", d.Hints);
+    s.Protect = ini.ReadBool("General", "Protect", d.Protect);
+    s.SoundMode = ini.ReadInteger("General", "SoundMode", d.SoundMode);
+    s.FontName = ini.ReadString("Main", "Name", d.FontName);
+    s.FontSize = ini.ReadInteger("Main", "Size", d.FontSize);
+    s.FontColor = ini.ReadInteger("Main", "Color", d.FontColor);
+    s.FontBold = ini.ReadBool("Main", "Bold", d.FontBold);
+    s.BackColor = ini.ReadInteger("Main", "Back", d.BackColor);
+    s.Transition = ini.ReadInteger("Main", "Transition", d.Transition);
+    s.Delay = ini.ReadInteger("Main", "Delay", d.Delay);
+    s.Button = ini.ReadInteger("Main", "Button", d.Button);
+    s.HotKey = uint16_t(ini.ReadInteger("Main", "Key", d.HotKey));
+    s.SoundSlot = ini.ReadInteger("Main", "Sound", d.SoundSlot);
+    s.AutoAdd = ini.ReadBool("Config", "AutoAdd", d.AutoAdd);
+    Settings = s;
+}
+
+void SaveSettings()
+{
+    // All keys go out in one atomic replacement: either the whole new record
+    // is on disk or the old file is untouched.
+    TIniFile ini(SettingsFileName());
+    const TSettings &s = Settings;
+    ini.WriteString("Opening", "Back", s.OpeningBack);
+    ini.WriteInteger("Opening", "Color", s.OpeningColor);
+    ini.WriteString("Main", "Position", s.ListChecksum);
+    ini.WriteBool("General", "Hints", s.Hints);
+    ini.WriteBool("General", "Protect", s.Protect);
+    ini.WriteInteger("General", "SoundMode", s.SoundMode);
+    ini.WriteString("Main", "Name", s.FontName);
+    ini.WriteInteger("Main", "Size", s.FontSize);
+    ini.WriteInteger("Main", "Color", s.FontColor);
+    ini.WriteBool("Main", "Bold", s.FontBold);
+    ini.WriteInteger("Main", "Back", s.BackColor);
+    ini.WriteInteger("Main", "Transition", s.Transition);
+    ini.WriteInteger("Main", "Delay", s.Delay);
+    ini.WriteInteger("Main", "Button", s.Button);
+    ini.WriteInteger("Main", "Key", s.HotKey);
+    ini.WriteInteger("Main", "Sound", s.SoundSlot);
+    ini.WriteBool("Config", "AutoAdd", s.AutoAdd);
+    if (!ini.UpdateFile())
+        throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(ini.FileName())));
+}
+
+void LoadWordList()
+{
+    const QString path = WordListFileName();
+    QFile f(path);
+    if (!f.exists())
+        return;
+    if (!f.open(QIODevice::ReadOnly)) {
+        GWordListUnreadable = true;
+        throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        GWordListUnreadable = true;
+        throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    }
+
+    // CR, LF and CR LF each end a line; a last line without an ending still counts.
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        const QList<QByteArray> fields = SplitFields(bytes.mid(start, end - start));
+        TWordEntry w;
+        const int category = FieldInteger(fields, 0, catNew);
+        w.Text = fields.size() > 1 ? QString::fromLocal8Bit(fields[1]) : QString();
+        w.SoundNo = FieldInteger(fields, 2, 0);
+        AllWords.append(w);
+        if (category == catNew)
+            NewWords.append(w);
+        else if (category == catNow)
+            NowWords.append(w);
+        else if (category == catKnown)
+            KnownWords.append(w);
+        if (end < n && bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+}
+
+void SaveWordList()
+{
+    const QString path = WordListFileName();
+    if (GWordListUnreadable && QFileInfo::exists(path))
+        SetAsideUnreadableWordList(path);
+    if (!WriteFileAtomically(path, WordListBytes()))
+        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void SaveWordListAndSettings()
+{
+    const QString path = WordListFileName();
+    QFile old(path);
+    const bool existed = old.exists();
+    QByteArray oldBytes;
+    if (existed && !GWordListUnreadable && old.open(QIODevice::ReadOnly))
+        oldBytes = old.readAll();
+    old.close();
+    const bool hadUnreadable = GWordListUnreadable;
+    const QString oldChecksum = Settings.ListChecksum;
+
+    SaveWordList();
+    Settings.ListChecksum = WordListChecksum(path);
+    try {
+        SaveSettings();
+    } catch (const Exception &) {
+        // The settings still hold the old checksum: put the old list back so
+        // the two agree at the next start.
+        Settings.ListChecksum = oldChecksum;
+        if (!existed || hadUnreadable)
+            QFile::remove(path);
+        else
+            WriteFileAtomically(path, oldBytes);
+        throw;
+    }
+}
+
+bool WordListUnreadable() { return GWordListUnreadable; }
+void SetWordListUnreadable(bool unreadable) { GWordListUnreadable = unreadable; }
+
+QString SoundFileName(int soundNo)
+{
+    const QString digits = QString::number(qAbs(qint64(soundNo))).rightJustified(4, '0');
+    return Settings.SoundDir + "word" + (soundNo < 0 ? "-" : "") + digits + ".wav";
+}
+
+QString WordListChecksum(const QString &path)
+{
+    QFile f(path);
+    if (!f.exists())
+        return QStringLiteral("NOT DEFINED");
+    if (!f.open(QIODevice::ReadOnly))
+        throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    uLong crc = crc32(0L, Z_NULL, 0);
+    char block[4096];
+    for (;;) {
+        const qint64 got = f.read(block, sizeof block);
+        if (got < 0)
+            throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+        if (got == 0)
+            break;
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(block), uInt(got));
+    }
+    return QStringLiteral("%1").arg(uint(crc), 8, 16, QChar('0')).toUpper();
+}

@@ -1,0 +1,80 @@
+#pragma once
+// Program-wide state: the settings record and the four word lists, with the
+// files that keep them beside the program.
+#include "platform/Colors.h"
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+enum TSoundMode { sndNormal = 0, sndDelayed = 1, sndMute = 2 };
+enum TTransition { tmDelay = 0, tmMouseMove = 1, tmMouseClick = 2, tmKeyPress = 3 };
+enum TMouseButtonChoice { btnAny = 0, btnLeft = 1, btnRight = 2 };
+enum TWordCategory { catNew = 1, catNow = 2, catKnown = 3 };
+
+struct TSettings {
+    QString ProgramDir;          // ends with a separator; base of every other path
+    QString SoundDir;            // ProgramDir + "wav/"
+    QString OpeningBack = "confetti";
+    TColor OpeningColor = clNavy;
+    QString ListChecksum = "NOT DEFINED";
+    bool Hints = true;
+    bool Protect = false;
+    int SoundMode = sndNormal;
+    QString FontName = "Arial";
+    int FontSize = 96;
+    TColor FontColor = clRed;
+    bool FontBold = true;
+    TColor BackColor = 11927551;
+    int Transition = tmDelay;
+    int Delay = 6;               // half-seconds
+    int Button = btnAny;
+    uint16_t HotKey = 32;        // key code in bits 0-12, Shift 0x2000, Ctrl 0x4000, Alt 0x8000
+    int SoundSlot = 66305;       // kept only to be written back as it was read
+    bool AutoAdd = false;
+};
+
+extern TSettings Settings;
+
+struct TWordEntry {
+    QString Text;
+    int SoundNo = 0;
+    bool operator==(const TWordEntry &) const = default;
+};
+using TWordList = QList<TWordEntry>;
+
+extern TWordList AllWords;
+extern TWordList NewWords;
+extern TWordList NowWords;
+extern TWordList KnownWords;
+
+// Settings file: the program file's name with its extension replaced by ".INI".
+QString SettingsFileName();
+QString WordListFileName();      // ProgramDir + "lumword.lst"
+
+void LoadSettings();
+// Throws EInOutError "Unable to write to %s" at the first key that cannot be written.
+void SaveSettings();
+
+// Appends the file's entries to the four lists; a missing file leaves them as
+// they are. Throws EInOutError "Cannot open file %s" for a file that exists but
+// cannot be read, and then refuses every later SaveWordList (see below).
+void LoadWordList();
+// Replaces the word list file with NewWords, NowWords and KnownWords. Throws
+// EInOutError "Cannot create file %s" when the file cannot be written; the old
+// file is then untouched.
+void SaveWordList();
+
+// True when a word list file exists that could not be read at start-up: saving
+// the (empty) lists over it would destroy the parent's database.
+bool WordListUnreadable();
+void SetWordListUnreadable(bool unreadable);
+
+// What the main window does after the configuration dialog's OK: the word
+// list, its new checksum in Settings, then the settings file. When the
+// settings cannot be written the old word list file and checksum are put back,
+// so the next start does not stop on a checksum mismatch; the error is passed on.
+void SaveWordListAndSettings();
+
+QString SoundFileName(int soundNo);
+QString WordListChecksum(const QString &path);

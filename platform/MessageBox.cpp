@@ -1,0 +1,28 @@
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+
+namespace {
+TMessageBoxHook &Hook()
+{
+    static TMessageBoxHook hook;
+    return hook;
+}
+} // namespace
+
+TMessageBoxHook SetMessageBoxHook(TMessageBoxHook hook)
+{
+    TMessageBoxHook old = std::move(Hook());
+    Hook() = std::move(hook);
+    return old;
+}
+
+QMessageBox::StandardButton ShowMessageBox(const QString &text, QMessageBox::Icon icon,
+                                           QMessageBox::StandardButtons buttons, const QString &caption)
+{
+    const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
+    if (Hook())
+        return Hook()(icon, title, text, buttons);
+    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    return QMessageBox::StandardButton(box.exec());
+}

@@ -1,0 +1,229 @@
+#include "data/uCommon.h"
+#include "platform/Exceptions.h"
+#include "platform/ProgramFile.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each test gets a program folder of its own and empty lists.
+class Database : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        SetProgramFilePath(dir.filePath("lumword"));
+        for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
+            l->clear();
+        SetWordListUnreadable(false);
+        LoadSettings();
+    }
+    void TearDown() override { SetProgramFilePath(QString()); }
+
+    QString file(const QString &name) const { return dir.filePath(name); }
+    void loadList(const QByteArray &bytes)
+    {
+        WriteAll(file("lumword.lst"), bytes);
+        LoadWordList();
+    }
+
+    QTemporaryDir dir;
+};
+
+QStringList Texts(const TWordList &l)
+{
+    QStringList t;
+    for (const TWordEntry &w : l)
+        t << w.Text;
+    return t;
+}
+
+} // namespace
+
+TEST_F(Database, FreshFolderGivesDefaultsAndMakesTheSoundFolder)
+{
+    const TSettings d;
+    EXPECT_EQ(Settings.ProgramDir, dir.path() + "/");
+    EXPECT_EQ(Settings.SoundDir, dir.path() + "/wav/");
+    EXPECT_TRUE(QFileInfo(file("wav")).isDir());
+    EXPECT_EQ(Settings.HotKey, 32);
+    EXPECT_EQ(Settings.ListChecksum, "NOT DEFINED");
+    EXPECT_EQ(Settings.OpeningBack, "confetti");
+    EXPECT_EQ(Settings.OpeningColor, 0x800000);
+    EXPECT_EQ(Settings.FontSize, 96);
+    EXPECT_EQ(Settings.BackColor, 0xB5FFFF);
+    EXPECT_EQ(Settings.SoundSlot, 0x00010301);
+    EXPECT_TRUE(Settings.Hints && Settings.FontBold && !Settings.Protect && !Settings.AutoAdd);
+    EXPECT_EQ(SettingsFileName(), file("lumword.INI"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);   // loading writes nothing
+}
+
+TEST_F(Database, SettingsEncodingsReadAndWriteBack)
+{
+    WriteAll(file("lumword.INI"), "[Main]\nSize=0x1F\nBold=2\nSound=12345\nColor=-16777216\nKey=$6041\n"
+                                  "Delay=soon\n[General]\nHints=0\n[Opening]\nBack=stars\n");
+    LoadSettings();
+    EXPECT_EQ(Settings.FontSize, 31);
+    EXPECT_TRUE(Settings.FontBold);
+    EXPECT_EQ(Settings.SoundSlot, 12345);
+    EXPECT_EQ(Settings.FontColor, -16777216);
+    EXPECT_EQ(Settings.HotKey, 0x6041);
+    EXPECT_EQ(Settings.Delay, 6);
+    EXPECT_FALSE(Settings.Hints);
+    EXPECT_EQ(Settings.OpeningBack, "stars");
+
+    SaveSettings();
+    const QString text = QString::fromUtf8(ReadAll(file("lumword.INI")));
+    EXPECT_TRUE(text.contains("Bold=1\n"));
+    EXPECT_TRUE(text.contains("Sound=12345\n"));
+    EXPECT_TRUE(text.contains("Size=31\n"));
+    EXPECT_TRUE(text.contains("Color=-16777216\n"));
+    EXPECT_TRUE(text.contains("Key=24641\n"));
+    EXPECT_TRUE(text.contains("Position=NOT DEFINED\n"));
+
+    WriteAll(file("lumword.INI"), "[Main]\nSize=$20\n");
+    LoadSettings();
+    EXPECT_EQ(Settings.FontSize, 32);
+}
+
+TEST_F(Database, SaveSettingsReportsTheFullPathAndKeepsTheRecord)
+{
+    QDir().mkdir(file("lumword.INI"));
+    Settings.FontSize = 44;
+    try {
+        SaveSettings();
+        FAIL() << "no error";
+    } catch (const EInOutError &e) {
+        EXPECT_EQ(e.Message(), "Unable to write to " + file("lumword.INI"));
+    }
+    EXPECT_EQ(Settings.FontSize, 44);
+}
+
+TEST_F(Database, LinesSplitIntoFieldsAndCategories)
+{
+    loadList("3;ball;12\r\n4;cat;1\r\n;;ball;12\r\n\r\n2;a;b;c\nx;dog;7\r2;;sun;;9;;\r\n2;$10;0x1F");
+    ASSERT_EQ(AllWords.size(), 8);
+    EXPECT_EQ(AllWords[0], (TWordEntry{"ball", 12}));
+    EXPECT_EQ(AllWords[1], (TWordEntry{"cat", 1}));
+    EXPECT_EQ(AllWords[2], (TWordEntry{"12", 0}));    // ";;ball;12": ball is the category field
+    EXPECT_EQ(AllWords[3], (TWordEntry{"", 0}));      // an empty line
+    EXPECT_EQ(AllWords[4], (TWordEntry{"a", 0}));     // a text with ";" loses its tail
+    EXPECT_EQ(AllWords[5], (TWordEntry{"dog", 7}));
+    EXPECT_EQ(AllWords[6], (TWordEntry{"sun", 9}));
+    EXPECT_EQ(AllWords[7], (TWordEntry{"$10", 31}));
+    EXPECT_EQ(Texts(NewWords), QStringList({"12", "", "dog"}));
+    EXPECT_EQ(Texts(NowWords), QStringList({"a", "sun", "$10"}));
+    EXPECT_EQ(Texts(KnownWords), QStringList({"ball"}));   // category 4 stays in AllWords only
+}
+
+TEST_F(Database, SaveWritesExactLinesInCategoryOrderAndDropsUncategorised)
+{
+    loadList("4;lost;3\r\n");
+    NowWords = {{"ball", 7}, {"sun", 2}, {"tree", 499}};
+    KnownWords = {{"mum", 0}};
+    NewWords = {{"dad", 1}, {"häus", 12345}};
+    SaveWordList();
+    EXPECT_EQ(ReadAll(file("lumword.lst")),
+              QByteArray("1;dad;1\r\n1;h\xc3\xa4us;12345\r\n2;ball;7\r\n2;sun;2\r\n2;tree;499\r\n3;mum;0\r\n"));
+
+    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
+        l->clear();
+    LoadWordList();
+    EXPECT_EQ(NewWords, (TWordList{{"dad", 1}, {"häus", 12345}}));
+    EXPECT_EQ(NowWords.size(), 3);
+    EXPECT_EQ(AllWords.size(), 6);
+}
+
+TEST_F(Database, EmptyListsWriteAnEmptyFile)
+{
+    SaveWordList();
+    EXPECT_TRUE(QFileInfo::exists(file("lumword.lst")));
+    EXPECT_EQ(ReadAll(file("lumword.lst")).size(), 0);
+}
+
+TEST_F(Database, SoundFileNamesPadToFourDigits)
+{
+    EXPECT_EQ(SoundFileName(0), Settings.SoundDir + "word0000.wav");
+    EXPECT_EQ(SoundFileName(7), Settings.SoundDir + "word0007.wav");
+    EXPECT_EQ(SoundFileName(123), Settings.SoundDir + "word0123.wav");
+    EXPECT_EQ(SoundFileName(499), Settings.SoundDir + "word0499.wav");
+    EXPECT_EQ(SoundFileName(12345), Settings.SoundDir + "word12345.wav");
+    EXPECT_EQ(SoundFileName(-3), Settings.SoundDir + "word-0003.wav");
+}
+
+TEST_F(Database, ChecksumIsZlibCrc32InUpperCaseHex)
+{
+    EXPECT_EQ(WordListChecksum(file("none.lst")), "NOT DEFINED");
+    WriteAll(file("a.lst"), "123456789");
+    EXPECT_EQ(WordListChecksum(file("a.lst")), "CBF43926");
+    WriteAll(file("e.lst"), "");
+    EXPECT_EQ(WordListChecksum(file("e.lst")), "00000000");
+    // Longer than one 4096-byte block, so the blocks must chain (value from Python zlib).
+    QByteArray big;
+    for (int i = 0; i < 10000; ++i)
+        big += char(i * 7);
+    WriteAll(file("b.lst"), big);
+    EXPECT_EQ(WordListChecksum(file("b.lst")), "A0B70144");
+}
+
+TEST_F(Database, FailedSettingsSavePutsTheOldListBack)
+{
+    NowWords = {{"old", 1}};
+    SaveWordList();
+    Settings.ListChecksum = WordListChecksum(file("lumword.lst"));
+    SaveSettings();
+    const QByteArray oldList = ReadAll(file("lumword.lst"));
+    const QString oldSum = Settings.ListChecksum;
+
+    QFile::remove(file("lumword.INI"));
+    QDir().mkdir(file("lumword.INI"));   // the settings file cannot be replaced now
+    NowWords = {{"new", 2}};
+    EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
+    EXPECT_EQ(ReadAll(file("lumword.lst")), oldList);
+    EXPECT_EQ(Settings.ListChecksum, oldSum);
+    EXPECT_EQ(NowWords, (TWordList{{"new", 2}}));   // the dialog's values stay in memory
+
+    QDir().rmdir(file("lumword.INI"));
+    SaveWordListAndSettings();
+    LoadSettings();
+    EXPECT_EQ(Settings.ListChecksum, WordListChecksum(file("lumword.lst")));
+    EXPECT_NE(Settings.ListChecksum, oldSum);
+}
+
+TEST_F(Database, FailedListSaveLeavesFileAndChecksumAlone)
+{
+    QDir().mkdir(file("lumword.lst"));
+    NowWords = {{"x", 1}};
+    Settings.ListChecksum = "12345678";
+    try {
+        SaveWordListAndSettings();
+        FAIL() << "no error";
+    } catch (const EInOutError &e) {
+        EXPECT_EQ(e.Message(), "Cannot create file " + file("lumword.lst"));
+    }
+    EXPECT_EQ(Settings.ListChecksum, "12345678");
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.INI")));
+}
+
+TEST_F(Database, AnUnreadableListIsSetAsideNotOverwritten)
+{
+    WriteAll(file("lumword.lst"), "2;precious;1\r\n");
+    SetWordListUnreadable(true);   // as when start-up could not read it
+    NowWords = {{"fresh", 3}};
+    SaveWordList();
+    EXPECT_EQ(ReadAll(file("lumword.lst.unreadable")), QByteArray("2;precious;1\r\n"));
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;fresh;3\r\n"));
+    EXPECT_FALSE(WordListUnreadable());
+}
+
+TEST_F(Database, AFolderInPlaceOfTheListCannotBeOpened)
+{
+    QDir().mkdir(file("lumword.lst"));
+    EXPECT_THROW(LoadWordList(), EInOutError);
+    EXPECT_TRUE(WordListUnreadable());
+    EXPECT_TRUE(AllWords.isEmpty());
+}
