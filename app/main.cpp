@@ -1,6 +1,14 @@
-#include <QApplication>
+#include "app/Application.h"
+#include "app/uMain.h"
+#include "platform/help.h"
+
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    TApplication app(argc, argv);
+    TApplication::setApplicationDisplayName(QStringLiteral("Nestling"));
+    SetHelpFile(QStringLiteral("Lumword.hlp"));
+    TfmMain fmMain;
+    if (!fmMain.Terminated())
+        fmMain.show();
+    return app.exec();
 }

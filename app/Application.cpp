@@ -1,0 +1,36 @@
+#include "app/Application.h"
+
+#include "platform/Exceptions.h"
+#include "platform/MessageBox.h"
+
+#include <QEvent>
+
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    installEventFilter(this);
+}
+
+TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplication::instance()); }
+
+bool TApplication::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && !FShowHint)
+        return true;
+    return QApplication::eventFilter(watched, event);
+}
+
+void TApplication::HandleException(const std::exception &e)
+{
+    const auto *ours = dynamic_cast<const Exception *>(&e);
+    ShowMessageBox(ours ? ours->Message() : QString::fromLocal8Bit(e.what()), QMessageBox::Critical);
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        HandleException(e);
+    }
+    return false;
+}

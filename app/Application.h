@@ -1,0 +1,27 @@
+#pragma once
+// The application object: catches the program's errors where the event loop
+// delivers an event, shows their message and lets the program go on; holds the
+// application-wide hint switch.
+#include <QApplication>
+
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // Hints (tool tips) for every window of the program, switched at once.
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool on) { FShowHint = on; }
+
+    static void HandleException(const std::exception &e);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool FShowHint = true;
+};
+
+TApplication *Application();

@@ -1,0 +1,233 @@
+#include "app/uMain.h"
+
+#include "app/Application.h"
+#include "data/uCommon.h"
+#include "platform/Exceptions.h"
+#include "platform/MessageBox.h"
+#include "platform/help.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+
+bool TfmMain::FDragging = false;
+
+namespace {
+
+const char *const DatabaseError = "There was an error reading the sounds database. Terminating program";
+
+void ShowError(const std::exception &e)
+{
+    TApplication::HandleException(e);
+}
+
+} // namespace
+
+void TBackgroundStandIn::SetFileName(const QString &fileName)
+{
+    FFileName = fileName;
+    FPixmap = QPixmap();
+    update();
+    QImageReader reader(fileName);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        FFileName.clear();
+        throw Exception(QStringLiteral("Cannot load the picture %1: %2").arg(fileName, reader.errorString()));
+    }
+    FPixmap = QPixmap::fromImage(image);
+}
+
+void TBackgroundStandIn::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (FPixmap.isNull())
+        p.fillRect(rect(), palette().color(QPalette::Button));
+    else
+        p.drawTiledPixmap(rect(), FPixmap);
+}
+
+TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setWindowTitle(QApplication::applicationDisplayName());
+    setFixedSize(471, 292);
+
+    PGPanel1 = new QFrame(this);
+    PGPanel1->setGeometry(0, 0, 471, 292);
+    PGPanel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PGPanel1->setLineWidth(5);
+    pgBack = new TBackgroundStandIn(PGPanel1);
+    pgBack->setGeometry(5, 5, 461, 282);
+    pgBack->installEventFilter(this);
+
+    // Stand-in buttons until the owner-drawn command button lands.
+    auto makeButton = [this](int x, int y, int w, int h, const QString &caption, const QString &hint, bool bold) {
+        auto *b = new QPushButton(caption, pgBack);
+        b->setGeometry(x, y, w, h);
+        b->setToolTip(hint);
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(32);
+        f.setBold(bold);
+        b->setFont(f);
+        return b;
+    };
+    btAbout = makeButton(22, 13, 411, 41, "Pellan Wordlark", "Click to open the About dialog box", true);
+    btAbout->setFlat(true);
+    btRun = makeButton(22, 61, 200, 100, "Run", "Click to run", false);
+    btConfigure = makeButton(234, 61, 200, 100, "Configure", "Click to open the configuration dialog", false);
+    btHelp = makeButton(22, 169, 200, 100, "Help", "Click to open the help file", false);
+    btExit = makeButton(234, 169, 200, 100, "Exit", "Click to Exit", false);
+    setTabOrder(btRun, btConfigure);
+    setTabOrder(btConfigure, btHelp);
+    setTabOrder(btHelp, btExit);
+    setTabOrder(btExit, btAbout);
+    btRun->setFocus();
+
+    connect(btRun, &QPushButton::clicked, this, &TfmMain::btRunClick);
+    connect(btConfigure, &QPushButton::clicked, this, &TfmMain::btConfigureClick);
+    connect(btHelp, &QPushButton::clicked, this, &TfmMain::btHelpClick);
+    connect(btExit, &QPushButton::clicked, this, &TfmMain::btExitClick);
+    connect(btAbout, &QPushButton::clicked, this, &TfmMain::btAboutClick);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    FormCreate();
+}
+
+TfmMain::~TfmMain() { FormClose(); }
+
+void TfmMain::FormCreate()
+{
+    LoadSettings();
+    if (TApplication *app = Application())
+        app->SetShowHint(Settings.Hints);
+    // A background that cannot be shown is reported, and the window still
+    // comes up with its settings and words.
+    try {
+        ApplyLook();
+    } catch (const std::exception &e) {
+        ShowError(e);
+    }
+    // The run screen's draws come from QRandomGenerator::global(), which is
+    // seeded from the system's entropy source at start.
+    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
+        l->clear();
+    SetWordListUnreadable(false);
+
+    try {
+        const QString checksum = WordListChecksum(WordListFileName());
+        if (checksum != Settings.ListChecksum && checksum != QLatin1String("NOT DEFINED")) {
+            ShowMessageBox(QString::fromLatin1(DatabaseError), QMessageBox::Critical);
+            FTerminated = true;
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            return;
+        }
+        LoadWordList();
+    } catch (const std::exception &e) {
+        // The file exists but cannot be read: go on with empty lists, and keep
+        // the next save from replacing what could not be read.
+        SetWordListUnreadable(true);
+        for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
+            l->clear();
+        ShowError(e);
+    }
+}
+
+void TfmMain::FormClose()
+{
+    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
+        l->clear();
+}
+
+void TfmMain::ApplyLook()
+{
+    QPalette pal;
+    pal.setColor(QPalette::ButtonText, ToQColor(Settings.OpeningColor));
+    for (QPushButton *b : {btAbout, btRun, btConfigure, btHelp, btExit})
+        b->setPalette(pal);
+    pgBack->SetFileName(Settings.ProgramDir + "images/" + Settings.OpeningBack + ".jpg");
+}
+
+void TfmMain::btRunClick()
+{
+    // Stand-in: the run screen and the no-words dialog arrive with their own issues.
+}
+
+void TfmMain::btConfigureClick()
+{
+    const Qt::KeyboardModifiers held = QGuiApplication::keyboardModifiers();
+    if (Settings.Protect && !((held & Qt::ShiftModifier) && (held & Qt::AltModifier)))
+        return;
+    if (!ExecuteConfigDialog())
+        return;
+    // The steps stop at the first failure; the dialog's values stay in memory.
+    ApplyLook();
+    SaveWordListAndSettings();
+}
+
+void TfmMain::btHelpClick() { HelpShowTopic(0); }
+
+void TfmMain::btExitClick() { close(); }
+
+void TfmMain::btAboutClick()
+{
+    // Stand-in: the about box arrives with the dialogs issue.
+}
+
+bool TfmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == pgBack) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            pgBackPicBoxOnMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
+            return true;
+        case QEvent::MouseMove:
+            pgBackPicBoxOnMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+            return true;
+        case QEvent::MouseButtonRelease:
+            pgBackPicBoxOnMouseUp();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfmMain::pgBackPicBoxOnMouseDown(const QPoint &pos)
+{
+    FDragging = true;
+    FDragPoint = pos;
+}
+
+void TfmMain::pgBackPicBoxOnMouseMove(const QPoint &pos)
+{
+    if (FDragging)
+        move(x() + pos.x() - FDragPoint.x(), y() + pos.y() - FDragPoint.y());
+}
+
+void TfmMain::pgBackPicBoxOnMouseUp() { FDragging = false; }
+
+void TfmMain::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the focused button, or the default one when none has focus.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto *focused = qobject_cast<QPushButton *>(focusWidget());
+        (focused ? focused : btRun)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TfmMain::closeEvent(QCloseEvent *event)
+{
+    // Nothing is saved at exit.
+    event->accept();
+}

@@ -1,0 +1,214 @@
+#include "platform/help.h"
+
+#include "platform/ProgramFile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace {
+
+QString GHelpFile = QStringLiteral("Lumword.hlp");
+
+QString InlineHtml(const QString &line)
+{
+    QString html = line.toHtmlEscaped();
+    static const QRegularExpression link(QStringLiteral("\\[\\[(\\d+)\\|([^\\]]*)\\]\\]"));
+    html.replace(link, QStringLiteral("<a href=\"topic:\\1\">\\2</a>"));
+    static const QRegularExpression bold(QStringLiteral("\\*([^*]+)\\*"));
+    html.replace(bold, QStringLiteral("<b>\\1</b>"));
+    return html;
+}
+
+QString MessageHtml(const QString &text) { return "<p>" + text.toHtmlEscaped() + "</p>"; }
+
+} // namespace
+
+THelpFile THelpFile::Load(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        THelpFile h;
+        h.FError = QFileInfo::exists(path)
+                       ? QStringLiteral("The help file %1 could not be read.").arg(path)
+                       : QStringLiteral("The help file %1 could not be found. It belongs beside the program.").arg(path);
+        return h;
+    }
+    return Parse(QString::fromUtf8(f.readAll()));
+}
+
+THelpFile THelpFile::Parse(const QString &text)
+{
+    THelpFile h;
+    h.FLoaded = true;
+    static const QRegularExpression header(QStringLiteral("^@@\\s*(\\d+)\\s*(.*)$"));
+    Topic *current = nullptr;
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QString &line : normalised.split('\n')) {
+        if (line.startsWith(QStringLiteral("##")))
+            continue;
+        const auto m = header.match(line);
+        if (m.hasMatch()) {
+            const int number = m.captured(1).toInt();
+            h.FTopics[number] = Topic{m.captured(2).trimmed(), QString()};
+            current = &h.FTopics[number];
+            continue;
+        }
+        if (current)
+            current->Body += line + '\n';
+    }
+    return h;
+}
+
+QString THelpFile::Html(int number) const
+{
+    const Topic t = FTopics.value(number);
+    QString html = "<h2>" + t.Title.toHtmlEscaped() + "</h2>\n";
+    QString paragraph;
+    QString listTag;   // "ul" or "ol" while a list is open
+    static const QRegularExpression numbered(QStringLiteral("^\\d+\\.\\s+(.*)$"));
+    auto flushParagraph = [&] {
+        if (!paragraph.isEmpty())
+            html += "<p>" + paragraph.trimmed() + "</p>\n";
+        paragraph.clear();
+    };
+    auto closeList = [&] {
+        if (!listTag.isEmpty())
+            html += "</" + listTag + ">\n";
+        listTag.clear();
+    };
+    auto item = [&](const QString &tag, const QString &content) {
+        flushParagraph();
+        if (listTag != tag) {
+            closeList();
+            html += "<" + tag + ">\n";
+            listTag = tag;
+        }
+        html += "<li>" + InlineHtml(content) + "</li>\n";
+    };
+    for (const QString &raw : t.Body.split('\n')) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty()) {
+            flushParagraph();
+            closeList();
+        } else if (line.startsWith(QStringLiteral("- "))) {
+            item(QStringLiteral("ul"), line.mid(2));
+        } else if (const auto m = numbered.match(line); m.hasMatch()) {
+            item(QStringLiteral("ol"), m.captured(1));
+        } else {
+            closeList();
+            paragraph += InlineHtml(line) + ' ';
+        }
+    }
+    flushParagraph();
+    closeList();
+    return html;
+}
+
+void SetHelpFile(const QString &name) { GHelpFile = name; }
+QString HelpFile() { return GHelpFile; }
+
+QString HelpFilePath()
+{
+    if (QFileInfo(GHelpFile).isAbsolute())
+        return GHelpFile;
+    return QFileInfo(ProgramFilePath()).absolutePath() + '/' + GHelpFile;
+}
+
+THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    FBrowser = new QTextBrowser(this);
+    FBrowser->setOpenLinks(false);
+    auto *contents = new QPushButton(tr("&Contents"), this);
+    FBack = new QPushButton(tr("&Back"), this);
+    auto *close = new QPushButton(tr("C&lose"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(FBack);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(FBrowser);
+    resize(560, 480);
+
+    connect(contents, &QPushButton::clicked, this, [this] { ShowTopic(0); });
+    connect(FBack, &QPushButton::clicked, this, [this] {
+        if (!FHistory.isEmpty())
+            Display(FHistory.takeLast());
+        FBack->setEnabled(!FHistory.isEmpty());
+    });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(FBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
+        if (url.scheme() == QLatin1String("topic"))
+            ShowTopic(url.path().toInt());
+    });
+    FBack->setEnabled(false);
+}
+
+void THelpViewer::ShowTopic(int number)
+{
+    if (FCurrent >= 0 && FCurrent != number)
+        FHistory.append(FCurrent);
+    FBack->setEnabled(!FHistory.isEmpty());
+    Display(number);
+}
+
+void THelpViewer::Display(int number)
+{
+    FCurrent = number;
+    // Read afresh each time, so an edited help file shows without a restart.
+    const QString path = HelpFilePath();
+    const THelpFile file = THelpFile::Load(path);
+    const QString app = QApplication::applicationDisplayName();
+    if (!file.IsLoaded()) {
+        setWindowTitle(tr("%1 Help").arg(app));
+        FBrowser->setHtml(MessageHtml(file.Error()));
+    } else if (!file.HasTopic(number)) {
+        setWindowTitle(tr("%1 Help").arg(app));
+        FBrowser->setHtml(MessageHtml(
+            tr("There is no help topic number %1 in %2.").arg(number).arg(QFileInfo(path).fileName())));
+    } else {
+        setWindowTitle(tr("%1 Help - %2").arg(app, file.Title(number)));
+        FBrowser->setHtml(file.Html(number));
+    }
+}
+
+QString THelpViewer::CurrentText() const { return FBrowser->toPlainText(); }
+
+THelpViewer *HelpShowTopic(int number)
+{
+    static QPointer<THelpViewer> viewer;
+    if (!viewer)
+        viewer = new THelpViewer;
+    viewer->ShowTopic(number);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+QString HelpPopupText(int number)
+{
+    const QString path = HelpFilePath();
+    const THelpFile file = THelpFile::Load(path);
+    if (!file.IsLoaded())
+        return MessageHtml(file.Error());
+    if (!file.HasTopic(number))
+        return MessageHtml(QApplication::translate("THelpViewer", "There is no help topic number %1 in %2.")
+                               .arg(number)
+                               .arg(QFileInfo(path).fileName()));
+    return file.Html(number);
+}
+
+void HelpShowPopup(int number, const QPoint &globalPos) { QWhatsThis::showText(globalPos, HelpPopupText(number)); }

@@ -1,0 +1,247 @@
+#include "app/Application.h"
+#include "app/uMain.h"
+#include "data/uCommon.h"
+#include "platform/ProgramFile.h"
+#include "platform/help.h"
+#include "support/MessageLog.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder in a temporary directory, with or without the pictures
+// that come with the program.
+class ProgramFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        SetProgramFilePath(dir.filePath("lumword"));
+        Settings = TSettings();
+    }
+    void TearDown() override
+    {
+        SetProgramFilePath(QString());
+        Application()->SetShowHint(true);
+    }
+    void withImages()
+    {
+        QDir().mkdir(dir.filePath("images"));
+        const QString source = QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg";
+        ASSERT_TRUE(QFile::copy(source, dir.filePath("images/confetti.jpg")));
+    }
+    QStringList filesInFolder() const
+    {
+        QStringList files;
+        QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << QDir(dir.path()).relativeFilePath(it.next());
+        files.sort();
+        return files;
+    }
+    QString file(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(ProgramFolder, FirstStartShowsDefaultsAndWritesNothing)
+{
+    withImages();
+    MessageLog log;
+    {
+        TfmMain w;
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        EXPECT_FALSE(w.Terminated());
+        EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join("; ").toStdString();
+        EXPECT_EQ(w.size(), QSize(471, 292));
+        EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_FALSE(w.pgBack->Empty());
+        EXPECT_EQ(w.pgBack->FileName(), file("images/confetti.jpg"));
+        EXPECT_EQ(w.btRun->palette().color(QPalette::ButtonText), QColor(0, 0, 0x80));
+        EXPECT_EQ(w.btRun->toolTip(), "Click to run");
+        EXPECT_TRUE(QFileInfo(file("wav")).isDir());
+        EXPECT_TRUE(NowWords.isEmpty());
+        w.btExit->click();
+        EXPECT_FALSE(w.isVisible());
+    }
+    EXPECT_EQ(filesInFolder(), QStringList({"images/confetti.jpg"}));
+}
+
+TEST_F(ProgramFolder, TabOrderFollowsTheButtonsAndStartsOnRun)
+{
+    withImages();
+    TfmMain w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_EQ(QApplication::focusWidget(), w.btRun);
+    QList<QWidget *> order;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget();
+    }
+    EXPECT_EQ(order, (QList<QWidget *>{w.btConfigure, w.btHelp, w.btExit, w.btAbout, w.btRun}));
+}
+
+TEST_F(ProgramFolder, MissingBackgroundIsReportedAndTheWindowStillWorks)
+{
+    WriteAll(file("lumword.lst"), "2;ball;7\r\n");
+    WriteAll(file("lumword.INI"), "[Main]\nPosition=" + WordListChecksum(file("lumword.lst")).toLatin1() + "\n");
+    MessageLog log;
+    TfmMain w;
+    ASSERT_EQ(log.Texts.size(), 1);
+    EXPECT_TRUE(log.Texts[0].contains("confetti.jpg"));
+    EXPECT_FALSE(w.Terminated());
+    EXPECT_TRUE(w.pgBack->Empty());
+    EXPECT_EQ(NowWords, (TWordList{{"ball", 7}}));
+}
+
+TEST_F(ProgramFolder, ChangedWordListEndsTheProgramAfterTheMessage)
+{
+    withImages();
+    WriteAll(file("lumword.lst"), "2;ball;7\r\n");
+    WriteAll(file("lumword.INI"), "[Main]\nPosition=" + WordListChecksum(file("lumword.lst")).toLatin1() + "\n");
+    WriteAll(file("lumword.lst"), "2;bell;7\r\n");   // one character changed by hand
+
+    MessageLog log;
+    TfmMain w;
+    EXPECT_EQ(log.Texts, QStringList({"There was an error reading the sounds database. Terminating program"}));
+    EXPECT_TRUE(w.Terminated());
+    EXPECT_TRUE(NowWords.isEmpty());
+
+    // The quit is already queued: the event loop ends on its own.
+    bool timedOut = false;
+    QTimer::singleShot(5000, [&] { timedOut = true; QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(timedOut);
+}
+
+TEST_F(ProgramFolder, WordListWithoutSettingsCountsAsChanged)
+{
+    withImages();
+    WriteAll(file("lumword.lst"), "2;ball;7\r\n");
+    MessageLog log;
+    TfmMain w;
+    EXPECT_TRUE(w.Terminated());
+    QCoreApplication::processEvents();   // consume the queued quit
+}
+
+TEST_F(ProgramFolder, UnreadableWordListIsReportedAndNotOverwritten)
+{
+    withImages();
+    QDir().mkdir(file("lumword.lst"));   // exists, cannot be read as a file
+    MessageLog log;
+    TfmMain w;
+    ASSERT_EQ(log.Texts.size(), 1);
+    EXPECT_EQ(log.Texts[0], "Cannot open file " + file("lumword.lst"));
+    EXPECT_FALSE(w.Terminated());
+    EXPECT_TRUE(WordListUnreadable());
+}
+
+TEST_F(ProgramFolder, ProtectNeedsShiftAndAltHeldWhileClicking)
+{
+    withImages();
+    WriteAll(file("lumword.INI"), "[General]\nProtect=1\n");
+    TfmMain w;
+    w.show();
+    int opened = 0;
+    w.ExecuteConfigDialog = [&] { ++opened; return false; };
+    const QPoint centre = w.btConfigure->rect().center();
+    QTest::mouseClick(w.btConfigure, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseClick(w.btConfigure, Qt::LeftButton, Qt::ShiftModifier, centre);
+    QTest::mouseClick(w.btConfigure, Qt::LeftButton, Qt::AltModifier, centre);
+    EXPECT_EQ(opened, 0);
+    QTest::mouseClick(w.btConfigure, Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier, centre);
+    EXPECT_EQ(opened, 1);
+
+    Settings.Protect = false;
+    QTest::mouseClick(w.btConfigure, Qt::LeftButton, Qt::NoModifier, centre);
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(ProgramFolder, ConfigureOkSavesListChecksumAndSettingsCancelSavesNothing)
+{
+    withImages();
+    TfmMain w;
+    w.ExecuteConfigDialog = [] { return false; };
+    w.btConfigure->click();
+    EXPECT_EQ(filesInFolder(), QStringList({"images/confetti.jpg"}));
+
+    w.ExecuteConfigDialog = [] {
+        NowWords = {{"ball", 7}};
+        Settings.OpeningColor = clMaroon;
+        return true;
+    };
+    w.btConfigure->click();
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;ball;7\r\n"));
+    EXPECT_EQ(w.btRun->palette().color(QPalette::ButtonText), QColor(0x80, 0, 0));
+    LoadSettings();
+    EXPECT_EQ(Settings.ListChecksum, WordListChecksum(file("lumword.lst")));
+    EXPECT_EQ(Settings.OpeningColor, clMaroon);
+}
+
+TEST_F(ProgramFolder, BackgroundDragsTheWindowWithAnyButton)
+{
+    withImages();
+    TfmMain w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        const QPoint start = w.pos();
+        QTest::mousePress(w.pgBack, button, Qt::NoModifier, QPoint(10, 10));
+        QTest::mouseMove(w.pgBack, QPoint(30, 25));
+        QTest::mouseRelease(w.pgBack, button, Qt::NoModifier, QPoint(30, 25));
+        EXPECT_EQ(w.pos(), start + QPoint(20, 15)) << "button " << int(button);
+        // After the release, moving the pointer leaves the window where it is.
+        const QPoint after = w.pos();
+        QTest::mouseMove(w.pgBack, QPoint(60, 60));
+        EXPECT_EQ(w.pos(), after);
+    }
+}
+
+TEST_F(ProgramFolder, HintsFollowTheSetting)
+{
+    withImages();
+    WriteAll(file("lumword.INI"), "[General]\nHints=0\n");
+    TfmMain w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_FALSE(Application()->ShowHint());
+    const QPoint at = w.btRun->rect().center();
+    QHelpEvent off(QEvent::ToolTip, at, w.btRun->mapToGlobal(at));
+    QApplication::sendEvent(w.btRun, &off);
+    EXPECT_FALSE(QToolTip::isVisible());
+
+    Application()->SetShowHint(true);
+    QHelpEvent on(QEvent::ToolTip, at, w.btRun->mapToGlobal(at));
+    QApplication::sendEvent(w.btRun, &on);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "Click to run");
+    QToolTip::hideText();
+}
+
+TEST_F(ProgramFolder, HelpButtonOpensTheContents)
+{
+    withImages();
+    QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/Lumword.hlp", file("Lumword.hlp"));
+    TfmMain w;
+    w.btHelp->click();
+    auto *viewer = HelpShowTopic(0);
+    EXPECT_EQ(viewer->CurrentTopic(), 0);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(viewer->CurrentText().contains("no help topic"));
+    viewer->close();
+}

@@ -1,0 +1,80 @@
+#include "platform/ProgramFile.h"
+#include "platform/help.h"
+#include "support/TestSupport.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+TEST(HelpFile, ParsesTopicsMarkupListsAndLinks)
+{
+    const THelpFile h = THelpFile::Parse("## a comment\n@@ 0 Contents\nSee [[200|the *general* page]] and *this*.\n"
+                                         "second line\n\n- one\n- two\n1. first\n2. second\n## hidden\n@@ 200 General\nx < y & z\n");
+    ASSERT_TRUE(h.IsLoaded());
+    EXPECT_EQ(h.Topics(), (QList<int>{0, 200}));
+    EXPECT_EQ(h.Title(200), "General");
+    const QString html = h.Html(0);
+    EXPECT_TRUE(html.contains("<a href=\"topic:200\">the <b>general</b> page</a>"));
+    EXPECT_TRUE(html.contains("<b>this</b>"));
+    EXPECT_TRUE(html.contains("second line</p>"));
+    EXPECT_TRUE(html.contains("<ul>\n<li>one</li>\n<li>two</li>\n</ul>\n<ol>\n<li>first</li>"));
+    EXPECT_FALSE(html.contains("hidden"));
+    EXPECT_TRUE(h.Html(200).contains("x &lt; y &amp; z"));
+}
+
+class HelpViewer : public ::testing::Test {
+protected:
+    void SetUp() override { SetProgramFilePath(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/lumword"); }
+    void TearDown() override { SetProgramFilePath(QString()); SetHelpFile("Lumword.hlp"); }
+};
+
+TEST_F(HelpViewer, ShowsTheProgramsTopicsAndFollowsLinks)
+{
+    const THelpFile file = THelpFile::Load(HelpFilePath());
+    ASSERT_TRUE(file.IsLoaded()) << file.Error().toStdString();
+    QList<int> wanted = {0, 104, 501, 502, 5000};
+    for (int n = 200; n <= 219; ++n) wanted << n;
+    for (int n = 300; n <= 309; ++n) wanted << n;
+    for (int n = 400; n <= 408; ++n) wanted << n;
+    for (int n : wanted)
+        EXPECT_TRUE(file.HasTopic(n)) << "topic " << n;
+
+    THelpViewer viewer;
+    for (int n : {0, 200, 5000}) {
+        viewer.ShowTopic(n);
+        EXPECT_EQ(viewer.CurrentTopic(), n);
+        EXPECT_TRUE(viewer.windowTitle().contains(file.Title(n)));
+        EXPECT_GT(viewer.CurrentText().size(), 100) << "topic " << n;
+    }
+    auto *browser = viewer.findChild<QTextBrowser *>();
+    emit browser->anchorClicked(QUrl("topic:300"));
+    EXPECT_EQ(viewer.CurrentTopic(), 300);
+}
+
+TEST_F(HelpViewer, UnknownTopicAndMissingFileSayWhatIsWrong)
+{
+    THelpViewer viewer;
+    viewer.ShowTopic(9999);
+    EXPECT_TRUE(viewer.CurrentText().contains("There is no help topic number 9999 in Lumword.hlp"));
+    EXPECT_TRUE(HelpPopupText(9999).contains("9999"));
+
+    QTemporaryDir empty;
+    SetProgramFilePath(empty.filePath("lumword"));
+    viewer.ShowTopic(0);
+    EXPECT_TRUE(viewer.CurrentText().contains("could not be found"));
+    EXPECT_TRUE(viewer.CurrentText().contains(empty.filePath("Lumword.hlp")));
+}
+
+TEST_F(HelpViewer, EveryLinkInTheProgramsHelpLeadsToATopic)
+{
+    const QString text = QString::fromUtf8(ReadAll(HelpFilePath()));
+    const THelpFile file = THelpFile::Parse(text);
+    static const QRegularExpression link(QStringLiteral("\\[\\[(\\d+)\\|"));
+    int links = 0;
+    for (auto it = link.globalMatch(text); it.hasNext(); ++links) {
+        const int target = it.next().captured(1).toInt();
+        EXPECT_TRUE(file.HasTopic(target)) << "link to " << target;
+    }
+    EXPECT_GT(links, 10);
+}
