@@ -4,12 +4,11 @@
 #include "data/uCommon.h"
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
+#include "picture/PGImage.h"
 #include "platform/help.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,41 +29,28 @@ void ShowError(const std::exception &e)
 
 } // namespace
 
-void TBackgroundStandIn::SetFileName(const QString &fileName)
-{
-    FFileName = fileName;
-    FPixmap = QPixmap();
-    update();
-    QImageReader reader(fileName);
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        FFileName.clear();
-        throw Exception(QStringLiteral("Cannot load the picture %1: %2").arg(fileName, reader.errorString()));
-    }
-    FPixmap = QPixmap::fromImage(image);
-}
-
-void TBackgroundStandIn::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    if (FPixmap.isNull())
-        p.fillRect(rect(), palette().color(QPalette::Button));
-    else
-        p.drawTiledPixmap(rect(), FPixmap);
-}
-
 TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(QApplication::applicationDisplayName());
     setFixedSize(471, 292);
 
-    PGPanel1 = new QFrame(this);
+    PGPanel1 = new TPGPanel(this);
     PGPanel1->setGeometry(0, 0, 471, 292);
-    PGPanel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    PGPanel1->setLineWidth(5);
-    pgBack = new TBackgroundStandIn(PGPanel1);
-    pgBack->setGeometry(5, 5, 461, 282);
-    pgBack->installEventFilter(this);
+    PGPanel1->SetBevelWidth(5);
+    PGPanel1->SetBevelOuter(TPGPanel::bvRaised);
+    pgBack = new TPGImage(PGPanel1);
+    pgBack->setGeometry(PGPanel1->InnerRect());
+    pgBack->SetAutoScroll(false);
+    pgBack->SetTiling(tRepeat);
+    pgBack->SetZoomFactor(1.0);
+    pgBack->SetActionMode(amNone);
+    pgBack->SetReadWarningAction(pgwaRaise);
+    pgBack->SetPicBoxColor(clBtnFace);
+    pgBack->SetPicBoxParentColor(true);
+    using namespace std::placeholders;
+    pgBack->OnMouseDown = pgBack->PicBoxOnMouseDown = std::bind(&TfmMain::pgBackPicBoxOnMouseDown, this, _1, _2, _3, _4, _5);
+    pgBack->OnMouseMove = pgBack->PicBoxOnMouseMove = std::bind(&TfmMain::pgBackPicBoxOnMouseMove, this, _1, _2, _3, _4, _5);
+    pgBack->OnMouseUp = pgBack->PicBoxOnMouseUp = std::bind(&TfmMain::pgBackPicBoxOnMouseUp, this, _1, _2, _3, _4, _5);
 
     // Stand-in buttons until the owner-drawn command button lands.
     auto makeButton = [this](int x, int y, int w, int h, const QString &caption, const QString &hint, bool bold) {
@@ -181,39 +167,22 @@ void TfmMain::btAboutClick()
     // Stand-in: the about box arrives with the dialogs issue.
 }
 
-bool TfmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == pgBack) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            pgBackPicBoxOnMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
-            return true;
-        case QEvent::MouseMove:
-            pgBackPicBoxOnMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
-            return true;
-        case QEvent::MouseButtonRelease:
-            pgBackPicBoxOnMouseUp();
-            return true;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TfmMain::pgBackPicBoxOnMouseDown(const QPoint &pos)
+void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     FDragging = true;
-    FDragPoint = pos;
+    FDragPoint = QPoint(x, y);
 }
 
-void TfmMain::pgBackPicBoxOnMouseMove(const QPoint &pos)
+void TfmMain::pgBackPicBoxOnMouseMove(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     if (FDragging)
-        move(x() + pos.x() - FDragPoint.x(), y() + pos.y() - FDragPoint.y());
+        move(this->x() + x - FDragPoint.x(), this->y() + y - FDragPoint.y());
 }
 
-void TfmMain::pgBackPicBoxOnMouseUp() { FDragging = false; }
+void TfmMain::pgBackPicBoxOnMouseUp(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    FDragging = false;
+}
 
 void TfmMain::keyPressEvent(QKeyEvent *event)
 {

@@ -4,27 +4,9 @@
 #include <QWidget>
 #include <functional>
 
-class QFrame;
 class QPushButton;
-
-// Stand-in for the picture box: paints the background picture tiled from the
-// top-left corner. Replaced by TPGImage when the picture box lands.
-class TBackgroundStandIn : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-    // Throws Exception when the file cannot be loaded; the area is then empty.
-    void SetFileName(const QString &fileName);
-    const QString &FileName() const { return FFileName; }
-    bool Empty() const { return FPixmap.isNull(); }
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-
-private:
-    QString FFileName;
-    QPixmap FPixmap;
-};
+class TPGImage;
+class TPGPanel;
 
 class TfmMain : public QWidget {
     Q_OBJECT
@@ -48,8 +30,8 @@ public:
     // Stand-in until the configuration dialog lands: the default opens nothing.
     std::function<bool()> ExecuteConfigDialog = [] { return false; };
 
-    QFrame *PGPanel1;
-    TBackgroundStandIn *pgBack;
+    TPGPanel *PGPanel1;
+    TPGImage *pgBack;
     QPushButton *btAbout;
     QPushButton *btRun;
     QPushButton *btConfigure;
@@ -57,18 +39,17 @@ public:
     QPushButton *btExit;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void FormCreate();
     void FormClose();
-    void pgBackPicBoxOnMouseDown(const QPoint &pos);
-    void pgBackPicBoxOnMouseMove(const QPoint &pos);
-    void pgBackPicBoxOnMouseUp();
+    void pgBackPicBoxOnMouseDown(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void pgBackPicBoxOnMouseMove(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void pgBackPicBoxOnMouseUp(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
     bool FTerminated = false;
     static bool FDragging;   // one drag for the whole program
-    QPoint FDragPoint;       // where the button went down, in picture-box coordinates
+    QPoint FDragPoint;       // where the button went down, in the picture box's coordinates
 };

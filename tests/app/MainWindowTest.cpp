@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "data/uCommon.h"
+#include "picture/PGImage.h"
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
 #include "support/MessageLog.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <QToolTip>
 #include <gtest/gtest.h>
 
@@ -68,7 +70,8 @@ TEST_F(ProgramFolder, FirstStartShowsDefaultsAndWritesNothing)
         EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join("; ").toStdString();
         EXPECT_EQ(w.size(), QSize(471, 292));
         EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
-        EXPECT_FALSE(w.pgBack->Empty());
+        ASSERT_NE(w.pgBack->PixelGraphic(), nullptr);
+        EXPECT_EQ(w.pgBack->Tiling(), tRepeat);
         EXPECT_EQ(w.pgBack->FileName(), file("images/confetti.jpg"));
         EXPECT_EQ(w.btRun->palette().color(QPalette::ButtonText), QColor(0, 0, 0x80));
         EXPECT_EQ(w.btRun->toolTip(), "Click to run");
@@ -105,7 +108,8 @@ TEST_F(ProgramFolder, MissingBackgroundIsReportedAndTheWindowStillWorks)
     ASSERT_EQ(log.Texts.size(), 1);
     EXPECT_TRUE(log.Texts[0].contains("confetti.jpg"));
     EXPECT_FALSE(w.Terminated());
-    EXPECT_TRUE(w.pgBack->Empty());
+    EXPECT_EQ(w.pgBack->PixelGraphic(), nullptr);
+    EXPECT_TRUE(w.pgBack->FileName().isEmpty());
     EXPECT_EQ(NowWords, (TWordList{{"ball", 7}}));
 }
 
@@ -193,23 +197,32 @@ TEST_F(ProgramFolder, ConfigureOkSavesListChecksumAndSettingsCancelSavesNothing)
     EXPECT_EQ(Settings.OpeningColor, clMaroon);
 }
 
-TEST_F(ProgramFolder, BackgroundDragsTheWindowWithAnyButton)
+TEST_F(ProgramFolder, BackgroundDragsTheWindowWithAnyButtonOverPictureAndTiles)
 {
     withImages();
     TfmMain w;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-        const QPoint start = w.pos();
-        QTest::mousePress(w.pgBack, button, Qt::NoModifier, QPoint(10, 10));
-        QTest::mouseMove(w.pgBack, QPoint(30, 25));
-        QTest::mouseRelease(w.pgBack, button, Qt::NoModifier, QPoint(30, 25));
-        EXPECT_EQ(w.pos(), start + QPoint(20, 15)) << "button " << int(button);
-        // After the release, moving the pointer leaves the window where it is.
-        const QPoint after = w.pos();
-        QTest::mouseMove(w.pgBack, QPoint(60, 60));
-        EXPECT_EQ(w.pos(), after);
-    }
+    ASSERT_EQ(w.pgBack->BoxRect(), QRect(0, 0, 128, 128));   // the confetti tile, repeated around it
+    // Events go to the window, so Qt delivers them to whatever lies under the
+    // pointer: the picture box at (20, 20), the tiled area right of the buttons at (445, 150). The
+    // pointer is a point on the screen; as the window follows it, the same
+    // screen point has new window coordinates.
+    QWindow *win = w.windowHandle();
+    auto local = [&](const QPoint &screen) { return screen - w.pos(); };
+    for (const QPoint at : {QPoint(20, 20), QPoint(445, 150)})
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            const QPoint start = w.pos();
+            const QPoint pointer = w.pgBack->mapTo(&w, at) + w.pos();
+            QTest::mousePress(win, button, Qt::NoModifier, local(pointer));
+            QTest::mouseMove(win, local(pointer + QPoint(20, 15)));
+            QTest::mouseRelease(win, button, Qt::NoModifier, local(pointer + QPoint(20, 15)));
+            EXPECT_EQ(w.pos(), start + QPoint(20, 15)) << "button " << int(button) << " at " << at.x();
+            // After the release, moving the pointer leaves the window where it is.
+            const QPoint after = w.pos();
+            QTest::mouseMove(win, local(pointer + QPoint(60, 60)));
+            EXPECT_EQ(w.pos(), after) << "button " << int(button) << " at " << at.x();
+        }
 }
 
 TEST_F(ProgramFolder, HintsFollowTheSetting)
