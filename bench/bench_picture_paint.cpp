@@ -1,0 +1,97 @@
+// Painting the main window's background (461 x 282 covered by a 128 x 128
+// tile) against QPainter::drawTiledPixmap of the same tile onto the same
+// target, and stretching a 1920 x 1080 picture into the 88 x 80 preview
+// against a plain QPainter::drawPixmap stretch.
+#include "picture/PGImage.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString MakePicture(const QTemporaryDir &dir, int w, int h, const char *name)
+{
+    QImage img(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 255));
+    const QString path = dir.filePath(name);
+    img.save(path, "BMP");
+    return path;
+}
+
+QImage Target(QSize size)
+{
+    QImage target(size, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    return target;
+}
+
+void BackgroundPgImage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    TPGImage box;
+    box.SetAutoScroll(false);
+    box.SetTiling(tRepeat);
+    box.SetActionMode(amNone);
+    box.resize(461, 282);
+    box.SetFileName(MakePicture(dir, 128, 128, "tile.bmp"));
+    QImage target = Target(box.size());
+    for (auto _ : state)
+        box.render(&target, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+}
+BENCHMARK(BackgroundPgImage)->Unit(benchmark::kMicrosecond);
+
+void BackgroundDrawTiledPixmap(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QPixmap tile = QPixmap::fromImage(QImage(MakePicture(dir, 128, 128, "tile.bmp")));
+    QImage target = Target(QSize(461, 282));
+    for (auto _ : state) {
+        QPainter p(&target);
+        p.drawTiledPixmap(QRect(0, 0, 461, 282), tile);
+    }
+}
+BENCHMARK(BackgroundDrawTiledPixmap)->Unit(benchmark::kMicrosecond);
+
+void PreviewPgImage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    TPGImage box;
+    box.SetCenter(true);
+    box.SetStretch(sAlways);
+    box.SetShowHourGlass(false);
+    box.resize(88, 80);
+    box.SetFileName(MakePicture(dir, 1920, 1080, "big.bmp"));
+    QImage target = Target(box.size());
+    for (auto _ : state)
+        box.render(&target, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+}
+BENCHMARK(PreviewPgImage)->Unit(benchmark::kMicrosecond);
+
+void PreviewDrawPixmap(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QPixmap big = QPixmap::fromImage(QImage(MakePicture(dir, 1920, 1080, "big.bmp")));
+    QImage target = Target(QSize(88, 80));
+    for (auto _ : state) {
+        QPainter p(&target);
+        p.drawPixmap(QRect(0, 0, 88, 80), big);
+    }
+}
+BENCHMARK(PreviewDrawPixmap)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
