@@ -1,5 +1,6 @@
 #include "data/uCommon.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
 #include "platform/ProgramFile.h"
 #include "platform/profile.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <zlib.h>
 
@@ -58,18 +58,6 @@ void SetAsideUnreadableWordList(const QString &path)
     if (!QFile::rename(path, aside))
         throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
     GWordListUnreadable = false;
-}
-
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
 }
 
 // Splits at ";" with runs of semicolons counting as one separator and leading

@@ -1,7 +1,8 @@
 #include "platform/profile.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdint>
 
@@ -198,13 +199,5 @@ bool TIniFile::UpdateFile()
 {
     if (!FReadable)
         return false;   // rewriting would throw away a file we never saw
-    QSaveFile f(FFileName);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = Text().toUtf8();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return WriteFileAtomically(FFileName, Text().toUtf8());
 }
