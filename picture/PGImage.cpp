@@ -578,8 +578,13 @@ void TPGImage::paintEvent(QPaintEvent *e)
     if (FRearranging)
         return;
     QPainter p(this);
+    PaintTo(p, e->rect());
+}
+
+void TPGImage::PaintTo(QPainter &p, const QRect &area)
+{
     const QRect client = ClientRect();
-    p.setClipRect(e->rect() & client);
+    p.setClipRect(area & client);
     if (OnPainting)
         OnPainting();
     const QRect box = BoxRect();
@@ -596,7 +601,7 @@ void TPGImage::paintEvent(QPaintEvent *e)
             p.fillRect(QRect(box.right() + 1, client.top(), client.right() - box.right(), client.height()), c);
     }
     if (drawable)
-        PaintTiles(p, e->rect() & client);
+        PaintTiles(p, area & client);
     else
         PaintEmptyBox(p);
     p.setClipping(false);

@@ -159,6 +159,9 @@ public:
     // Children that draw over the picture repaint with it.
     void Invalidate();
 
+    // The control's paint (margins or tiles, frame, border) for the area given.
+    void PaintTo(QPainter &p, const QRect &area);
+
 protected:
     void paintEvent(QPaintEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
