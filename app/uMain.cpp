@@ -5,14 +5,14 @@
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
 #include "picture/PGImage.h"
+#include "run/uRun.h"
+#include "widgets/oxBtns.h"
 #include "platform/help.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
 
@@ -52,34 +52,49 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     pgBack->OnMouseMove = pgBack->PicBoxOnMouseMove = std::bind(&TfmMain::pgBackPicBoxOnMouseMove, this, _1, _2, _3, _4, _5);
     pgBack->OnMouseUp = pgBack->PicBoxOnMouseUp = std::bind(&TfmMain::pgBackPicBoxOnMouseUp, this, _1, _2, _3, _4, _5);
 
-    // Stand-in buttons until the owner-drawn command button lands.
-    auto makeButton = [this](int x, int y, int w, int h, const QString &caption, const QString &hint, bool bold) {
-        auto *b = new QPushButton(caption, pgBack);
+    // Large text buttons standing straight on the picture: no frame until the
+    // pointer touches them, a drop-shadowed caption, bold while focused.
+    auto makeButton = [this](int x, int y, int w, int h, const QString &caption, const QString &hint, bool about) {
+        auto *b = new ToxButton(pgBack);
         b->setGeometry(x, y, w, h);
         b->setToolTip(hint);
+        b->SetStyle(about ? bsBorderless : bsWin97);
+        b->SetFont3D(fsShadow);
+        b->SetFocusStyle(about ? ToxFocusStyles() : ToxFocusStyles(fsBoldFont));
+        b->Background()->SetStyle(oxbClear);
+        b->Background()->SetDitherDown(false);
+        b->Background()->SetGradient(clWhite);
+        b->SetButtonType(oxbCommand);
+        b->SetMultiLine(false);
+        b->SetTextAngle(0);
+        b->SetTextX(0);
+        b->SetTextY(0);
         QFont f(QStringLiteral("Arial"));
         f.setPixelSize(32);
-        f.setBold(bold);
+        f.setBold(about);
         b->setFont(f);
+        b->SetFontColor(clNavy);
+        b->SetLines({caption});
         return b;
     };
     btAbout = makeButton(22, 13, 411, 41, "Pellan Wordlark", "Click to open the About dialog box", true);
-    btAbout->setFlat(true);
     btRun = makeButton(22, 61, 200, 100, "Run", "Click to run", false);
     btConfigure = makeButton(234, 61, 200, 100, "Configure", "Click to open the configuration dialog", false);
     btHelp = makeButton(22, 169, 200, 100, "Help", "Click to open the help file", false);
     btExit = makeButton(234, 169, 200, 100, "Exit", "Click to Exit", false);
+    btAbout->SetDefault(true);
+    btRun->SetDefault(true);
     setTabOrder(btRun, btConfigure);
     setTabOrder(btConfigure, btHelp);
     setTabOrder(btHelp, btExit);
     setTabOrder(btExit, btAbout);
     btRun->setFocus();
 
-    connect(btRun, &QPushButton::clicked, this, &TfmMain::btRunClick);
-    connect(btConfigure, &QPushButton::clicked, this, &TfmMain::btConfigureClick);
-    connect(btHelp, &QPushButton::clicked, this, &TfmMain::btHelpClick);
-    connect(btExit, &QPushButton::clicked, this, &TfmMain::btExitClick);
-    connect(btAbout, &QPushButton::clicked, this, &TfmMain::btAboutClick);
+    connect(btRun, &ToxButton::OnClick, this, &TfmMain::btRunClick);
+    connect(btConfigure, &ToxButton::OnClick, this, &TfmMain::btConfigureClick);
+    connect(btHelp, &ToxButton::OnClick, this, &TfmMain::btHelpClick);
+    connect(btExit, &ToxButton::OnClick, this, &TfmMain::btExitClick);
+    connect(btAbout, &ToxButton::OnClick, this, &TfmMain::btAboutClick);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -134,16 +149,32 @@ void TfmMain::FormClose()
 
 void TfmMain::ApplyLook()
 {
-    QPalette pal;
-    pal.setColor(QPalette::ButtonText, ToQColor(Settings.OpeningColor));
-    for (QPushButton *b : {btAbout, btRun, btConfigure, btHelp, btExit})
-        b->setPalette(pal);
+    // The colour first: a background that fails to load must not leave the
+    // buttons in the old colour.
+    for (ToxButton *b : {btAbout, btRun, btConfigure, btHelp, btExit})
+        b->SetFontColor(Settings.OpeningColor);
     pgBack->SetFileName(Settings.ProgramDir + "images/" + Settings.OpeningBack + ".jpg");
 }
 
 void TfmMain::btRunClick()
 {
-    // Stand-in: the run screen and the no-words dialog arrive with their own issues.
+    // The run screen handles events while it blanks before its first word, so
+    // a second click could arrive before it is modal.
+    if (FRunOpen)
+        return;
+    if (NowWords.isEmpty()) {
+        // Stand-in: the no-words dialog arrives with the dialogs issue.
+        return;
+    }
+    FRunOpen = true;
+    struct Reset {
+        bool &flag;
+        ~Reset() { flag = false; }
+    } reset{FRunOpen};
+    TfmRun fmRun(this);
+    fmRun.Mode = rmStart;
+    fmRun.SetAppearance(Settings.FontColor, Settings.BackColor, Settings.FontSize, Settings.FontName, Settings.FontBold);
+    fmRun.ShowModal();
 }
 
 void TfmMain::btConfigureClick()
@@ -182,17 +213,6 @@ void TfmMain::pgBackPicBoxOnMouseMove(QObject *, Qt::MouseButton, Qt::KeyboardMo
 void TfmMain::pgBackPicBoxOnMouseUp(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
     FDragging = false;
-}
-
-void TfmMain::keyPressEvent(QKeyEvent *event)
-{
-    // Enter presses the focused button, or the default one when none has focus.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto *focused = qobject_cast<QPushButton *>(focusWidget());
-        (focused ? focused : btRun)->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void TfmMain::closeEvent(QCloseEvent *event)

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-class QPushButton;
+class ToxButton;
 class TPGImage;
 class TPGPanel;
 
@@ -32,14 +32,13 @@ public:
 
     TPGPanel *PGPanel1;
     TPGImage *pgBack;
-    QPushButton *btAbout;
-    QPushButton *btRun;
-    QPushButton *btConfigure;
-    QPushButton *btHelp;
-    QPushButton *btExit;
+    ToxButton *btAbout;
+    ToxButton *btRun;
+    ToxButton *btConfigure;
+    ToxButton *btHelp;
+    ToxButton *btExit;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -50,6 +49,7 @@ private:
     void pgBackPicBoxOnMouseUp(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
     bool FTerminated = false;
+    bool FRunOpen = false;
     static bool FDragging;   // one drag for the whole program
     QPoint FDragPoint;       // where the button went down, in the picture box's coordinates
 };

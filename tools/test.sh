@@ -5,4 +5,9 @@ cd "$(dirname "$0")/.."
 bash tools/packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_BENCH=ON
 cmake --build build
+# The sound tests play and record through ALSA "default"; a PulseAudio test
+# server with a null sink stands in for the sound card. It must be up before
+# any test process first loads ALSA.
+bash tools/soundserver.sh start
+trap 'bash tools/soundserver.sh stop' EXIT
 ctest --test-dir build --output-on-failure --timeout 900

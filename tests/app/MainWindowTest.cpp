@@ -2,6 +2,8 @@
 #include "app/uMain.h"
 #include "data/uCommon.h"
 #include "picture/PGImage.h"
+#include "run/uRun.h"
+#include "widgets/oxBtns.h"
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
 #include "support/MessageLog.h"
@@ -11,7 +13,6 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QHelpEvent>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -73,7 +74,8 @@ TEST_F(ProgramFolder, FirstStartShowsDefaultsAndWritesNothing)
         ASSERT_NE(w.pgBack->PixelGraphic(), nullptr);
         EXPECT_EQ(w.pgBack->Tiling(), tRepeat);
         EXPECT_EQ(w.pgBack->FileName(), file("images/confetti.jpg"));
-        EXPECT_EQ(w.btRun->palette().color(QPalette::ButtonText), QColor(0, 0, 0x80));
+        EXPECT_EQ(w.btRun->FontColor(), clNavy);
+        EXPECT_EQ(w.btAbout->FontColor(), clNavy);
         EXPECT_EQ(w.btRun->toolTip(), "Click to run");
         EXPECT_TRUE(QFileInfo(file("wav")).isDir());
         EXPECT_TRUE(NowWords.isEmpty());
@@ -191,7 +193,8 @@ TEST_F(ProgramFolder, ConfigureOkSavesListChecksumAndSettingsCancelSavesNothing)
     };
     w.btConfigure->click();
     EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;ball;7\r\n"));
-    EXPECT_EQ(w.btRun->palette().color(QPalette::ButtonText), QColor(0x80, 0, 0));
+    EXPECT_EQ(w.btRun->FontColor(), clMaroon);
+    EXPECT_EQ(w.btExit->FontColor(), clMaroon);
     LoadSettings();
     EXPECT_EQ(Settings.ListChecksum, WordListChecksum(file("lumword.lst")));
     EXPECT_EQ(Settings.OpeningColor, clMaroon);
@@ -257,4 +260,35 @@ TEST_F(ProgramFolder, HelpButtonOpensTheContents)
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_FALSE(viewer->CurrentText().contains("no help topic"));
     viewer->close();
+}
+
+TEST_F(ProgramFolder, RunShowsTheWordsInUseUntilEscape)
+{
+    withImages();
+    WriteAll(file("lumword.lst"), "2;ball;7\r\n2;sun;8\r\n");
+    WriteAll(file("lumword.INI"), "[General]\nSoundMode=2\n[Main]\nPosition=" +
+                                      WordListChecksum(file("lumword.lst")).toLatin1() + "\n");
+    TfmMain w;
+    w.show();
+    QString shown;
+    bool sawScreen = false;
+    QTimer look;
+    look.setSingleShot(true);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *run = qobject_cast<TfmRun *>(top); run && run->isVisible()) {
+                sawScreen = true;
+                shown = run->CurrentText;
+                QTest::keyClick(run, Qt::Key_Escape);
+            }
+    });
+    look.start(1500);
+    QTimer guard;   // never hang the suite; dies with this test
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QApplication::closeAllWindows(); });
+    guard.start(8000);
+    w.btRun->click();
+    EXPECT_TRUE(sawScreen);
+    EXPECT_TRUE(shown == "ball" || shown == "sun") << shown.toStdString();
+    EXPECT_TRUE(w.isVisible());
 }

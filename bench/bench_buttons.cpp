@@ -1,0 +1,166 @@
+// Repainting ToxButtons: the main window's five clear buttons on a tiled
+// picture, and a cached dialog button. Each benchmark times its baseline in the
+// same run and reports the ratio as a counter:
+//   MainWindowButtons  vs_bare_picture = picture with the five buttons / picture alone
+//                      vs_five_labels  = picture with the five buttons / picture with five
+//                                        transparent QLabels showing the same captions
+//   CachedDialogButton vs_qpushbutton  = cached ToxButton / QPushButton of the same size
+//                      vs_uncached     = cached ToxButton / the same button without cache
+#include "widgets/oxBtns.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+template <typename F> double SecondsPer(int runs, F &&f)
+{
+    const auto t0 = std::chrono::steady_clock::now();
+    for (int i = 0; i < runs; ++i)
+        f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() / runs;
+}
+
+class TTiled : public QWidget {
+public:
+    TTiled()
+    {
+        // A 64 by 64 picture tile, like the background pictures in "images".
+        FTile = QPixmap(64, 64);
+        QPainter p(&FTile);
+        for (int y = 0; y < 64; y += 8)
+            for (int x = 0; x < 64; x += 8)
+                p.fillRect(x, y, 8, 8, QColor::fromHsv((x * 5 + y * 3) % 360, 120, 230));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.drawTiledPixmap(rect(), FTile);
+    }
+
+private:
+    QPixmap FTile;
+};
+
+void Show(QWidget &w)
+{
+    w.show();
+    QApplication::processEvents();
+}
+
+ToxButton *MainButton(QWidget *parent, const QString &caption, QRect geometry, bool about)
+{
+    auto *b = new ToxButton(parent);
+    b->setGeometry(geometry);
+    b->SetStyle(about ? bsBorderless : bsWin97);
+    b->SetFont3D(fsShadow);
+    b->SetFocusStyle(about ? ToxFocusStyles() : ToxFocusStyles(fsBoldFont));
+    b->Background()->SetStyle(oxbClear);
+    b->Background()->SetDitherDown(false);
+    b->SetTextX(0);
+    b->SetTextY(0);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(32);
+    f.setBold(about);
+    b->setFont(f);
+    b->SetFontColor(clNavy);
+    b->SetCaption(caption);
+    return b;
+}
+
+void MainWindowButtons(benchmark::State &state)
+{
+    TTiled withButtons, bare, withLabels;
+    for (TTiled *w : {&withButtons, &bare, &withLabels})
+        w->resize(461, 282);
+    MainButton(&withButtons, QStringLiteral("Pellan Wordlark"), QRect(17, 8, 411, 41), true);
+    ToxButton *run = MainButton(&withButtons, QStringLiteral("Run"), QRect(17, 56, 200, 100), false);
+    MainButton(&withButtons, QStringLiteral("Configure"), QRect(229, 56, 200, 100), false);
+    MainButton(&withButtons, QStringLiteral("Help"), QRect(17, 164, 200, 100), false);
+    MainButton(&withButtons, QStringLiteral("Exit"), QRect(229, 164, 200, 100), false);
+    run->SetDefault(true);
+    for (ToxButton *b : withButtons.findChildren<ToxButton *>()) {
+        auto *label = new QLabel(b->Caption(), &withLabels);
+        label->setGeometry(b->geometry());
+        label->setFont(b->font());
+        label->setAlignment(Qt::AlignCenter);
+    }
+    Show(withButtons);
+    Show(bare);
+    Show(withLabels);
+
+    const int before = run->FacePaints();
+    int64_t n = 0;
+    for (auto _ : state) {
+        withButtons.repaint();
+        ++n;
+    }
+    if (run->FacePaints() - before < n)
+        state.SkipWithError("the buttons were not painted");
+    const double subject = SecondsPer(200, [&] { withButtons.repaint(); });
+    const double baseline = SecondsPer(200, [&] { bare.repaint(); });
+    state.counters["vs_bare_picture"] = subject / baseline;
+    state.counters["vs_five_labels"] = subject / SecondsPer(200, [&] { withLabels.repaint(); });
+    state.counters["us_per_repaint"] = subject * 1e6;
+}
+BENCHMARK(MainWindowButtons)->Unit(benchmark::kMicrosecond);
+
+ToxButton *DialogButton(QWidget *parent, bool cached)
+{
+    auto *b = new ToxButton(parent);
+    b->setGeometry(7, 331, 75, 25);
+    b->SetStyle(bsStandard);
+    b->SetFont3D(fsInset);
+    b->SetFocusStyle(fsBoldFont);
+    b->SetTextX(0);
+    b->SetTextY(0);
+    b->SetOptions(cached ? ToxButtonOptions(oxbCacheImages) : ToxButtonOptions());
+    b->SetCaption(QStringLiteral("&Ok"));
+    return b;
+}
+
+void CachedDialogButton(benchmark::State &state)
+{
+    QWidget dialog;
+    dialog.resize(484, 363);
+    ToxButton *cached = DialogButton(&dialog, true);
+    ToxButton *uncached = DialogButton(&dialog, false);
+    uncached->move(92, 331);
+    auto *plain = new QPushButton(QStringLiteral("&Ok"), &dialog);
+    plain->setGeometry(177, 331, 75, 25);
+    Show(dialog);
+
+    cached->repaint();
+    const int paints = cached->FacePaints();
+    for (auto _ : state)
+        cached->repaint();
+    if (cached->FacePaints() != paints)
+        state.SkipWithError("the cached face was painted again");
+    const double subject = SecondsPer(2000, [&] { cached->repaint(); });
+    state.counters["vs_qpushbutton"] = subject / SecondsPer(2000, [&] { plain->repaint(); });
+    state.counters["vs_uncached"] = subject / SecondsPer(2000, [&] { uncached->repaint(); });
+    state.counters["us_per_repaint"] = subject * 1e6;
+}
+BENCHMARK(CachedDialogButton)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,65 @@
+#pragma once
+// Plays a wave file asynchronously by its name, the way the run screen starts a
+// word's sound: the call returns at once, a new sound replaces one still playing,
+// a missing or unreadable file plays nothing, and no failure ever reaches the
+// caller (a machine without a sound device simply stays silent).
+//
+// PCM wave files of 8 or 16 bits, mono or stereo, at any rate, go to the ALSA
+// device "default" from one worker thread owned by the player. The sound outlives
+// whatever window started it.
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// Flags of the platform call this stands in for; the player always behaves as
+// SND_FILENAME | SND_NODEFAULT | SND_ASYNC.
+constexpr uint32_t SND_ASYNC = 0x0001;
+constexpr uint32_t SND_NODEFAULT = 0x0002;
+constexpr uint32_t SND_FILENAME = 0x20000;
+
+// Starts fileName and returns at once; an empty name stops the sound playing.
+// Returns true: the request was taken (whether the file turns out playable is
+// seen through PlaySoundStatus).
+bool PlaySound(const QString &fileName, uint32_t flags = SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+// Stops the sound playing, if any, and returns at once.
+void StopSound();
+
+// What the player has done so far; counters only grow.
+struct TPlaySoundStatus {
+    uint64_t Requests = 0;   // PlaySound calls with a file name
+    uint64_t Started = 0;    // sounds whose samples began to reach the device
+    uint64_t Finished = 0;   // sounds played to their end
+    uint64_t Cut = 0;        // sounds stopped early by a newer request or StopSound
+    uint64_t Failed = 0;     // files missing or unreadable, or no usable device
+    QString LastRequest;     // file name of the latest request
+    QString LastError;       // why the latest failure failed
+    bool Playing = false;    // a sound is being played right now
+};
+TPlaySoundStatus PlaySoundStatus();
+
+// Events of the player for anyone who wants to watch it (tests, a level meter).
+// Called on the calling thread for a request and on the worker thread otherwise,
+// so it must not touch widgets.
+enum class TPlaySoundEvent { Requested, Started, Finished, Cut, Failed };
+using TPlaySoundObserver = std::function<void(TPlaySoundEvent, const QString &fileName)>;
+void SetPlaySoundObserver(TPlaySoundObserver observer);
+
+// The ALSA device the player opens, "default" unless changed (tests point it at a
+// device that does not exist to see a machine without sound).
+void SetPlaySoundDevice(const QString &device);
+
+// Waits until nothing is playing or queued, up to timeoutMs; true when idle.
+// For tests and an orderly end; the user-interface thread never calls it.
+bool WaitPlaySoundIdle(int timeoutMs);
+
+// The playable part of a PCM wave file.
+struct TWaveSound {
+    int Channels = 0;
+    int SampleRate = 0;
+    int BitsPerSample = 0;
+    QByteArray Data;         // whole frames only
+};
+// Reads a RIFF WAVE file's format and samples. Returns false with a reason for a
+// file that is missing, unreadable, not PCM, or of a sample size other than 8 or 16.
+bool ParseWaveSound(const QByteArray &file, TWaveSound &sound, QString &error);

@@ -1,0 +1,397 @@
+#include "run/uRun.h"
+
+#include "data/uCommon.h"
+#include "platform/playsound.h"
+#include "run/Dtmisc.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+int DrawNextWord(QBitArray &shown, int &lastIndex, int count, QRandomGenerator &random)
+{
+    if (count <= 0) {
+        lastIndex = -1;
+        return -1;
+    }
+    if (shown.size() != count)
+        shown = QBitArray(count);
+    if (count < 2)
+        lastIndex = -1;
+    if (shown.count(true) == count)
+        shown.fill(false);
+    // The rejection draw below needs at least one candidate; a cycle whose only
+    // word left is the one just shown (possible only if the bits were changed from
+    // outside) starts afresh rather than spin for ever.
+    auto candidates = [&] {
+        int n = 0;
+        for (int i = 0; i < count; ++i)
+            n += !shown.testBit(i) && i != lastIndex;
+        return n;
+    };
+    if (candidates() == 0)
+        shown.fill(false);
+    int i;
+    do {
+        i = int(random.bounded(count));
+    } while (shown.testBit(i) || i == lastIndex);
+    lastIndex = count >= 2 ? i : -1;
+    shown.setBit(i);
+    return i;
+}
+
+namespace {
+
+// Keeps a close asked for by a handler (Esc, Button1, a close from the window
+// system) until the outermost handler has returned, so a word being drawn is
+// finished first: the modal loop below the handler sees the request afterwards.
+class TBusyScope {
+public:
+    TBusyScope(int &depth, bool &closeRequested, QWidget *form)
+        : FDepth(depth), FCloseRequested(closeRequested), FForm(form)
+    {
+        ++FDepth;
+    }
+    ~TBusyScope()
+    {
+        if (!FForm)
+            return;
+        if (--FDepth == 0 && FCloseRequested) {
+            FCloseRequested = false;
+            FForm->close();
+        }
+    }
+
+private:
+    int &FDepth;
+    bool &FCloseRequested;
+    QPointer<QWidget> FForm;
+};
+
+} // namespace
+
+TfmRun::TfmRun(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+
+    Timer = new QTimer(this);
+    Timer->setInterval(1000);
+    connect(Timer, &QTimer::timeout, this, &TfmRun::TimerTimer);
+
+    Dozer = new TDozer(this);
+
+    Button1 = new QPushButton(this);
+    Button1->setGeometry(8, 8, 41, 17);
+    Button1->setAutoDefault(false);
+    Button1->installEventFilter(this);
+    connect(Button1, &QPushButton::clicked, this, &TfmRun::Button1Click);
+
+    FormCreate();
+}
+
+TfmRun::~TfmRun() { SetDefaultCursor(); }
+
+void TfmRun::FormCreate()
+{
+    Ready = false;
+    LastIndex = -1;
+    StartPos = QCursor::pos();
+    KeyCode = 0;
+    KeyShift = 0;
+    if (Settings.Transition == tmKeyPress)
+        ShortCutToKey(Settings.HotKey, KeyCode, KeyShift);
+    Shown = QBitArray(int(NowWords.size()));
+}
+
+void TfmRun::SetAppearance(TColor fontColor, TColor backColor, int fontSize, const QString &fontName, bool bold)
+{
+    FBackColor = ToQColor(backColor);
+    FFontColor = ToQColor(fontColor);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, FBackColor);
+    setPalette(pal);
+
+    QFont f(fontName);
+    // A size of 0 or less (a settings file edited by hand) keeps the default size
+    // rather than asking for an impossible font.
+    if (fontSize > 0)
+        f.setPointSize(fontSize);
+    f.setBold(bold);
+    setFont(f);
+
+    if (Mode == rmPreview)
+        CurrentText = QStringLiteral("wordlark");
+    else
+        NextWord();
+}
+
+void TfmRun::ShowModal()
+{
+    if (FClosed)
+        return;
+    QPointer<TfmRun> self(this);
+    setWindowModality(Qt::ApplicationModal);
+    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
+        setGeometry(s->geometry());
+    show();
+    if (!self || FClosed)
+        return;
+    QEventLoop loop;
+    connect(this, &TfmRun::RunClosed, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void TfmRun::Close()
+{
+    if (FBusyDepth > 0)
+        FCloseRequested = true;
+    else
+        close();
+}
+
+void TfmRun::FormShow()
+{
+    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
+        setGeometry(s->geometry());
+    raise();
+    activateWindow();
+    Timer->start();
+}
+
+void TfmRun::NextWord()
+{
+    TBusyScope busy(FBusyDepth, FCloseRequested, this);
+    QPointer<TfmRun> self(this);
+
+    Mode = rmShowing;
+    SetHourGlass();
+    Timer->stop();
+    CurrentText.clear();
+    repaint();
+    Dozer->Doze(BlankLength);
+    if (!self)
+        return;
+
+    const int i = DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
+    Timer->setInterval(ShowingLength);
+    if (i >= 0) {
+        const TWordEntry &word = NowWords.at(i);
+        CurrentText = word.Text;
+        SoundFile = SoundFileName(word.SoundNo);
+        if (Settings.SoundMode == sndNormal)
+            PlayWordSound();
+    } else {
+        // Only reachable when the list emptied behind the screen's back.
+        SoundFile.clear();
+    }
+    repaint();
+    Timer->start();
+}
+
+void TfmRun::TimerTimer()
+{
+    TBusyScope busy(FBusyDepth, FCloseRequested, this);
+    Ready = true;
+    if (Settings.SoundMode == sndDelayed && Mode == rmShowing)
+        PlayWordSound();
+    if (Settings.Transition == tmDelay) {
+        if (Mode == rmShowing) {
+            if (Settings.Delay <= 4) {
+                NextWord();
+            } else {
+                // Hand-edited delays beyond the dialog's range still give a valid interval.
+                const qint64 rest = qint64(Settings.Delay) * 500 - ShowingLength;
+                Timer->setInterval(int(std::min<qint64>(rest, INT_MAX)));
+                Mode = rmWaiting;
+            }
+        } else if (Mode == rmWaiting) {
+            NextWord();
+        }
+    } else if (Mode == rmShowing) {
+        Mode = rmWaiting;
+        Timer->stop();
+    }
+    if (Mode == rmWaiting)
+        SetDefaultCursor();
+}
+
+void TfmRun::FormKeyUp(uint16_t key, TShiftState shift)
+{
+    TBusyScope busy(FBusyDepth, FCloseRequested, this);
+    if (Mode == rmPreview && Ready) {
+        Close();
+        return;
+    }
+    if (key == VK_ESCAPE)
+        Close();
+    if (Mode == rmWaiting && Settings.Transition == tmKeyPress) {
+        if (key == KeyCode && shift == KeyShift)
+            NextWord();
+        else if (KeyCode == 0)
+            NextWord();
+    }
+}
+
+void TfmRun::FormMouseUp(Qt::MouseButton button)
+{
+    TBusyScope busy(FBusyDepth, FCloseRequested, this);
+    if (Mode == rmPreview && Ready) {
+        Close();
+        return;
+    }
+    if (Mode == rmWaiting && Settings.Transition == tmMouseClick) {
+        if ((button == Qt::LeftButton && Settings.Button == btnLeft) ||
+            (button == Qt::RightButton && Settings.Button == btnRight) || Settings.Button == btnAny)
+            NextWord();
+    }
+}
+
+void TfmRun::FormMouseMove(const QPoint &screenPos)
+{
+    TBusyScope busy(FBusyDepth, FCloseRequested, this);
+    if (std::abs(screenPos.x() - StartPos.x()) <= 5 || std::abs(screenPos.y() - StartPos.y()) <= 5)
+        return;
+    if (Mode == rmPreview && Ready) {
+        Close();
+        return;
+    }
+    if (Mode == rmWaiting && Settings.Transition == tmMouseMove)
+        NextWord();
+}
+
+void TfmRun::Button1Click()
+{
+    TBusyScope busy(FBusyDepth, FCloseRequested, this);
+    Close();
+}
+
+void TfmRun::FormClose()
+{
+    SetDefaultCursor();
+    // A hidden screen must not go on drawing words and starting their sounds.
+    Timer->stop();
+    Shown.clear();
+}
+
+void TfmRun::FormPaint(QPainter &painter)
+{
+    const int w = width();
+    const int h = height();
+    painter.fillRect(rect(), FBackColor);
+    if (CurrentText.isEmpty())
+        return;
+    painter.setFont(font());
+    painter.setPen(FFontColor);
+    // Without Qt::TextShowMnemonic an "&" is drawn as it stands.
+    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+    const QRect area(QPoint(20, 0), QPoint(w - 20 - 1, h - 1));
+    const int needed = painter.boundingRect(area, flags, CurrentText).height();
+    const int top = (h - needed) / 2;
+    painter.drawText(QRect(QPoint(20, top), QPoint(w - 20 - 1, h - 1)), flags, CurrentText);
+}
+
+void TfmRun::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    FormPaint(painter);
+}
+
+void TfmRun::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfmRun::closeEvent(QCloseEvent *event)
+{
+    if (FBusyDepth > 0) {
+        FCloseRequested = true;
+        event->ignore();
+        return;
+    }
+    FormClose();
+    FClosed = true;
+    event->accept();
+    emit RunClosed();
+}
+
+void TfmRun::keyPressEvent(QKeyEvent *event) { event->accept(); }
+
+void TfmRun::keyReleaseEvent(QKeyEvent *event)
+{
+    event->accept();
+    // The platform reports one key-up per key, however long it was held.
+    if (event->isAutoRepeat())
+        return;
+    FormKeyUp(VirtualKeyOf(*event), ShiftStateFromModifiers(event->modifiers()));
+}
+
+void TfmRun::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    FormMouseUp(event->button());
+}
+
+void TfmRun::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    FormMouseMove(event->globalPosition().toPoint());
+}
+
+bool TfmRun::eventFilter(QObject *watched, QEvent *event)
+{
+    // The screen sees every key before its button, and the button takes none: the
+    // space bar is the usual next-word key and must not also press Button1.
+    if (watched == Button1) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+            event->accept();
+            return true;
+        case QEvent::KeyRelease:
+            keyReleaseEvent(static_cast<QKeyEvent *>(event));
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfmRun::SetHourGlass()
+{
+    if (FCursorOverridden)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    FCursorOverridden = true;
+}
+
+void TfmRun::SetDefaultCursor()
+{
+    if (!FCursorOverridden)
+        return;
+    QGuiApplication::restoreOverrideCursor();
+    FCursorOverridden = false;
+}
+
+void TfmRun::PlayWordSound()
+{
+    if (!SoundFile.isEmpty())
+        PlaySound(SoundFile, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+}

@@ -1,0 +1,185 @@
+#include "RunTestSupport.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <vector>
+
+// The corpus' own verdict of what this program does with each file: "decode" must
+// give samples, "unsupported" and "reject" must be refused, "either" must only
+// not crash.
+TEST(WaveParsing, FollowsTheProgramColumnOfTheWaveCorpus)
+{
+    QFile tsv(CorpusFile("wav/expected.tsv"));
+    ASSERT_TRUE(tsv.open(QIODevice::ReadOnly)) << tsv.fileName().toStdString();
+    QTextStream in(&tsv);
+    int checked = 0;
+    while (!in.atEnd()) {
+        const QStringList cols = in.readLine().split('\t');
+        if (cols.size() < 14 || cols[0].startsWith('#'))
+            continue;
+        const QString path = cols[0];
+        const QString program = cols[2];
+        const QByteArray bytes = ReadAll(CorpusFile(path));
+        TWaveSound sound;
+        QString error;
+        const bool ok = ParseWaveSound(bytes, sound, error);
+        SCOPED_TRACE(path.toStdString() + ": " + error.toStdString());
+        if (program == "decode") {
+            EXPECT_TRUE(ok);
+            EXPECT_EQ(sound.Channels, cols[8].toInt());
+            EXPECT_EQ(sound.SampleRate, cols[9].toInt());
+            EXPECT_EQ(sound.BitsPerSample, cols[10].toInt());
+            // Declared sizes of 0 mean "to the end of the file"; the column counts 0.
+            bool framesKnown = false;
+            const int frames = cols[13].toInt(&framesKnown);
+            if (framesKnown && cols[11] != "0") {
+                EXPECT_EQ(sound.Data.size() / (sound.Channels * sound.BitsPerSample / 8), frames);
+            }
+        } else if (program == "unsupported" || program == "reject") {
+            EXPECT_FALSE(ok);
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 60);
+}
+
+TEST(WaveParsing, UnpatchedRecordingPlaysToTheEndOfTheFile)
+{
+    TWaveSound sound;
+    QString error;
+    ASSERT_TRUE(ParseWaveSound(ReadAll(CorpusFile("wav/generated/zero-sizes-u8-stereo-22050.wav")), sound, error))
+        << error.toStdString();
+    EXPECT_EQ(sound.Data.size() / 2, 5512);
+}
+
+class PlaySoundTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FDir.isValid());
+        ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    }
+    void TearDown() override
+    {
+        SetPlaySoundObserver(nullptr);
+        StopSound();
+        WaitPlaySoundIdle(10000);
+    }
+    QString Write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = FDir.filePath(name);
+        WriteAll(path, bytes);
+        return path;
+    }
+    QTemporaryDir FDir;
+};
+
+TEST_F(PlaySoundTest, MissingOrBadFilePlaysNothingAndRaisesNothing)
+{
+    const TPlaySoundStatus before = PlaySoundStatus();
+    EXPECT_TRUE(PlaySound(FDir.filePath("word0042.wav")));
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    const QString notWave = Write("text.wav", "this is not a sound");
+    EXPECT_TRUE(PlaySound(notWave));
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+
+    const TPlaySoundStatus after = PlaySoundStatus();
+    EXPECT_EQ(after.Requests, before.Requests + 2);
+    EXPECT_EQ(after.Failed, before.Failed + 2);
+    EXPECT_EQ(after.Started, before.Started);
+    EXPECT_EQ(after.LastRequest, notWave);
+    EXPECT_FALSE(after.Playing);
+}
+
+TEST_F(PlaySoundTest, WithoutAReachableDeviceTheSoundFailsQuietly)
+{
+    // A device that does not exist: what a machine without any sound card looks
+    // like to the player.
+    SetPlaySoundDevice(QStringLiteral("lumword_no_such_device"));
+    const TPlaySoundStatus before = PlaySoundStatus();
+    EXPECT_TRUE(PlaySound(Write("tone.wav", MakeWave(1, 16, 8000, 0.2))));
+    const bool idle = WaitPlaySoundIdle(20000);
+    SetPlaySoundDevice(QStringLiteral("default"));
+    ASSERT_TRUE(idle);
+    const TPlaySoundStatus after = PlaySoundStatus();
+    EXPECT_EQ(after.Failed, before.Failed + 1);
+    EXPECT_EQ(after.Finished, before.Finished);
+    EXPECT_FALSE(after.LastError.isEmpty());
+}
+
+// The tests below play through ALSA "default" in real time and need the test
+// sound server (tools/soundserver.sh start). Without it they fail and say so.
+TEST_F(PlaySoundTest, PlaysEveryFormatOfTheProgramToItsEnd)
+{
+    struct TFormat {
+        int Channels, Bits, Rate;
+    };
+    for (const TFormat &f : {TFormat{2, 8, 22050}, TFormat{1, 8, 11025}, TFormat{1, 16, 44100},
+                             TFormat{2, 16, 48000}, TFormat{2, 8, 8000}}) {
+        SCOPED_TRACE(testing::Message() << f.Channels << " ch " << f.Bits << " bit " << f.Rate << " Hz");
+        const TPlaySoundStatus before = PlaySoundStatus();
+        const QString path = Write(QStringLiteral("tone-%1-%2-%3.wav").arg(f.Channels).arg(f.Bits).arg(f.Rate),
+                                   MakeWave(f.Channels, f.Bits, f.Rate, 0.3));
+        EXPECT_TRUE(PlaySound(path));
+        ASSERT_TRUE(WaitPlaySoundIdle(10000));
+        const TPlaySoundStatus after = PlaySoundStatus();
+        ASSERT_EQ(after.Failed, before.Failed) << NoSoundServerHint() << ": " << after.LastError.toStdString();
+        EXPECT_EQ(after.Started, before.Started + 1);
+        EXPECT_EQ(after.Finished, before.Finished + 1);
+        EXPECT_EQ(after.Cut, before.Cut);
+    }
+}
+
+TEST_F(PlaySoundTest, ANewSoundReplacesTheOneStillPlaying)
+{
+    std::mutex m;
+    std::vector<std::pair<TPlaySoundEvent, QString>> events;
+    SetPlaySoundObserver([&](TPlaySoundEvent e, const QString &file) {
+        std::lock_guard lock(m);
+        events.emplace_back(e, file);
+    });
+    const QString longSound = Write("long.wav", MakeWave(2, 8, 22050, 5.0));
+    const QString shortSound = Write("short.wav", MakeWave(2, 8, 22050, 0.2));
+    const TPlaySoundStatus before = PlaySoundStatus();
+    PlaySound(longSound);
+    // Replace it once it is really playing.
+    for (int i = 0; i < 500 && PlaySoundStatus().Started == before.Started && PlaySoundStatus().Failed == before.Failed; ++i)
+        QThread::msleep(10);
+    ASSERT_EQ(PlaySoundStatus().Failed, before.Failed) << NoSoundServerHint() << ": "
+                                                       << PlaySoundStatus().LastError.toStdString();
+    PlaySound(shortSound);
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    SetPlaySoundObserver(nullptr);
+
+    const TPlaySoundStatus after = PlaySoundStatus();
+    EXPECT_EQ(after.Cut, before.Cut + 1);
+    EXPECT_EQ(after.Finished, before.Finished + 1);
+    // Per file the events come in order; the worker cuts the old sound before it
+    // starts the new one. (The new request's own event comes from this thread and
+    // may come before or after the cut.)
+    std::lock_guard lock(m);
+    auto eventsOf = [&](const QString &file) {
+        std::vector<TPlaySoundEvent> r;
+        for (const auto &e : events)
+            if (e.second == file)
+                r.push_back(e.first);
+        return r;
+    };
+    EXPECT_EQ(eventsOf(longSound), (std::vector{TPlaySoundEvent::Requested, TPlaySoundEvent::Started,
+                                                TPlaySoundEvent::Cut}));
+    EXPECT_EQ(eventsOf(shortSound), (std::vector{TPlaySoundEvent::Requested, TPlaySoundEvent::Started,
+                                                 TPlaySoundEvent::Finished}));
+    auto indexOf = [&](TPlaySoundEvent e, const QString &file) {
+        for (size_t i = 0; i < events.size(); ++i)
+            if (events[i].first == e && events[i].second == file)
+                return int(i);
+        return -1;
+    };
+    EXPECT_LT(indexOf(TPlaySoundEvent::Cut, longSound), indexOf(TPlaySoundEvent::Started, shortSound));
+}
