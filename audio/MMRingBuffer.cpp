@@ -1,0 +1,564 @@
+#include "audio/MMRingBuffer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+namespace {
+void Pause1ms() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
+} // namespace
+
+// ---------------------------------------------------------------------------
+// TMMQueueThread
+
+TMMQueueThread::TMMQueueThread(TMMRingBuffer *Owner) : TMMDSPThread(Owner), FRing(Owner) {}
+
+void TMMQueueThread::Execute()
+{
+    RaisePriority();
+    SignalReady();
+    for (;;) {
+        const int which = TEvent::WaitForAny({FRing->FTerminateEvent.get(), FRing->FWorkRequested.get()});
+        if (which == 0 || Terminated())
+            break;
+        try {
+            if (FRing->FQueueMode == qmRead)
+                FRing->FillPass();
+            else
+                FRing->FlushPass();
+        } catch (...) {
+            HandleWorkerException(std::current_exception());
+        }
+    }
+    FRing->FReadyEvent->SetEvent();
+}
+
+// ---------------------------------------------------------------------------
+// TMMRingBuffer
+
+TMMRingBuffer::TMMRingBuffer() = default;
+
+TMMRingBuffer::~TMMRingBuffer()
+{
+    FComponentState |= csDestroying;
+    try {
+        if (FActive)
+            Closed();
+    } catch (...) {
+    }
+}
+
+void TMMRingBuffer::CheckInactive(bool Changing)
+{
+    if (Changing && FActive)
+        throw EMMBufferError(MMMessage(28060));
+}
+
+void TMMRingBuffer::SetBufferSize(int Value)
+{
+    Value = std::max(Value, 32);
+    CheckInactive(Value != FBufferSize);
+    TMMDSPComponent::SetBufferSize(Value);
+}
+
+void TMMRingBuffer::SetNumBuffers(int Value)
+{
+    if (Value <= 1)
+        return;
+    CheckInactive(Value != FNumBuffers);
+    FNumBuffers = Value;
+}
+
+void TMMRingBuffer::SetQueueMode(TMMQueueMode Value)
+{
+    CheckInactive(Value != FQueueMode);
+    FQueueMode = Value;
+}
+
+void TMMRingBuffer::Fire(const TMMNotifyEvent &Event)
+{
+    if (Event)
+        Event(this);
+}
+
+bool TMMRingBuffer::IsEmpty() const
+{
+    std::lock_guard<std::mutex> g(FLock);
+    return FCount == 0;
+}
+
+bool TMMRingBuffer::IsFull() const
+{
+    std::lock_guard<std::mutex> g(FLock);
+    return FCount >= int(FSlots.size());
+}
+
+int TMMRingBuffer::Count() const
+{
+    std::lock_guard<std::mutex> g(FLock);
+    return FCount;
+}
+
+int64_t TMMRingBuffer::QueuedBytes() const
+{
+    std::lock_guard<std::mutex> g(FLock);
+    return FQueuedBytes;
+}
+
+int64_t TMMRingBuffer::FreeBytes() const
+{
+    std::lock_guard<std::mutex> g(FLock);
+    return int64_t(FBlockSize) * (int64_t(FSlots.size()) - FCount);
+}
+
+void TMMRingBuffer::ResetQueue()
+{
+    std::lock_guard<std::mutex> g(FLock);
+    FCount = 0;
+    FQueuedBytes = 0;
+    FWriteIndex = FReadIndex = FLastReadIndex = 0;
+    FSourceEnded = false;
+    FPrimed = false;
+}
+
+bool TMMRingBuffer::StoreBlock(const char *Data, int Length, uintptr_t User, uint32_t Flags)
+{
+    std::lock_guard<std::mutex> g(FLock);
+    const int n = int(FSlots.size());
+    if (n == 0 || FCount >= n)
+        return false;
+    TSlot &s = FSlots[size_t(FWriteIndex)];
+    Length = std::min(Length, FBlockSize);
+    std::memcpy(s.Data, Data, size_t(Length));
+    s.Length = Length;
+    s.User = User;
+    s.Flags = Flags;
+    FWriteIndex = (FWriteIndex + 1) % n;
+    ++FCount;
+    FQueuedBytes += Length;
+    return true;
+}
+
+int TMMRingBuffer::TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uintptr_t *User)
+{
+    // Copied under the lock: a slot is only 'BufferSize' bytes, and this keeps
+    // a second reader (a final flush racing a late worker pass) harmless.
+    std::lock_guard<std::mutex> g(FLock);
+    if (FCount == 0 || Length <= 0)
+        return 0;
+    TSlot &s = FSlots[size_t(FReadIndex)];
+    const int a = std::min(s.Length, Length);
+    std::memcpy(Data, s.Data, size_t(a));
+    uint32_t flags = s.Flags;
+    if (a < s.Length) {
+        // The slot keeps the rest; the end-of-data mark goes out with the
+        // read that empties it, the looped mark with the first part.
+        std::memmove(s.Data, s.Data + a, size_t(s.Length - a));
+        s.Length -= a;
+        flags &= ~sfEndOfData;
+        s.Flags &= ~sfLooped;
+    } else {
+        FLastReadIndex = FReadIndex;
+        FReadIndex = (FReadIndex + 1) % int(FSlots.size());
+        --FCount;
+    }
+    FQueuedBytes -= a;
+    if (Flags)
+        *Flags = flags;
+    if (User)
+        *User = s.User;
+    return a;
+}
+
+void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uint32_t Flags)
+{
+    if (!FActive || !FEnabled)
+        return;
+    if (IsFull() && !FWaitIfFull) {
+        Fire(OnOverlow);
+        return;
+    }
+    if (!Data || Length <= 0)
+        return;
+    bool request = false;
+    {
+        std::lock_guard<std::mutex> g(FLock);
+        if (FQueueMode == qmWrite && FCount + 1 >= int(FSlots.size()) / 2) {
+            bool expected = false;
+            request = FPassRequested.compare_exchange_strong(expected, true);
+        }
+    }
+    if (request) {
+        FIdleEvent->ResetEvent();
+        FWorkRequested->SetEvent();
+    }
+    if (FWaitIfFull)
+        while (FActive && IsFull())
+            Pause1ms();
+    if (!StoreBlock(static_cast<const char *>(Data), Length, User, Flags))
+        Fire(OnOverlow); // only when the ring was closed while we waited
+}
+
+int TMMRingBuffer::WriteChunk(const void *Data, int Length, uint32_t LastFlags)
+{
+    const char *p = static_cast<const char *>(Data);
+    int done = 0;
+    while (done < Length) {
+        const int piece = std::min(Length - done, FBlockSize);
+        const bool last = done + piece >= Length;
+        if (!StoreBlock(p + done, piece, 0, last ? LastFlags : 0))
+            break;
+        done += piece;
+    }
+    return done;
+}
+
+int TMMRingBuffer::ReadChunk(void *Data, int Length)
+{
+    char *p = static_cast<char *>(Data);
+    int done = 0;
+    while (done < Length) {
+        const int n = TakeFromReadSlot(p + done, Length - done, nullptr, nullptr);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+int TMMRingBuffer::ReadBlock(void *Data, int Length, uint32_t &Flags, uintptr_t &User)
+{
+    Flags = 0;
+    User = 0;
+    if (!FActive || !Data || Length <= 0)
+        return 0;
+    char *out = static_cast<char *>(Data);
+
+    if (FQueueMode == qmDuplex && Count() <= int(FSlots.size()) / 2) {
+        const int n = std::min<int>(Length, int(FTransfer->dwBufferLength));
+        std::memcpy(out, FTransfer->lpData, size_t(n));
+        return n;
+    }
+
+    if (FQueueMode == qmRead && FEnabled) {
+        bool request = false;
+        bool pending = false;
+        uint64_t passesBefore = 0;
+        {
+            std::lock_guard<std::mutex> g(FLock);
+            passesBefore = FPassesDone;
+            if (FCount < int(FSlots.size()) / 2) {
+                bool expected = false;
+                request = FPassRequested.compare_exchange_strong(expected, true);
+            }
+            pending = FPassRequested;
+        }
+        if (request) {
+            FIdleEvent->ResetEvent();
+            FWorkRequested->SetEvent();
+        }
+        if (!FPrimed && pending) {
+            // The first read after a start waits for the first fill. The pass
+            // count tells the end of this pass from a late signal of an older one.
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(FTimeOut.load());
+            bool filled = FPassesDone > passesBefore;
+            while (!filled) {
+                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    deadline - std::chrono::steady_clock::now()).count();
+                if (left <= 0)
+                    break;
+                FIdleEvent->WaitFor(int(left));
+                filled = FPassesDone > passesBefore;
+            }
+            if (!filled || IsEmpty()) {
+                std::lock_guard<std::mutex> g(FLock);
+                if (FSourceEnded)
+                    Flags = sfEndOfData;
+                return 0;
+            }
+            FPrimed = true;
+        }
+    }
+
+    if (IsEmpty()) {
+        Fire(OnEmpty);
+        std::lock_guard<std::mutex> g(FLock);
+        if (FSourceEnded) {
+            Flags = sfEndOfData;
+            return 0;
+        }
+        const TWaveFormatEx *f = GetWaveFormat();
+        if ((FLoopIfEmpty || (f && f->wFormatTag != WAVE_FORMAT_PCM)) && !FSlots.empty()) {
+            const TSlot &s = FSlots[size_t(FLastReadIndex)];
+            const int n = std::min(s.Length, Length);
+            std::memcpy(out, s.Data, size_t(n));
+            Flags = s.Flags;
+            User = s.User;
+            return n;
+        }
+        std::memset(out, f && f->wBitsPerSample == 8 ? 128 : 0, size_t(Length));
+        return Length;
+    }
+    return TakeFromReadSlot(out, Length, &Flags, &User);
+}
+
+void TMMRingBuffer::EndPass()
+{
+    // Counted and cleared before idle is signalled, so that a waiter woken by
+    // idle always sees the pass as finished.
+    FWorkRequested->ResetEvent();
+    ++FPassesDone;
+    FPassRequested = false;
+    FIdleEvent->SetEvent();
+}
+
+namespace {
+struct TPassEnd {
+    std::function<void()> F;
+    ~TPassEnd() { F(); }
+};
+} // namespace
+
+void TMMRingBuffer::FlushPass()
+{
+    TPassEnd end{[this] { EndPass(); }};
+    if (!FActive || QueuedBytes() <= 0)
+        return;
+    Fire(OnFlushQueue);
+    while (QueuedBytes() > 0) {
+        const int want = int(std::min<int64_t>(QueuedBytes(), FFlushChunk));
+        const int n = ReadChunk(FTransfer->lpData, want);
+        if (n <= 0)
+            break;
+        FTransfer->dwBytesRecorded = uint32_t(n);
+        FTransfer->dwBufferLength = uint32_t(FFlushChunk);
+        TMMDSPComponent::BufferReady(FTransfer.get());
+        Pause1ms();
+    }
+    Fire(OnFlushQueueEnd);
+}
+
+void TMMRingBuffer::FillPass()
+{
+    TPassEnd end{[this] { EndPass(); }};
+    if (!FActive || FreeBytes() <= 0)
+        return;
+    Fire(OnFillQueue);
+    TWaveHdr *h = FTransfer.get();
+    while (FreeBytes() >= 1 && !FAborting) {
+        h->dwBufferLength = uint32_t(std::min<int64_t>(FreeBytes(), FFillChunk));
+        h->dwBytesRecorded = 0;
+        {
+            std::lock_guard<std::mutex> g(FLock);
+            h->LoopEnabled = FLoopEnabled;
+            h->LoopTotal = FLoopTotal;
+            h->LoopsLeft = FLoopsLeft;
+            h->Looped = FLooped;
+        }
+        bool more = false;
+        TMMDSPComponent::BufferLoad(h, more);
+        Pause1ms();
+        if (h->dwBytesRecorded < 1) {
+            // A source that ends by giving nothing (and not announcing more):
+            // the end goes on the newest block still queued, or is remembered
+            // for the next read of the empty ring.
+            if (!more) {
+                std::lock_guard<std::mutex> g(FLock);
+                if (FCount > 0) {
+                    const int n = int(FSlots.size());
+                    FSlots[size_t((FWriteIndex + n - 1) % n)].Flags |= sfEndOfData;
+                } else {
+                    FSourceEnded = true;
+                }
+            }
+            break;
+        }
+        {
+            std::lock_guard<std::mutex> g(FLock);
+            FLoopEnabled = h->LoopEnabled;
+            FLoopTotal = h->LoopTotal;
+            FLoopsLeft = h->LoopsLeft;
+            FLooped = h->Looped;
+        }
+        const uint32_t flags = (h->Looped ? sfLooped : 0) | (more ? 0 : sfEndOfData);
+        WriteChunk(h->lpData, int(std::min<uint32_t>(h->dwBytesRecorded, h->dwBufferLength)), flags);
+        {
+            std::lock_guard<std::mutex> g(FLock);
+            FLooped = 0;
+        }
+        if (!more || FAborting)
+            break;
+        Pause1ms();
+    }
+    Fire(OnFillQueueEnd);
+}
+
+void TMMRingBuffer::WaitForIdle(bool Forced)
+{
+    // The idle event only wakes us; whether the worker is idle is told by
+    // the request flag, which a pass clears before it signals idle.
+    (void)Forced;
+    if (!FIdleEvent)
+        return;
+    while (FPassRequested)
+        FIdleEvent->WaitFor(1);
+    FIdleEvent->ResetEvent();
+}
+
+void TMMRingBuffer::Flush()
+{
+    if (FActive && (FQueueMode == qmRead || FQueueMode == qmWrite)) {
+        WaitForIdle(false);
+        if (FQueueMode == qmWrite) {
+            // The rest of the recording reaches the file on this thread; the
+            // request flag keeps the worker out meanwhile.
+            bool expected = false;
+            while (!FPassRequested.compare_exchange_strong(expected, true)) {
+                expected = false;
+                WaitForIdle(false);
+            }
+            FlushPass();
+            WaitForIdle(true);
+        }
+    }
+    ResetQueue();
+}
+
+void TMMRingBuffer::Opened()
+{
+    TMMDSPComponent::Opened();
+    if (FActive)
+        return;
+    FBlockSize = std::max(int(EffectiveBufferSize()), 1);
+    FFillChunk = std::max((65536 / FBlockSize) * FBlockSize, FBlockSize);
+    FFlushChunk = FFillChunk;
+    FSlotData.reset(new char[size_t(FNumBuffers) * size_t(FBlockSize)]);
+    FSlots.assign(size_t(FNumBuffers), TSlot{});
+    for (int i = 0; i < FNumBuffers; ++i)
+        FSlots[size_t(i)].Data = FSlotData.get() + size_t(i) * size_t(FBlockSize);
+    if (FQueueMode != qmNone)
+        FTransfer = AllocWaveHeader(uint32_t(std::max(65536, FBlockSize)));
+    ResetQueue();
+    {
+        std::lock_guard<std::mutex> g(FLock);
+        FLoopEnabled = FLoopTotal = FLoopsLeft = FLooped = 0;
+    }
+    FPassRequested = false;
+    if (FQueueMode == qmRead || FQueueMode == qmWrite) {
+        FReadyEvent = std::make_unique<TEvent>(false);
+        FWorkRequested = std::make_unique<TEvent>(true);
+        FIdleEvent = std::make_unique<TEvent>(false);
+        FTerminateEvent = std::make_unique<TEvent>(false);
+        FThread = std::make_unique<TMMQueueThread>(this);
+        if (!FThread->StartAndWait(5000)) {
+            FThread->Terminate();
+            FTerminateEvent->SetEvent();
+            FThread.reset();
+            FSlots.clear();
+            FSlotData.reset();
+            FTransfer.reset();
+            throw EMMBufferError(MMPrefixed(QStringLiteral("RingBuffer:"), MMMessage(28088)));
+        }
+    }
+    FActive = true;
+    FAborting = false;
+}
+
+void TMMRingBuffer::Started()
+{
+    FAborting = false;
+    TMMDSPComponent::Started();
+}
+
+void TMMRingBuffer::Stopped()
+{
+    FPrimed = false;
+    FAborting = true;
+    {
+        std::lock_guard<std::mutex> g(FLock);
+        FLoopEnabled = FLoopTotal = FLoopsLeft = FLooped = 0;
+    }
+    Flush();
+    TMMDSPComponent::Stopped();
+}
+
+void TMMRingBuffer::Rewound()
+{
+    FPrimed = false;
+    FAborting = true;
+    {
+        std::lock_guard<std::mutex> g(FLock);
+        FLoopEnabled = FLoopTotal = FLoopsLeft = FLooped = 0;
+    }
+    Flush();
+    ResetQueue();
+    FAborting = false;
+    TMMDSPComponent::Rewound();
+}
+
+void TMMRingBuffer::Closed()
+{
+    if (FActive) {
+        FAborting = true;
+        Flush();
+        FActive = false;
+        if (FThread) {
+            WaitForIdle(false);
+            FThread->Terminate();
+            FTerminateEvent->SetEvent();
+            FReadyEvent->WaitFor(5000);
+            FThread->Join();
+            FThread.reset();
+        }
+        FReadyEvent.reset();
+        FWorkRequested.reset();
+        FIdleEvent.reset();
+        FTerminateEvent.reset();
+        ResetQueue();
+        {
+            std::lock_guard<std::mutex> g(FLock);
+            FSlots.clear();
+        }
+        FSlotData.reset();
+        FTransfer.reset();
+    }
+    TMMDSPComponent::Closed();
+}
+
+void TMMRingBuffer::BufferReady(PWaveHdr lpWaveHdr)
+{
+    if (FQueueMode == qmWrite || FQueueMode == qmDuplex)
+        WriteBlock(lpWaveHdr->lpData, int(lpWaveHdr->dwBytesRecorded), lpWaveHdr->dwUser, 0);
+    else
+        TMMDSPComponent::BufferReady(lpWaveHdr);
+}
+
+void TMMRingBuffer::BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers)
+{
+    if (FQueueMode == qmRead || FQueueMode == qmDuplex) {
+        if (!FActive)
+            return;
+        if (FEnabled || QueuedBytes() > 0 || FQueueMode == qmDuplex) {
+            {
+                std::lock_guard<std::mutex> g(FLock);
+                if ((lpWaveHdr->LoopEnabled != 0) != (FLoopEnabled != 0)) {
+                    FLoopEnabled = lpWaveHdr->LoopEnabled;
+                    FLoopTotal = lpWaveHdr->LoopTotal;
+                    FLoopsLeft = lpWaveHdr->LoopsLeft;
+                    FLooped = 0;
+                }
+            }
+            lpWaveHdr->dwBytesRecorded = lpWaveHdr->dwBufferLength;
+            uint32_t flags = 0;
+            uintptr_t user = 0;
+            const int n = ReadBlock(lpWaveHdr->lpData, int(lpWaveHdr->dwBufferLength), flags, user);
+            lpWaveHdr->dwBytesRecorded = uint32_t(std::max(n, 0));
+            lpWaveHdr->dwUser = user;
+            lpWaveHdr->Looped = (flags & sfLooped) ? MMTrue : 0;
+            MoreBuffers = FQueueMode == qmDuplex || !(flags & sfEndOfData);
+            return;
+        }
+    }
+    TMMDSPComponent::BufferLoad(lpWaveHdr, MoreBuffers);
+}

@@ -1,0 +1,158 @@
+#pragma once
+// TMMRingBuffer decouples a sound device from a wave file: a ring of fixed-size
+// blocks plus a worker thread (TMMQueueThread) that moves data between the ring
+// and the file in large chunks, so that a device's buffer callbacks only copy
+// memory and never wait for the disk.
+//
+//  - qmWrite (after a capture device): BufferReady copies into the ring; from
+//    half full on, the worker flushes the ring into Output.
+//  - qmRead (before a playback device): BufferLoad serves from the ring; below
+//    half full the worker refills the ring from Input. The first read after a
+//    start waits (at most TimeOut ms) for the first fill.
+//
+// End of data in read mode: the block that carries the source's last bytes is
+// marked end-of-data, and BufferLoad hands that mark out as MoreBuffers False.
+// A source that ends by returning no bytes at all with MoreBuffers False
+// (instead of MoreBuffers False with its last bytes) is treated the same way;
+// no bytes with MoreBuffers True means "nothing yet". The fill pass puts the mark on
+// the newest block still in the ring, or, when the ring has already run dry,
+// remembers that the source has ended so that the next read of the empty ring
+// returns 0 bytes with the end-of-data mark instead of endless silence. The
+// mark is forgotten at Stopped, Rewound and Closed.
+//
+// Locking: one mutex guards the counters, indices, slot headers and the loop
+// state; it is never held while calling another component or an event.
+#include "audio/MMObj.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+enum TMMQueueMode { qmNone, qmRead, qmWrite, qmDuplex };
+
+class TMMRingBuffer;
+
+class TMMQueueThread : public TMMDSPThread {
+public:
+    explicit TMMQueueThread(TMMRingBuffer *Owner);
+
+protected:
+    void Execute() override;
+
+private:
+    TMMRingBuffer *FRing;
+};
+
+class TMMRingBuffer : public TMMDSPComponent {
+public:
+    // Slot flags
+    static constexpr uint32_t sfEndOfData = 1;
+    static constexpr uint32_t sfLooped = 2;
+
+    TMMRingBuffer();
+    ~TMMRingBuffer() override;
+
+    // Properties; NumBuffers, QueueMode and BufferSize refuse a new value
+    // while the ring is active (EMMBufferError 28060).
+    void SetBufferSize(int Value) override;
+    int NumBuffers() const { return FNumBuffers; }
+    void SetNumBuffers(int Value);
+    TMMQueueMode QueueMode() const { return FQueueMode; }
+    void SetQueueMode(TMMQueueMode Value);
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool Value) { FEnabled = Value; }
+    bool WaitIfFull() const { return FWaitIfFull; }
+    void SetWaitIfFull(bool Value) { FWaitIfFull = Value; }
+    bool LoopIfEmpty() const { return FLoopIfEmpty; }
+    void SetLoopIfEmpty(bool Value) { FLoopIfEmpty = Value; }
+    int TimeOut() const { return FTimeOut; }
+    void SetTimeOut(int Value) { FTimeOut = Value; }
+
+    TMMNotifyEvent OnOverlow, OnEmpty, OnFillQueue, OnFillQueueEnd, OnFlushQueue, OnFlushQueueEnd;
+
+    // Queries (under the lock)
+    bool IsEmpty() const;
+    bool IsFull() const;
+    int Count() const;
+    int64_t QueuedBytes() const;
+    int64_t FreeBytes() const;
+    bool IsActive() const { return FActive; }
+    bool IsPrimed() const { return FPrimed; }
+
+    // Block operations
+    void WriteBlock(const void *Data, int Length, uintptr_t User, uint32_t Flags);
+    int ReadBlock(void *Data, int Length, uint32_t &Flags, uintptr_t &User);
+    int WriteChunk(const void *Data, int Length, uint32_t LastFlags);
+    int ReadChunk(void *Data, int Length);
+
+    // Chain overrides
+    void Opened() override;
+    void Closed() override;
+    void Started() override;
+    void Stopped() override;
+    void Rewound() override;
+    void BufferReady(PWaveHdr lpWaveHdr) override;
+    void BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers) override;
+
+    // Empties the ring (written out in write mode, discarded in read mode).
+    void Flush();
+
+private:
+    friend class TMMQueueThread;
+    struct TSlot {
+        char *Data = nullptr;
+        int Length = 0;
+        uintptr_t User = 0;
+        uint32_t Flags = 0;
+    };
+
+    void CheckInactive(bool Changing);
+    void FlushPass();
+    void FillPass();
+    void EndPass();
+    void WaitForIdle(bool Forced);
+    void ResetQueue();
+    // Copies out of the slot at the read index; the slot keeps what is left.
+    int TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uintptr_t *User);
+    bool StoreBlock(const char *Data, int Length, uintptr_t User, uint32_t Flags);
+    void Fire(const TMMNotifyEvent &Event);
+
+    int FNumBuffers = 20;
+    TMMQueueMode FQueueMode = qmNone;
+    std::atomic<bool> FEnabled{true};
+    std::atomic<bool> FWaitIfFull{false};
+    std::atomic<bool> FLoopIfEmpty{false};
+    std::atomic<int> FTimeOut{10000};
+
+    // Ring storage, allocated while active
+    std::vector<TSlot> FSlots;
+    std::unique_ptr<char[]> FSlotData;
+    TWaveHdrPtr FTransfer;
+    int FBlockSize = 0; // BufferSize fixed at activation
+    int FFillChunk = 0;
+    int FFlushChunk = 0;
+
+    // Guarded by FLock
+    mutable std::mutex FLock;
+    int FCount = 0;
+    int64_t FQueuedBytes = 0;
+    int FWriteIndex = 0;
+    int FReadIndex = 0;
+    int FLastReadIndex = 0;
+    bool FSourceEnded = false;
+    int32_t FLoopEnabled = 0, FLoopTotal = 0, FLoopsLeft = 0, FLooped = 0;
+
+    std::atomic<bool> FActive{false};
+    std::atomic<bool> FPrimed{false};
+    std::atomic<bool> FAborting{false};
+    std::atomic<bool> FPassRequested{false}; // a pass is requested or running
+    std::atomic<uint64_t> FPassesDone{0};    // passes finished so far
+
+    std::unique_ptr<TEvent> FReadyEvent;     // auto reset
+    std::unique_ptr<TEvent> FWorkRequested;  // manual reset
+    std::unique_ptr<TEvent> FIdleEvent;      // auto reset
+    std::unique_ptr<TEvent> FTerminateEvent; // auto reset
+    std::unique_ptr<TMMQueueThread> FThread;
+};

@@ -1,0 +1,301 @@
+// Ring buffer on its own: overflow, end of data, silence, short reads, the
+// end of a source that gives no bytes, and properties locked while active.
+#include "audio/MMRingBuffer.h"
+#include "audio/MMWave.h"
+
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+QByteArray Pattern(int n, int seed = 0)
+{
+    QByteArray b(n, 0);
+    for (int i = 0; i < n; ++i)
+        b[i] = char((i * 13 + seed) & 0xFF);
+    return b;
+}
+
+// Collects what the ring's worker writes out.
+class TCollector : public TMMDSPComponent {
+public:
+    void BufferReady(PWaveHdr H) override
+    {
+        std::lock_guard<std::mutex> g(Lock);
+        Data.append(H->lpData, int(H->dwBytesRecorded));
+    }
+    QByteArray Take()
+    {
+        std::lock_guard<std::mutex> g(Lock);
+        return Data;
+    }
+    std::mutex Lock;
+    QByteArray Data;
+};
+
+// A source that hands out a script of (bytes, more) answers, then repeats the last.
+class TScriptSource : public TMMDSPComponent {
+public:
+    struct TStep {
+        QByteArray Bytes;
+        bool More;
+    };
+    std::vector<TStep> Steps;
+    std::atomic<int> Calls{0};
+    void BufferLoad(PWaveHdr H, bool &More) override
+    {
+        const int i = std::min<int>(Calls++, int(Steps.size()) - 1);
+        const TStep &s = Steps[size_t(i)];
+        const int n = std::min<int>(s.Bytes.size(), int(H->dwBufferLength));
+        std::memcpy(H->lpData, s.Bytes.constData(), size_t(n));
+        H->dwBytesRecorded = uint32_t(n);
+        More = s.More;
+    }
+};
+
+struct TLoad {
+    QByteArray Bytes;
+    bool More;
+};
+
+TLoad Load(TMMRingBuffer &Ring, int Length)
+{
+    TWaveHdrPtr h = AllocWaveHeader(uint32_t(Length));
+    bool more = false;
+    Ring.BufferLoad(h.get(), more);
+    return {QByteArray(h->lpData, int(h->dwBytesRecorded)), more};
+}
+
+void WriteFile(const QString &Path, const TWaveFormatEx &F, const QByteArray &Data)
+{
+    TMMWave w;
+    w.CreateFile(Path, &F);
+    w.WriteData(Data.constData(), Data.size());
+    w.CloseFile();
+}
+
+} // namespace
+
+TEST(MMRingBuffer, PropertiesAreLockedWhileActive)
+{
+    TMMRingBuffer ring;
+    ring.SetBufferSize(10);
+    EXPECT_EQ(ring.BufferSize(), 32);
+    ring.SetNumBuffers(1);
+    EXPECT_EQ(ring.NumBuffers(), 20);
+    ring.SetNumBuffers(8);
+    ring.SetQueueMode(qmWrite);
+    ring.Opened();
+    EXPECT_TRUE(ring.IsActive());
+    try {
+        ring.SetNumBuffers(9);
+        ADD_FAILURE() << "changed while active";
+    } catch (const EMMBufferError &e) {
+        EXPECT_EQ(e.Message(), "Change to property while device was open");
+    }
+    EXPECT_THROW(ring.SetQueueMode(qmRead), EMMBufferError);
+    EXPECT_THROW(ring.SetBufferSize(64), EMMBufferError);
+    EXPECT_NO_THROW(ring.SetNumBuffers(8)); // the same value is no change
+    EXPECT_EQ(ring.FreeBytes(), 8 * 32);
+    ring.Closed();
+    EXPECT_FALSE(ring.IsActive());
+    ring.SetNumBuffers(9);
+    EXPECT_EQ(ring.NumBuffers(), 9);
+}
+
+TEST(MMRingBuffer, OverflowDropsBlocksOneByOneAndNeverExceedsTheRing)
+{
+    TMMDSPComponent src;
+    TMMRingBuffer ring;
+    TCollector out;
+    ring.SetInput(&src);
+    out.SetInput(&ring);
+    ring.SetQueueMode(qmWrite);
+    ring.SetNumBuffers(10);
+    ring.SetBufferSize(64);
+    TEvent gate(true);
+    ring.OnFlushQueue = [&](TMMComponent *) { gate.WaitFor(-1); }; // the worker cannot keep up
+    std::atomic<int> overflows{0};
+    ring.OnOverlow = [&](TMMComponent *) { ++overflows; };
+    ring.Opened();
+    ring.Started();
+
+    QByteArray sent;
+    TWaveHdrPtr h = AllocWaveHeader(64);
+    for (int i = 0; i < 25; ++i) {
+        const QByteArray block = Pattern(64, i);
+        std::memcpy(h->lpData, block.constData(), 64);
+        h->dwBytesRecorded = 64;
+        src.BufferReady(h.get());
+        if (i < 10)
+            sent += block;
+    }
+    EXPECT_EQ(overflows, 15);
+    EXPECT_EQ(ring.Count(), 10);
+    EXPECT_TRUE(ring.IsFull());
+    gate.SetEvent();
+    ring.Stopped();
+    ring.Closed();
+    EXPECT_EQ(out.Take(), sent);
+}
+
+TEST(MMRingBuffer, ReadModeHandsOutTheEndWithTheLastBlockAndKeepsRestsOfShortReads)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("short.wav");
+    const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
+    const QByteArray data = Pattern(10000); // shorter than one fill chunk
+    WriteFile(path, f, data);
+
+    TMMWaveFile file;
+    TMMRingBuffer ring;
+    file.Wave()->SetFileName(path);
+    ring.SetInput(&file);
+    ring.SetQueueMode(qmRead);
+    ring.SetNumBuffers(8);
+    ring.SetBufferSize(4096);
+    file.SetBufferSize(4096);
+    file.Opened();
+    ring.Opened();
+    file.Started();
+    ring.Started();
+
+    QByteArray got;
+    int ends = 0;
+    for (int guard = 0; guard < 100; ++guard) {
+        const TLoad l = Load(ring, 1000); // shorter than a block
+        got += l.Bytes;
+        if (!l.More) {
+            ++ends;
+            break;
+        }
+    }
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(got, data);
+    EXPECT_TRUE(ring.IsPrimed());
+    ring.Stopped();
+    file.Stopped();
+    ring.Closed();
+    file.Closed();
+}
+
+TEST(MMRingBuffer, EmptyRingGivesSilenceOrTheLastBlockOnceFilled)
+{
+    for (int bits : {8, 16}) {
+        SCOPED_TRACE(bits);
+        TScriptSource src;
+        const TWaveFormatEx f = MakePCMWaveFormat(bits, 1, 22050);
+        src.SetWaveFormat(&f);
+        // One block now, then nothing for a while (but more is announced).
+        src.Steps = {{Pattern(100), true}, {QByteArray(), true}};
+        TMMRingBuffer ring;
+        ring.SetInput(&src);
+        ring.SetQueueMode(qmRead);
+        ring.SetNumBuffers(4);
+        ring.SetBufferSize(256);
+        int empties = 0;
+        ring.OnEmpty = [&](TMMComponent *) { ++empties; };
+        ring.Opened();
+        ring.Started();
+
+        TLoad first = Load(ring, 256);
+        EXPECT_EQ(first.Bytes, Pattern(100));
+        EXPECT_TRUE(first.More);
+        TLoad silent = Load(ring, 256);
+        ASSERT_EQ(silent.Bytes.size(), 256);
+        EXPECT_EQ(silent.Bytes, QByteArray(256, char(bits == 8 ? 128 : 0)));
+        EXPECT_TRUE(silent.More);
+        EXPECT_GE(empties, 1);
+
+        ring.SetLoopIfEmpty(true);
+        TLoad again = Load(ring, 256);
+        EXPECT_EQ(again.Bytes, Pattern(100));
+        EXPECT_TRUE(again.More);
+        ring.Stopped();
+        ring.Closed();
+    }
+}
+
+TEST(MMRingBuffer, SourceThatEndsByGivingNothingEndsTheReader)
+{
+    // Data, then an answer of no bytes: the end goes out with the last block.
+    {
+        TScriptSource src;
+        const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
+        src.SetWaveFormat(&f);
+        src.Steps = {{Pattern(3000), true}, {QByteArray(), false}};
+        TMMRingBuffer ring;
+        ring.SetInput(&src);
+        ring.SetQueueMode(qmRead);
+        ring.SetNumBuffers(4);
+        ring.SetBufferSize(4096);
+        ring.Opened();
+        ring.Started();
+        const TLoad l = Load(ring, 4096);
+        EXPECT_EQ(l.Bytes, Pattern(3000));
+        EXPECT_FALSE(l.More);
+        ring.Stopped();
+        ring.Closed();
+    }
+    // Nothing at all: the first read returns nothing and says so.
+    {
+        TScriptSource src;
+        const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
+        src.SetWaveFormat(&f);
+        src.Steps = {{QByteArray(), false}};
+        TMMRingBuffer ring;
+        ring.SetInput(&src);
+        ring.SetQueueMode(qmRead);
+        ring.SetNumBuffers(4);
+        ring.SetBufferSize(4096);
+        ring.Opened();
+        ring.Started();
+        const TLoad l = Load(ring, 4096);
+        EXPECT_EQ(l.Bytes.size(), 0);
+        EXPECT_FALSE(l.More);
+        EXPECT_EQ(Load(ring, 4096).Bytes.size(), 0); // and keeps saying so
+        ring.Stopped();
+        // After a stop the mark is forgotten: a new start asks the source again.
+        src.Steps = {{Pattern(50), false}};
+        src.Calls = 0;
+        ring.Started();
+        EXPECT_EQ(Load(ring, 4096).Bytes, Pattern(50));
+        ring.Stopped();
+        ring.Closed();
+    }
+}
+
+TEST(MMRingBuffer, FirstReadGivesUpAfterTimeOut)
+{
+    // A source whose first answer never comes in time.
+    class TSlowSource : public TMMDSPComponent {
+    public:
+        TEvent Release{true};
+        void BufferLoad(PWaveHdr H, bool &More) override
+        {
+            Release.WaitFor(-1);
+            H->dwBytesRecorded = 0;
+            More = false;
+        }
+    } src;
+    TMMRingBuffer ring;
+    ring.SetInput(&src);
+    ring.SetQueueMode(qmRead);
+    ring.SetNumBuffers(4);
+    ring.SetBufferSize(512);
+    ring.SetTimeOut(20);
+    ring.Opened();
+    ring.Started();
+    const TLoad l = Load(ring, 512);
+    EXPECT_EQ(l.Bytes.size(), 0);
+    EXPECT_FALSE(ring.IsPrimed());
+    src.Release.SetEvent();
+    ring.Stopped();
+    ring.Closed();
+}
