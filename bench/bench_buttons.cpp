@@ -6,6 +6,7 @@
 //                                        transparent QLabels showing the same captions
 //   CachedDialogButton vs_qpushbutton  = cached ToxButton / QPushButton of the same size
 //                      vs_uncached     = cached ToxButton / the same button without cache
+#include "BenchMain.h"
 #include "widgets/oxBtns.h"
 
 #include <QApplication>
@@ -152,15 +153,4 @@ BENCHMARK(CachedDialogButton)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return RunWidgetBenchmarks(argc, argv); }

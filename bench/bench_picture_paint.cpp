@@ -2,6 +2,7 @@
 // tile) against QPainter::drawTiledPixmap of the same tile onto the same
 // target, and stretching a 1920 x 1080 picture into the 88 x 80 preview
 // against a plain QPainter::drawPixmap stretch.
+#include "BenchMain.h"
 #include "picture/PGImage.h"
 
 #include <QApplication>
@@ -95,12 +96,4 @@ BENCHMARK(PreviewDrawPixmap)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return RunWidgetBenchmarks(argc, argv); }

@@ -3,6 +3,7 @@
 // words to the new word being on the screen. Each is compared in the same run with
 // a baseline: the plainest Qt way of painting a centred word, and the repaint of a
 // bare Qt window of the same size.
+#include "BenchMain.h"
 #include "data/uCommon.h"
 #include "platform/playsound.h"
 #include "run/Dtmisc.h"
@@ -118,15 +119,4 @@ BENCHMARK(BM_DozeEndToWordPainted)->UseManualTime()->Iterations(20)->Unit(benchm
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return RunWidgetBenchmarks(argc, argv); }

@@ -1,6 +1,7 @@
 // Saving, reloading and checksumming a 500-word list (what the configuration
 // dialog's OK and the next start do), against writing and reading the same
 // bytes with plain QFile calls.
+#include "BenchMain.h"
 #include "data/uCommon.h"
 #include "platform/ProgramFile.h"
 
@@ -64,11 +65,4 @@ BENCHMARK(PlainWriteRead)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return RunWidgetBenchmarks(argc, argv); }

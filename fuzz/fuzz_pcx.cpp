@@ -1,22 +1,7 @@
-// libFuzzer harness for the PCX reader: any bytes, straight into the reader.
-#include "picture/PGraphic.h"
-#include "picture/PGraphicFormats.h"
-
-#include <QBuffer>
+// libFuzzer harness for the PCX reader.
+#include "FuzzPicture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Hostile headers ask for huge pictures; refuse them early.
-    static const bool limited = (PGMaxBitmapBytes = 64 << 20, true);
-    (void)limited;
-    QBuffer buffer;
-    buffer.setData(reinterpret_cast<const char *>(data), qsizetype(size));
-    buffer.open(QIODevice::ReadOnly);
-    TPixelGraphic pg;
-    TPCXFileFormatReader reader;
-    try {
-        reader.Read(buffer, pg, 0);
-    } catch (const Exception &) {
-    }
-    return 0;
+    return FuzzPictureReader<TPCXFileFormatReader>(data, size);
 }

@@ -1,25 +1,7 @@
-// libFuzzer harness for the PNG reader: any bytes, straight into the reader
-// (libpng checks the signature itself), with warnings ignored or raised
-// by the length of the input.
-#include "picture/PGraphic.h"
-#include "picture/PGraphicFormats.h"
-
-#include <QBuffer>
+// libFuzzer harness for the PNG reader.
+#include "FuzzPicture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Hostile headers ask for huge pictures; refuse them early.
-    static const bool limited = (PGMaxBitmapBytes = 64 << 20, true);
-    (void)limited;
-    QBuffer buffer;
-    buffer.setData(reinterpret_cast<const char *>(data), qsizetype(size));
-    buffer.open(QIODevice::ReadOnly);
-    TPixelGraphic pg;
-    pg.SetReadWarningAction((size & 1) ? pgwaRaise : pgwaIgnore);
-    TPNGFileFormatReader reader;
-    try {
-        reader.Read(buffer, pg, 0);
-    } catch (const Exception &) {
-    }
-    return 0;
+    return FuzzPictureReader<TPNGFileFormatReader>(data, size);
 }
