@@ -22,12 +22,33 @@ namespace {
 
 const char *const DatabaseError = "There was an error reading the sounds database. Terminating program";
 
-void ShowError(const std::exception &e)
-{
-    TApplication::HandleException(e);
-}
-
 } // namespace
+
+ToxButton *CreateMainWindowButton(QWidget *parent, const QRect &geometry, const QString &caption, bool about)
+{
+    // Large text buttons standing straight on the picture: no frame until the
+    // pointer touches them, a drop-shadowed caption, bold while focused.
+    auto *b = new ToxButton(parent);
+    b->setGeometry(geometry);
+    b->SetStyle(about ? bsBorderless : bsWin97);
+    b->SetFont3D(fsShadow);
+    b->SetFocusStyle(about ? ToxFocusStyles() : ToxFocusStyles(fsBoldFont));
+    b->Background()->SetStyle(oxbClear);
+    b->Background()->SetDitherDown(false);
+    b->Background()->SetGradient(clWhite);
+    b->SetButtonType(oxbCommand);
+    b->SetMultiLine(false);
+    b->SetTextAngle(0);
+    b->SetTextX(0);
+    b->SetTextY(0);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(32);
+    f.setBold(about);
+    b->setFont(f);
+    b->SetFontColor(clNavy);
+    b->SetLines({caption});
+    return b;
+}
 
 TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
@@ -52,29 +73,9 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     pgBack->OnMouseMove = pgBack->PicBoxOnMouseMove = std::bind(&TfmMain::pgBackPicBoxOnMouseMove, this, _1, _2, _3, _4, _5);
     pgBack->OnMouseUp = pgBack->PicBoxOnMouseUp = std::bind(&TfmMain::pgBackPicBoxOnMouseUp, this, _1, _2, _3, _4, _5);
 
-    // Large text buttons standing straight on the picture: no frame until the
-    // pointer touches them, a drop-shadowed caption, bold while focused.
     auto makeButton = [this](int x, int y, int w, int h, const QString &caption, const QString &hint, bool about) {
-        auto *b = new ToxButton(pgBack);
-        b->setGeometry(x, y, w, h);
+        ToxButton *b = CreateMainWindowButton(pgBack, QRect(x, y, w, h), caption, about);
         b->setToolTip(hint);
-        b->SetStyle(about ? bsBorderless : bsWin97);
-        b->SetFont3D(fsShadow);
-        b->SetFocusStyle(about ? ToxFocusStyles() : ToxFocusStyles(fsBoldFont));
-        b->Background()->SetStyle(oxbClear);
-        b->Background()->SetDitherDown(false);
-        b->Background()->SetGradient(clWhite);
-        b->SetButtonType(oxbCommand);
-        b->SetMultiLine(false);
-        b->SetTextAngle(0);
-        b->SetTextX(0);
-        b->SetTextY(0);
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(32);
-        f.setBold(about);
-        b->setFont(f);
-        b->SetFontColor(clNavy);
-        b->SetLines({caption});
         return b;
     };
     btAbout = makeButton(22, 13, 411, 41, "Pellan Wordlark", "Click to open the About dialog box", true);
@@ -114,12 +115,11 @@ void TfmMain::FormCreate()
     try {
         ApplyLook();
     } catch (const std::exception &e) {
-        ShowError(e);
+        TApplication::HandleException(e);
     }
     // The run screen's draws come from QRandomGenerator::global(), which is
     // seeded from the system's entropy source at start.
-    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-        l->clear();
+    ClearWordLists();
     SetWordListUnreadable(false);
 
     try {
@@ -135,17 +135,12 @@ void TfmMain::FormCreate()
         // The file exists but cannot be read: go on with empty lists, and keep
         // the next save from replacing what could not be read.
         SetWordListUnreadable(true);
-        for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-            l->clear();
-        ShowError(e);
+        ClearWordLists();
+        TApplication::HandleException(e);
     }
 }
 
-void TfmMain::FormClose()
-{
-    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-        l->clear();
-}
+void TfmMain::FormClose() { ClearWordLists(); }
 
 void TfmMain::ApplyLook()
 {

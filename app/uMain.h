@@ -8,6 +8,10 @@ class ToxButton;
 class TPGImage;
 class TPGPanel;
 
+// One of the main window's five buttons, with its look; the about button
+// (`about`) is borderless, bold and keeps its weight when focused.
+ToxButton *CreateMainWindowButton(QWidget *parent, const QRect &geometry, const QString &caption, bool about);
+
 class TfmMain : public QWidget {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 //                                        transparent QLabels showing the same captions
 //   CachedDialogButton vs_qpushbutton  = cached ToxButton / QPushButton of the same size
 //                      vs_uncached     = cached ToxButton / the same button without cache
+#include "app/uMain.h"
 #include "BenchMain.h"
 #include "widgets/oxBtns.h"
 
@@ -56,36 +57,16 @@ void Show(QWidget &w)
     QApplication::processEvents();
 }
 
-ToxButton *MainButton(QWidget *parent, const QString &caption, QRect geometry, bool about)
-{
-    auto *b = new ToxButton(parent);
-    b->setGeometry(geometry);
-    b->SetStyle(about ? bsBorderless : bsWin97);
-    b->SetFont3D(fsShadow);
-    b->SetFocusStyle(about ? ToxFocusStyles() : ToxFocusStyles(fsBoldFont));
-    b->Background()->SetStyle(oxbClear);
-    b->Background()->SetDitherDown(false);
-    b->SetTextX(0);
-    b->SetTextY(0);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(32);
-    f.setBold(about);
-    b->setFont(f);
-    b->SetFontColor(clNavy);
-    b->SetCaption(caption);
-    return b;
-}
-
 void MainWindowButtons(benchmark::State &state)
 {
     TTiled withButtons, bare, withLabels;
     for (TTiled *w : {&withButtons, &bare, &withLabels})
         w->resize(461, 282);
-    MainButton(&withButtons, QStringLiteral("Pellan Wordlark"), QRect(17, 8, 411, 41), true);
-    ToxButton *run = MainButton(&withButtons, QStringLiteral("Run"), QRect(17, 56, 200, 100), false);
-    MainButton(&withButtons, QStringLiteral("Configure"), QRect(229, 56, 200, 100), false);
-    MainButton(&withButtons, QStringLiteral("Help"), QRect(17, 164, 200, 100), false);
-    MainButton(&withButtons, QStringLiteral("Exit"), QRect(229, 164, 200, 100), false);
+    CreateMainWindowButton(&withButtons, QRect(17, 8, 411, 41), QStringLiteral("Pellan Wordlark"), true);
+    ToxButton *run = CreateMainWindowButton(&withButtons, QRect(17, 56, 200, 100), QStringLiteral("Run"), false);
+    CreateMainWindowButton(&withButtons, QRect(229, 56, 200, 100), QStringLiteral("Configure"), false);
+    CreateMainWindowButton(&withButtons, QRect(17, 164, 200, 100), QStringLiteral("Help"), false);
+    CreateMainWindowButton(&withButtons, QRect(229, 164, 200, 100), QStringLiteral("Exit"), false);
     run->SetDefault(true);
     for (ToxButton *b : withButtons.findChildren<ToxButton *>()) {
         auto *label = new QLabel(b->Caption(), &withLabels);

@@ -18,8 +18,7 @@ struct Database {
     {
         SetProgramFilePath(dir.filePath("lumword"));
         Settings.ProgramDir = dir.path() + "/";
-        for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-            l->clear();
+        ClearWordLists();
         for (int i = 0; i < 500; ++i) {
             TWordList &list = i % 3 == 0 ? NewWords : i % 3 == 1 ? NowWords : KnownWords;
             list.append({QStringLiteral("word number %1").arg(i), i});
@@ -33,8 +32,7 @@ void SaveReloadChecksum(benchmark::State &state)
     const TWordList news = NewWords, nows = NowWords, knowns = KnownWords;
     for (auto _ : state) {
         SaveWordList();
-        for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-            l->clear();
+        ClearWordLists();
         LoadWordList();
         benchmark::DoNotOptimize(WordListChecksum(WordListFileName()));
     }

@@ -81,6 +81,12 @@ int FieldInteger(const QList<QByteArray> &fields, int index, int def)
 
 } // namespace
 
+void ClearWordLists()
+{
+    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
+        l->clear();
+}
+
 QString SettingsFileName()
 {
     const QFileInfo program(ProgramFilePath());
@@ -156,12 +162,10 @@ void LoadWordList()
     QFile f(path);
     if (!f.exists())
         return;
-    if (!f.open(QIODevice::ReadOnly)) {
-        GWordListUnreadable = true;
-        throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
+    QByteArray bytes;
+    if (f.open(QIODevice::ReadOnly))
+        bytes = f.readAll();
+    if (!f.isOpen() || f.error() != QFileDevice::NoError) {
         GWordListUnreadable = true;
         throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
     }

@@ -48,6 +48,9 @@ extern TWordList NewWords;
 extern TWordList NowWords;
 extern TWordList KnownWords;
 
+// Empties all four lists.
+void ClearWordLists();
+
 // Settings file: the program file's name with its extension replaced by ".INI".
 QString SettingsFileName();
 QString WordListFileName();      // ProgramDir + "lumword.lst"

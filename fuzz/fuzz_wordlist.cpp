@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);
         f.write(reinterpret_cast<const char *>(data), qint64(size));
     }
-    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-        l->clear();
+    ClearWordLists();
     LoadWordList();
     if (NewWords.size() + NowWords.size() + KnownWords.size() > AllWords.size())
         __builtin_trap();
@@ -34,13 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // What was saved once reads back to the same lists.
     SaveWordList();
-    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-        l->clear();
+    ClearWordLists();
     LoadWordList();
     SaveWordList();
     const QByteArray first = [] { QFile f(WordListFileName()); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-        l->clear();
+    ClearWordLists();
     LoadWordList();
     SaveWordList();
     const QByteArray second = [] { QFile f(WordListFileName()); f.open(QIODevice::ReadOnly); return f.readAll(); }();

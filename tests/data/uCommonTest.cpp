@@ -17,8 +17,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         SetProgramFilePath(dir.filePath("lumword"));
-        for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-            l->clear();
+        ClearWordLists();
         SetWordListUnreadable(false);
         LoadSettings();
     }
@@ -130,8 +129,7 @@ TEST_F(Database, SaveWritesExactLinesInCategoryOrderAndDropsUncategorised)
     EXPECT_EQ(ReadAll(file("lumword.lst")),
               QByteArray("1;dad;1\r\n1;h\xc3\xa4us;12345\r\n2;ball;7\r\n2;sun;2\r\n2;tree;499\r\n3;mum;0\r\n"));
 
-    for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
-        l->clear();
+    ClearWordLists();
     LoadWordList();
     EXPECT_EQ(NewWords, (TWordList{{"dad", 1}, {"häus", 12345}}));
     EXPECT_EQ(NowWords.size(), 3);
