@@ -222,7 +222,10 @@ protected:
                 return true;
             }
         }
-        return false;
+        // A dialog closes on Escape only through its Cancel button: with none
+        // that can act, Escape does nothing rather than reaching the dialog's
+        // own reject.
+        return escape && qobject_cast<QDialog *>(FWindow);
     }
 
 private:

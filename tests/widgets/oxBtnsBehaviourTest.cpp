@@ -233,6 +233,48 @@ TEST_F(ToxButtonBehaviour, EnterClicksDefaultWhileAListBoxHasFocusEscapeTheCance
     EXPECT_FALSE(f.Dialog.isVisible());
 }
 
+TEST_F(ToxButtonBehaviour, EscapeDoesNothingInADialogWithoutAUsableCancelButton)
+{
+    // The no-words dialog: a Yes (Default) and a No button, neither of them Cancel.
+    QDialog dialog;
+    dialog.resize(300, 100);
+    auto *yes = new ToxButton(&dialog);
+    yes->setGeometry(5, 5, 120, 25);
+    yes->SetCaption(QStringLiteral("&Yes"));
+    yes->SetDefault(true);
+    yes->SetModalResult(mrYes);
+    auto *no = new ToxButton(&dialog);
+    no->setGeometry(130, 5, 120, 25);
+    no->SetCaption(QStringLiteral("&No"));
+    no->SetModalResult(mrNo);
+    QSignalSpy yesClicks(yes, &ToxButton::OnClick), noClicks(no, &ToxButton::OnClick);
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    ShowActive(dialog);
+
+    no->setFocus();
+    QTest::keyClick(no, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(rejected.count(), 0);
+    dialog.setFocus(); // nothing focused inside: the key goes to the dialog itself
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(rejected.count(), 0);
+    EXPECT_EQ(yesClicks.count() + noClicks.count(), 0);
+
+    // A Cancel button that is disabled cannot act, so Escape still does nothing.
+    no->SetCancel(true);
+    no->setEnabled(false);
+    yes->setFocus();
+    QTest::keyClick(yes, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(noClicks.count(), 0);
+    no->setEnabled(true);
+    QTest::keyClick(yes, Qt::Key_Escape);
+    EXPECT_EQ(noClicks.count(), 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), mrNo);
+}
+
 TEST_F(ToxButtonBehaviour, EnterClicksTheFocusedButtonNotTheDefault)
 {
     TDialogFixture f;
