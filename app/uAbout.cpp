@@ -130,8 +130,9 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     blue.setColor(QPalette::WindowText, ToQColor(clBlue));
     laURL->setPalette(blue);
     laURL->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    laURL->move(7, 208);
-    laURL->adjustSize();
+    // As wide as its text: the pointer turns to a hand over the address only.
+    const QFontMetrics linkMetrics(link);
+    laURL->setGeometry(7, 208, linkMetrics.horizontalAdvance(laURL->text()) + 1, linkMetrics.height());
     laURL->setAccessibleDescription(QStringLiteral("Opens the web page in the browser"));
     connect(laURL, &TURLLabel::OnClick, this, &TfmAbout::laURLClick);
 

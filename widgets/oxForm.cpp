@@ -71,6 +71,22 @@ private:
     std::function<bool(QWidget *, QEvent *)> FHandler;
 };
 
+// The style's title bar font: the platform's title font, drawn bold as the
+// style's own title bars are. Asking the platform goes through fontconfig's
+// substitution every time, so the answer is kept until the fonts or the
+// theme change.
+QFont PlatformCaptionFont(bool refresh)
+{
+    static QFont font;
+    static bool known = false;
+    if (refresh || !known) {
+        font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        font.setBold(true);
+        known = true;
+    }
+    return font;
+}
+
 } // namespace
 
 int HelpContextOf(const QObject *control) { return control ? control->property(kHelpContextProperty).toInt() : 0; }
@@ -504,10 +520,7 @@ void ToxForm::RecomputeMetrics()
     opt.titleBarFlags = IsToolWindow() ? Qt::WindowFlags(Qt::Tool) : Qt::WindowFlags(Qt::Window);
     opt.titleBarState = FForm->windowState();
 
-    // The style's title bar font: the platform's title font, drawn bold as the
-    // style's own title bars are.
-    FCaptionFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-    FCaptionFont.setBold(true);
+    FCaptionFont = PlatformCaptionFont(false);
     if (IsToolWindow()) {
         if (FCaptionFont.pixelSize() > 0)
             FCaptionFont.setPixelSize(qMax(6, FCaptionFont.pixelSize() - 1));
@@ -637,6 +650,12 @@ QPixmap ToxForm::DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) co
     QPixmap pm(size.expandedTo(QSize(1, 1)) * dpr);
     pm.setDevicePixelRatio(dpr);
     QPainter p(&pm);
+    PaintCaption(p, size, active);
+    return pm;
+}
+
+void ToxForm::PaintCaption(QPainter &p, const QSize &size, bool active) const
+{
     const QRect r(QPoint(0, 0), size);
     const QColor end = CaptionColor(active);
     const bool gradient = FOptions.testFlag(active ? oxfActiveGradient : oxfInactiveGradient);
@@ -666,7 +685,6 @@ QPixmap ToxForm::DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) co
     for (const TNCButton *b : FButtons)
         if (b->Shown())
             b->PaintFace(p, b->geometry().translated(-CaptionRect().topLeft()));
-    return pm;
 }
 
 void ToxForm::PaintCaptionText(QPainter &p, const QRect &area, bool active) const
@@ -895,11 +913,15 @@ bool ToxForm::FormEvent(QEvent *event)
         if (!FForm->isMinimized())
             FForm->update(QRegion(FForm->rect()) - QRegion(ClientRect()));
         return false;
+    case QEvent::ApplicationFontChange:
+    case QEvent::ThemeChange:
+        PlatformCaptionFont(true);
+        RecomputeMetrics();
+        return false;
     case QEvent::WindowTitleChange:
     case QEvent::StyleChange:
     case QEvent::PaletteChange:
     case QEvent::ApplicationPaletteChange:
-    case QEvent::ApplicationFontChange:
     case QEvent::ScreenChangeInternal:
         RecomputeMetrics();
         return false;

@@ -229,6 +229,9 @@ public:
     int CaptionBuilds() const { return FCaptionBuilds; }
     // Draws a caption bitmap of the given state and size from scratch.
     QPixmap DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) const;
+    // Draws the caption (background, icon, text, caption buttons) of the given
+    // state and size straight onto a painter, its top-left corner at the origin.
+    void PaintCaption(QPainter &p, const QSize &size, bool active) const;
     // Paints border, caption and platform buttons area of the form.
     void PaintNonClient(QPainter &p);
 
