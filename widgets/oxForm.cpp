@@ -4,6 +4,7 @@
 #include "widgets/oxBtns.h"
 
 #include <QApplication>
+#include <QCache>
 #include <QCursor>
 #include <QDialog>
 #include <QFontDatabase>
@@ -85,6 +86,13 @@ QFont PlatformCaptionFont(bool refresh)
         known = true;
     }
     return font;
+}
+
+// Caption bitmaps shared by the forms that draw the same caption.
+QCache<QString, QPixmap> &SharedCaptions()
+{
+    static QCache<QString, QPixmap> cache(32);
+    return cache;
 }
 
 } // namespace
@@ -638,11 +646,50 @@ const QPixmap &ToxForm::CaptionBitmap(bool active)
     const size_t i = active ? 1 : 0;
     const QRect bar = CaptionRect();
     if (FCache[i].isNull() || FCacheRect[i] != bar) {
-        FCache[i] = DrawCaptionBitmap(active, bar.size(), FForm->devicePixelRatioF());
+        // A dialog opened again (a new form each time) finds the caption its
+        // predecessor drew, as long as everything that goes into it is the same.
+        const qreal dpr = FForm->devicePixelRatioF();
+        const QString key = CaptionKey(active, bar.size(), dpr);
+        if (const QPixmap *shared = SharedCaptions().object(key)) {
+            FCache[i] = *shared;
+        } else {
+            FCache[i] = DrawCaptionBitmap(active, bar.size(), dpr);
+            ++FCaptionBuilds;
+            SharedCaptions().insert(key, new QPixmap(FCache[i]));
+        }
         FCacheRect[i] = bar;
-        ++FCaptionBuilds;
     }
     return FCache[i];
+}
+
+QString ToxForm::CaptionKey(bool active, const QSize &size, qreal dpr) const
+{
+    QStringList k;
+    auto rgb = [](const QColor &c) { return QString::number(c.rgb(), 16); };
+    k << FForm->windowTitle() << QString::number(size.width()) << QString::number(size.height())
+      << QString::number(dpr) << QString::number(active) << QString::number(int(FOptions))
+      << QString::number(ColorToRGB(active ? FActiveGradient : FInactiveGradient)) << rgb(CaptionColor(active))
+      << QString::number(FEffects[active ? 2 : 3]) << QString::number(FItalicWords) << QString::number(FAlignment)
+      << FCaptionFont.key();
+    for (TColor c : {clBtnFace, clBtnHighlight, clBtnShadow, clWindowFrame, clBtnText, clWindowText})
+        k << rgb(Sys(c));
+    const QRect text = TextRect().translated(-CaptionRect().topLeft());
+    k << QString::number(text.left()) << QString::number(text.width());
+    if (HasIcon()) {
+        const QIcon icon = FForm->windowIcon().isNull() ? QApplication::windowIcon() : FForm->windowIcon();
+        k << QString::number(icon.cacheKey());
+    }
+    for (const TNCButton *b : FButtons)
+        if (b->Shown())
+            k << QStringLiteral("%1:%2:%3:%4:%5:%6:%7")
+                     .arg(int(b->Kind()))
+                     .arg(b->isDown())
+                     .arg(b->isChecked())
+                     .arg(b->text())
+                     .arg(b->Glyph().cacheKey())
+                     .arg(b->x())
+                     .arg(b->font().key());
+    return k.join(QChar(0x1F));
 }
 
 QPixmap ToxForm::DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) const

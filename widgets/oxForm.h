@@ -225,7 +225,8 @@ public:
 
     // The cached caption bitmap of a state, made for the current caption bar.
     const QPixmap &CaptionBitmap(bool active);
-    // How many caption bitmaps were drawn from scratch.
+    // How many caption bitmaps this form drew from scratch (not found among
+    // those other forms with the same caption drew).
     int CaptionBuilds() const { return FCaptionBuilds; }
     // Draws a caption bitmap of the given state and size from scratch.
     QPixmap DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) const;
@@ -250,6 +251,8 @@ private:
     bool HasCloseButton() const;
     bool HasIcon() const;
     void SetEffect(int index, T3DEffect e);
+    // Everything that goes into a caption bitmap, as a key for the shared ones.
+    QString CaptionKey(bool active, const QSize &size, qreal dpr) const;
     void LookChanged();
     void LayoutButtons();
     void LayoutClient();
