@@ -549,6 +549,8 @@ void ToxForm::RecomputeMetrics()
 
     if (FClientSize.isValid())
         FForm->setFixedSize(FClientSize.width() + 2 * FFrameX, FClientSize.height() + 2 * FFrameY + FCaptionHeight);
+    // A sizeable form shows the sizing pointer over its frame.
+    FForm->setMouseTracking(IsSizeable());
     LayoutButtons();
     LayoutClient();
     LookChanged();
@@ -980,8 +982,16 @@ bool ToxForm::FormEvent(QEvent *event)
         // Any press on the caption or the border brings the form forward.
         FForm->raise();
         FForm->activateWindow();
-        if (me->button() == Qt::LeftButton && (CaptionRect().contains(pos) || PlatformButtonsRect().contains(pos))) {
-            QWindow *handle = FForm->windowHandle();
+        if (me->button() != Qt::LeftButton)
+            return true;
+        QWindow *handle = FForm->windowHandle();
+        if (const Qt::Edges edges = EdgesAt(pos)) {
+            if (!(handle && handle->startSystemResize(edges))) {
+                FResizing = edges;
+                FResizeStart = me->globalPosition().toPoint();
+                FResizeGeometry = FForm->geometry();
+            }
+        } else if (CaptionRect().contains(pos) || PlatformButtonsRect().contains(pos)) {
             if (!(handle && handle->startSystemMove())) {
                 // No window manager move: follow the pointer ourselves.
                 FDragging = true;
@@ -990,15 +1000,24 @@ bool ToxForm::FormEvent(QEvent *event)
         }
         return true;
     }
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
+        auto *me = static_cast<QMouseEvent *>(event);
         if (FDragging) {
-            FForm->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - FDragOffset);
+            FForm->move(me->globalPosition().toPoint() - FDragOffset);
             return true;
         }
+        if (FResizing) {
+            ResizeTo(me->globalPosition().toPoint());
+            return true;
+        }
+        if (me->buttons() == Qt::NoButton)
+            UpdateResizeCursor(me->position().toPoint());
         return false;
+    }
     case QEvent::MouseButtonRelease:
-        if (FDragging && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if ((FDragging || FResizing) && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             FDragging = false;
+            FResizing = {};
             return true;
         }
         return false;
@@ -1007,6 +1026,74 @@ bool ToxForm::FormEvent(QEvent *event)
     default:
         return false;
     }
+}
+
+Qt::Edges ToxForm::EdgesAt(const QPoint &pos) const
+{
+    Qt::Edges edges;
+    if (!IsSizeable() || FRollUp)
+        return edges;
+    // The frame, widened along the caption's height at the corners.
+    const int corner = FFrameY + FCaptionHeight;
+    if (pos.x() < FFrameX)
+        edges |= Qt::LeftEdge;
+    else if (pos.x() >= FForm->width() - FFrameX)
+        edges |= Qt::RightEdge;
+    if (pos.y() < FFrameY)
+        edges |= Qt::TopEdge;
+    else if (pos.y() >= FForm->height() - FFrameY)
+        edges |= Qt::BottomEdge;
+    if (edges & (Qt::LeftEdge | Qt::RightEdge)) {
+        if (pos.y() < corner)
+            edges |= Qt::TopEdge;
+        else if (pos.y() >= FForm->height() - corner)
+            edges |= Qt::BottomEdge;
+    } else if (edges & (Qt::TopEdge | Qt::BottomEdge)) {
+        if (pos.x() < corner)
+            edges |= Qt::LeftEdge;
+        else if (pos.x() >= FForm->width() - corner)
+            edges |= Qt::RightEdge;
+    }
+    return edges;
+}
+
+void ToxForm::ResizeTo(const QPoint &globalPos)
+{
+    // Where no window manager resizes the window, its edges follow the pointer
+    // within the form's size limits.
+    const QPoint d = globalPos - FResizeStart;
+    QRect g = FResizeGeometry;
+    const QSize lo = FForm->minimumSize().expandedTo(QSize(2 * FFrameX + 1, 2 * FFrameY + FCaptionHeight));
+    const QSize hi = FForm->maximumSize();
+    if (FResizing & Qt::LeftEdge)
+        g.setLeft(qBound(g.right() + 1 - hi.width(), g.left() + d.x(), g.right() + 1 - lo.width()));
+    if (FResizing & Qt::RightEdge)
+        g.setRight(qBound(g.left() - 1 + lo.width(), g.right() + d.x(), g.left() - 1 + hi.width()));
+    if (FResizing & Qt::TopEdge)
+        g.setTop(qBound(g.bottom() + 1 - hi.height(), g.top() + d.y(), g.bottom() + 1 - lo.height()));
+    if (FResizing & Qt::BottomEdge)
+        g.setBottom(qBound(g.top() - 1 + lo.height(), g.bottom() + d.y(), g.top() - 1 + hi.height()));
+    FForm->setGeometry(g);
+}
+
+void ToxForm::UpdateResizeCursor(const QPoint &pos)
+{
+    const Qt::Edges e = EdgesAt(pos);
+    if (!e) {
+        if (FForm->testAttribute(Qt::WA_SetCursor) && FResizeCursor)
+            FForm->unsetCursor();
+        FResizeCursor = false;
+        return;
+    }
+    Qt::CursorShape shape = Qt::SizeHorCursor;
+    if (e == (Qt::LeftEdge | Qt::TopEdge) || e == (Qt::RightEdge | Qt::BottomEdge))
+        shape = Qt::SizeFDiagCursor;
+    else if (e == (Qt::RightEdge | Qt::TopEdge) || e == (Qt::LeftEdge | Qt::BottomEdge))
+        shape = Qt::SizeBDiagCursor;
+    else if (e & (Qt::TopEdge | Qt::BottomEdge))
+        shape = Qt::SizeVerCursor;
+    FForm->setCursor(shape);
+    FResizeCursor = true;
 }
 
 void ToxForm::ButtonClicked(TNCButton *b)

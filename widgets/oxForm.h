@@ -23,7 +23,7 @@
 //
 // Dragging the caption moves the window through the window system's own move
 // (QWindow::startSystemMove), or by moving it directly where the window system
-// offers no such move.
+// offers no such move. The frame of a sizeable form resizes it the same way.
 //
 // Help contexts: every control may carry one (SetHelpContext). The caption's
 // "?" button enters QWhatsThis mode; the next click on a control, F1, or any
@@ -266,6 +266,10 @@ private:
     void PaintShadowOutline(QPainter &p, QRect &r) const;
     void PaintCaptionText(QPainter &p, const QRect &area, bool active) const;
     bool FormEvent(QEvent *event);
+    // The frame edges of a sizeable form under a point (none for fixed forms).
+    Qt::Edges EdgesAt(const QPoint &pos) const;
+    void ResizeTo(const QPoint &globalPos);
+    void UpdateResizeCursor(const QPoint &pos);
     bool HelpEvent(QWidget *w, QEvent *event);
 
     QWidget *FForm;
@@ -303,4 +307,9 @@ private:
     // Caption drag.
     bool FDragging = false;
     QPoint FDragOffset;   // pointer position relative to the window's top-left
+    // Frame drag of a sizeable form.
+    Qt::Edges FResizing;
+    QPoint FResizeStart;
+    QRect FResizeGeometry;
+    bool FResizeCursor = false;
 };

@@ -599,3 +599,33 @@ TEST(ToxFormOwner, OwnerMustBeAFormAndHaveNoOtherToxForm)
     }
     EXPECT_EQ(d.findChildren<ToxForm *>().size(), 1);
 }
+
+TEST_F(CaptionFixture, FrameOfASizeableFormResizesItAndAFixedOneDoesNot)
+{
+    QWidget w;
+    w.setWindowTitle("Sizeable");
+    auto *ox = new ToxForm(&w);
+    ox->SetCaptionButtons({});
+    w.setMinimumSize(150, 100);
+    w.setGeometry(200, 200, 300, 200);
+    ShowActive(w);
+    const int mid = w.height() / 2;
+    QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(w.width() - 1, mid));
+    QTest::mouseMove(&w, QPoint(w.width() + 29, mid));
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(w.width() - 1, mid));
+    EXPECT_EQ(w.geometry(), QRect(200, 200, 330, 200));
+    EXPECT_EQ(ox->Client()->size(), QSize(330 - 2 * ox->FrameWidth(), 200 - 2 * ox->FrameHeight() - ox->CaptionHeight()));
+    // The left edge stops at the minimum width.
+    QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(0, mid));
+    QTest::mouseMove(&w, QPoint(300, mid));
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(300, mid));
+    EXPECT_EQ(w.geometry(), QRect(380, 200, 150, 200));
+
+    auto d = MakeDialog("Fixed");
+    ShowActive(*d);
+    const QSize before = d->size();
+    QTest::mousePress(d.get(), Qt::LeftButton, {}, QPoint(d->width() - 1, d->height() / 2));
+    QTest::mouseMove(d.get(), QPoint(d->width() + 29, d->height() / 2));
+    QTest::mouseRelease(d.get(), Qt::LeftButton, {}, QPoint(d->width() + 29, d->height() / 2));
+    EXPECT_EQ(d->size(), before);
+}
