@@ -177,6 +177,14 @@ void TNCButton::SetAllowAllUp(bool on)
     setCheckable(on);
 }
 
+void TNCButton::mousePressEvent(QMouseEvent *e)
+{
+    // A press in the caption brings the form forward first, whichever button.
+    FOwner->Form()->raise();
+    FOwner->Form()->activateWindow();
+    QAbstractButton::mousePressEvent(e);
+}
+
 void TNCButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -321,47 +329,51 @@ ToxForm::ToxForm(QWidget *owner) : QObject(CheckOwner(owner)), FForm(owner)
 ToxForm::~ToxForm()
 {
     FForm->removeEventFilter(this);
-    for (TNCButton *b : FButtons)
-        delete b;
+    for (const TSlot &slot : FSlots)
+        delete slot.Button;
     delete FClose;
 }
 
 void ToxForm::CreateButtons()
 {
-    // Creation order: on-top (no gap), roll-up, help, start, then the custom ones.
-    auto add = [this](TNCButton::TKind kind, bool gap) {
-        auto *b = new TNCButton(this, FForm, kind);
-        b->SetGap(gap);
-        FButtons.push_back(b);
-    };
-    add(TNCButton::nkOnTop, false);
-    add(TNCButton::nkRollUp, true);
-    add(TNCButton::nkHelp, true);
-    add(TNCButton::nkStart, true);
-    FClose = new TNCButton(this, FForm, TNCButton::nkClose);
+    // Creation order: on-top (no gap), roll-up, help, start, then the custom
+    // ones. A button becomes a widget the first time it is shown, so that a
+    // form that shows none of them does not pay for them.
+    FSlots = {{TNCButton::nkOnTop, false, -1, nullptr},
+              {TNCButton::nkRollUp, true, -1, nullptr},
+              {TNCButton::nkHelp, true, -1, nullptr},
+              {TNCButton::nkStart, true, -1, nullptr}};
+    RebuildCustomButtons();
+}
+
+void ToxForm::MakeButtonsLive()
+{
+    if (FButtonsLive)
+        return;
+    FButtonsLive = true;
     RebuildCustomButtons();
 }
 
 void ToxForm::RebuildCustomButtons()
 {
-    for (auto it = FButtons.begin(); it != FButtons.end();) {
-        if ((*it)->Kind() == TNCButton::nkCustom) {
-            delete *it;
-            it = FButtons.erase(it);
+    for (auto it = FSlots.begin(); it != FSlots.end();) {
+        if (it->Kind == TNCButton::nkCustom) {
+            delete it->Button;
+            it = FSlots.erase(it);
         } else {
             ++it;
         }
     }
-    for (int i = 0; i < FCustomButtons.size(); ++i) {
-        auto *b = new TNCButton(this, FForm, TNCButton::nkCustom, i);
-        b->setText(FCustomButtons.at(i));
-        b->setAccessibleName(FCustomButtons.at(i));
-        b->SetGap(true);
-        FButtons.push_back(b);
-    }
-    for (TNCButton *b : FButtons) {
+    for (int i = 0; i < FCustomButtons.size(); ++i)
+        FSlots.push_back({TNCButton::nkCustom, true, i, nullptr});
+    // Until the form is first polished only the choice is kept: a form that
+    // sets its own buttons after creating the component makes no others.
+    if (!FButtonsLive)
+        return;
+    FButtons.clear();
+    for (TSlot &slot : FSlots) {
         bool shown = false;
-        switch (b->Kind()) {
+        switch (slot.Kind) {
         case TNCButton::nkOnTop: shown = FCaptionButtons.testFlag(oxbOnTop); break;
         case TNCButton::nkRollUp: shown = FCaptionButtons.testFlag(oxbRollUp); break;
         case TNCButton::nkHelp: shown = FCaptionButtons.testFlag(oxbHelp); break;
@@ -369,9 +381,26 @@ void ToxForm::RebuildCustomButtons()
         case TNCButton::nkCustom: shown = FCaptionButtons.testFlag(oxbCustom); break;
         case TNCButton::nkClose: break;
         }
-        b->SetShown(shown);
+        if (shown && !slot.Button) {
+            slot.Button = new TNCButton(this, FForm, slot.Kind, slot.CustomIndex);
+            slot.Button->SetGap(slot.Gap);
+            slot.Button->setEnabled(FEnabled);
+            if (slot.Kind == TNCButton::nkCustom) {
+                slot.Button->setText(FCustomButtons.at(slot.CustomIndex));
+                slot.Button->setAccessibleName(FCustomButtons.at(slot.CustomIndex));
+            }
+            if (slot.Kind == TNCButton::nkOnTop)
+                slot.Button->setChecked(FOnTop);
+        }
+        if (slot.Button) {
+            slot.Button->SetShown(shown);
+            FButtons.push_back(slot.Button);
+        }
     }
-    FClose->SetShown(FHasClose);
+    if (FHasClose && !FClose)
+        FClose = new TNCButton(this, FForm, TNCButton::nkClose);
+    if (FClose)
+        FClose->SetShown(FHasClose);
     LayoutButtons();
 }
 
@@ -607,7 +636,8 @@ void ToxForm::LayoutButtons()
         if (b->Gap())
             x -= 2;
     }
-    FClose->setGeometry(FForm->width() - FFrameX - 2 - w, FFrameY + 2, w, h);
+    if (FClose)
+        FClose->setGeometry(FForm->width() - FFrameX - 2 - w, FFrameY + 2, w, h);
 }
 
 void ToxForm::LayoutClient()
@@ -618,6 +648,7 @@ void ToxForm::LayoutClient()
 
 TNCButton *ToxForm::CaptionButton(ToxCaptionButton which) const
 {
+    const_cast<ToxForm *>(this)->MakeButtonsLive();
     TNCButton::TKind kind;
     switch (which) {
     case oxbOnTop: kind = TNCButton::nkOnTop; break;
@@ -945,6 +976,9 @@ bool ToxForm::eventFilter(QObject *watched, QEvent *event)
 bool ToxForm::FormEvent(QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Polish:
+        MakeButtonsLive();
+        return false;
     case QEvent::Paint:
         if (!FForm->isMinimized()) {
             QPainter p(FForm);

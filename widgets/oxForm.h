@@ -108,6 +108,7 @@ public:
     void PaintFace(QPainter &p, const QRect &r) const;
 
 protected:
+    void mousePressEvent(QMouseEvent *e) override;
     void paintEvent(QPaintEvent *) override;
 
 private:
@@ -219,9 +220,20 @@ public:
     QColor CaptionColor(bool active) const;
     QColor TextColor(bool active) const;
 
+    // A caption button, or null while it has never been shown.
     TNCButton *CaptionButton(ToxCaptionButton which) const;
-    TNCButton *CloseButton() const { return FClose; }
-    const std::vector<TNCButton *> &Buttons() const { return FButtons; }
+    // The close button in the platform buttons area; null when the form asked
+    // for none.
+    TNCButton *CloseButton() const
+    {
+        const_cast<ToxForm *>(this)->MakeButtonsLive();
+        return FClose;
+    }
+    const std::vector<TNCButton *> &Buttons() const
+    {
+        const_cast<ToxForm *>(this)->MakeButtonsLive();
+        return FButtons;
+    }
 
     // The cached caption bitmap of a state, made for the current caption bar.
     const QPixmap &CaptionBitmap(bool active);
@@ -259,6 +271,7 @@ private:
     void ApplyMinMax();
     void CreateButtons();
     void RebuildCustomButtons();
+    void MakeButtonsLive();
     void ButtonClicked(TNCButton *b);
     void CloseClicked();
     void PaintBorder(QPainter &p, T3DEffect effect) const;
@@ -301,7 +314,15 @@ private:
     std::array<QRect, 2> FCacheRect;
     int FCaptionBuilds = 0;
 
-    std::vector<TNCButton *> FButtons;   // creation order: on-top, roll-up, help, start, custom
+    struct TSlot {
+        TNCButton::TKind Kind;
+        bool Gap;
+        int CustomIndex;
+        TNCButton *Button;   // made when first shown
+    };
+    std::vector<TSlot> FSlots;           // creation order: on-top, roll-up, help, start, custom
+    std::vector<TNCButton *> FButtons;   // the buttons made so far, in the same order
+    bool FButtonsLive = false;           // set when the form is first polished
     TNCButton *FClose = nullptr;
 
     // Caption drag.
