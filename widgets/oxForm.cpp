@@ -83,6 +83,10 @@ QFont PlatformCaptionFont(bool refresh)
     if (refresh || !known) {
         font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         font.setBold(true);
+        // Every attribute counts as set: a painter would otherwise fill the
+        // unset ones (family, size) from its own font, and the caption would
+        // be drawn in another size than it was measured in.
+        font.setResolveMask(QFont::AllPropertiesResolved);
         known = true;
     }
     return font;
@@ -758,7 +762,7 @@ void ToxForm::PaintCaption(QPainter &p, const QSize &size, bool active) const
         if (icon.isNull())
             icon = QApplication::windowIcon();
         if (!icon.isNull())
-            icon.paint(&p, QRect(QPoint(1, 1), IconSize()));
+            p.drawPixmap(QRect(QPoint(1, 1), IconSize()), icon.pixmap(IconSize()));
     }
     const QRect text = TextRect().translated(-CaptionRect().topLeft());
     PaintCaptionText(p, QRect(text.left(), 0, text.width(), size.height()), active);
