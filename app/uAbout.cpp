@@ -160,8 +160,9 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     blue.setColor(QPalette::WindowText, ToQColor(clBlue));
     laURL->setPalette(blue);
     // As wide as its text: the pointer turns to a hand over the address only.
-    const QFontMetrics linkMetrics(link);
-    laURL->setGeometry(7, 208, linkMetrics.horizontalAdvance(laURL->text()) + 1, linkMetrics.height());
+    // Text and font never change, so they are measured once.
+    static const QSize urlSize = laURL->sizeHint();
+    laURL->setGeometry(QRect(QPoint(7, 208), urlSize));
     laURL->setAccessibleDescription(QStringLiteral("Opens the web page in the browser"));
     connect(laURL, &TURLLabel::OnClick, this, &TfmAbout::laURLClick);
 

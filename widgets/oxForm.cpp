@@ -523,9 +523,9 @@ void ToxForm::ApplyMinMax()
 
 void ToxForm::SetClientSize(int w, int h)
 {
-    // A fixed client size makes a fixed frame, so the metrics change with it.
+    // A fixed client size makes a fixed frame.
     FClientSize = QSize(w, h);
-    RecomputeMetrics();
+    ApplyFrame();
 }
 
 QSize ToxForm::ClientSize() const { return FClientSize.isValid() ? FClientSize : ClientRect().size(); }
@@ -571,15 +571,18 @@ void ToxForm::RecomputeMetrics()
     const QFontMetrics fm(FCaptionFont);
     opt.fontMetrics = fm;
 
-    // Dialog frames are one pixel narrower than sizing frames, as on the
-    // platforms this look comes from.
-    const int sizingFrame = qMax(4, style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, &opt, nullptr));
-    const int frame = IsSizeable() ? sizingFrame : sizingFrame - 1;
-    FFrameX = FFrameY = frame;
+    FSizingFrame = qMax(4, style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, &opt, nullptr));
     FCaptionHeight = qMax(style->pixelMetric(QStyle::PM_TitleBarHeight, &opt, nullptr), fm.height() + 4);
     const int button = style->pixelMetric(QStyle::PM_TitleBarButtonSize, &opt, nullptr);
     FButtonWidth = (button > 8 && button <= FCaptionHeight) ? button : FCaptionHeight;
+    ApplyFrame();
+}
 
+void ToxForm::ApplyFrame()
+{
+    // Dialog frames are one pixel narrower than sizing frames, as on the
+    // platforms this look comes from.
+    FFrameX = FFrameY = IsSizeable() ? FSizingFrame : FSizingFrame - 1;
     if (FClientSize.isValid())
         FForm->setFixedSize(FClientSize.width() + 2 * FFrameX, FClientSize.height() + 2 * FFrameY + FCaptionHeight);
     // A sizeable form shows the sizing pointer over its frame.

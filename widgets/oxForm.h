@@ -268,6 +268,9 @@ private:
     void LookChanged();
     void LayoutButtons();
     void LayoutClient();
+    // Frame widths for the form's kind, the window's size for a fixed client
+    // size, layout and repaint.
+    void ApplyFrame();
     void ApplyMinMax();
     void CreateButtons();
     void RebuildCustomButtons();
@@ -307,6 +310,7 @@ private:
 
     // Metrics.
     int FFrameX = 3, FFrameY = 3, FCaptionHeight = 18, FButtonWidth = 18;
+    int FSizingFrame = 4;
     QFont FCaptionFont;
 
     // Caption bitmaps: [0] inactive, [1] active, each with the rectangle it was made for.
