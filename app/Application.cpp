@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 
 #include <QEvent>
+#include <QThread>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -33,4 +34,19 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
         HandleException(e);
     }
     return false;
+}
+
+void TApplication::Terminate()
+{
+    // Queued, so that a request made before the loop starts (start-up) waits
+    // for it, and one made inside an event handler ends the loop right after.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            if (QThread::currentThread()->loopLevel() == 0)
+                return;
+            closeAllWindows();
+            QCoreApplication::exit(0);
+        },
+        Qt::QueuedConnection);
 }

@@ -17,6 +17,11 @@ public:
 
     static void HandleException(const std::exception &e);
 
+    // Ends the program: as soon as the main event loop runs, or at once when
+    // it is running, every window closes and the loop ends. Outside any event
+    // loop (a test driving windows by hand) the request lapses.
+    static void Terminate();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -127,7 +128,7 @@ void TfmMain::FormCreate()
         if (checksum != Settings.ListChecksum && checksum != QLatin1String("NOT DEFINED")) {
             ShowMessageBox(QString::fromLatin1(DatabaseError), QMessageBox::Critical);
             FTerminated = true;
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            TApplication::Terminate();
             return;
         }
         LoadWordList();
@@ -181,7 +182,11 @@ void TfmMain::btConfigureClick()
         return;
     // The steps stop at the first failure; the dialog's values stay in memory.
     ApplyLook();
-    SaveWordListAndSettings();
+    const QString aside = SaveWordListAndSettings();
+    if (!aside.isEmpty())
+        ShowMessageBox(QStringLiteral("The old word list could not be read. It has been kept as %1.")
+                           .arg(QDir::toNativeSeparators(aside)),
+                       QMessageBox::Information);
 }
 
 void TfmMain::btHelpClick() { HelpShowTopic(0); }
@@ -212,6 +217,8 @@ void TfmMain::pgBackPicBoxOnMouseUp(QObject *, Qt::MouseButton, Qt::KeyboardModi
 
 void TfmMain::closeEvent(QCloseEvent *event)
 {
-    // Nothing is saved at exit.
+    // Nothing is saved at exit. This window's close ends the program, whatever
+    // other windows (the help viewer) are still open.
     event->accept();
+    TApplication::Terminate();
 }

@@ -28,7 +28,8 @@ QString WithSeparator(QString path)
     return path;
 }
 
-// "%d;%s;%d" lines, each ended by CR LF, in category order.
+} // namespace
+
 QByteArray WordListBytes()
 {
     QByteArray bytes;
@@ -48,9 +49,11 @@ QByteArray WordListBytes()
     return bytes;
 }
 
+namespace {
+
 // A file we could not read must survive our next save: keep it under another
 // name before the new list takes its place.
-void SetAsideUnreadableWordList(const QString &path)
+QString SetAsideUnreadableWordList(const QString &path)
 {
     QString aside = path + ".unreadable";
     for (int n = 1; QFileInfo::exists(aside); ++n)
@@ -58,6 +61,23 @@ void SetAsideUnreadableWordList(const QString &path)
     if (!QFile::rename(path, aside))
         throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
     GWordListUnreadable = false;
+    return aside;
+}
+
+// Writes the list; returns the name an unreadable old list was kept under, or
+// an empty text when there was none.
+QString WriteWordList()
+{
+    const QString path = WordListFileName();
+    QString aside;
+    if (GWordListUnreadable && QFileInfo::exists(path))
+        aside = SetAsideUnreadableWordList(path);
+    if (!WriteFileAtomically(path, WordListBytes())) {
+        if (!aside.isEmpty() && QFile::rename(aside, path))
+            GWordListUnreadable = true;
+        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+    }
+    return aside;
 }
 
 // Splits at ";" with runs of semicolons counting as one separator and leading
@@ -169,7 +189,11 @@ void LoadWordList()
         GWordListUnreadable = true;
         throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
     }
+    ParseWordList(bytes);
+}
 
+void ParseWordList(const QByteArray &bytes)
+{
     // CR, LF and CR LF each end a line; a last line without an ending still counts.
     qsizetype start = 0;
     const qsizetype n = bytes.size();
@@ -195,16 +219,9 @@ void LoadWordList()
     }
 }
 
-void SaveWordList()
-{
-    const QString path = WordListFileName();
-    if (GWordListUnreadable && QFileInfo::exists(path))
-        SetAsideUnreadableWordList(path);
-    if (!WriteFileAtomically(path, WordListBytes()))
-        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
-}
+void SaveWordList() { WriteWordList(); }
 
-void SaveWordListAndSettings()
+QString SaveWordListAndSettings()
 {
     const QString path = WordListFileName();
     QFile old(path);
@@ -213,10 +230,9 @@ void SaveWordListAndSettings()
     if (existed && !GWordListUnreadable && old.open(QIODevice::ReadOnly))
         oldBytes = old.readAll();
     old.close();
-    const bool hadUnreadable = GWordListUnreadable;
     const QString oldChecksum = Settings.ListChecksum;
 
-    SaveWordList();
+    const QString aside = WriteWordList();
     Settings.ListChecksum = WordListChecksum(path);
     try {
         SaveSettings();
@@ -224,12 +240,18 @@ void SaveWordListAndSettings()
         // The settings still hold the old checksum: put the old list back so
         // the two agree at the next start.
         Settings.ListChecksum = oldChecksum;
-        if (!existed || hadUnreadable)
+        if (!aside.isEmpty()) {
             QFile::remove(path);
-        else
+            if (QFile::rename(aside, path))
+                GWordListUnreadable = true;
+        } else if (!existed) {
+            QFile::remove(path);
+        } else {
             WriteFileAtomically(path, oldBytes);
+        }
         throw;
     }
+    return aside;
 }
 
 bool WordListUnreadable() { return GWordListUnreadable; }

@@ -63,6 +63,12 @@ void SaveSettings();
 // they are. Throws EInOutError "Cannot open file %s" for a file that exists but
 // cannot be read, and then refuses every later SaveWordList (see below).
 void LoadWordList();
+// Appends the entries of a word list file's bytes to the four lists: what
+// LoadWordList does with the bytes it read.
+void ParseWordList(const QByteArray &bytes);
+// The bytes of the word list file for NewWords, NowWords and KnownWords:
+// "%d;%s;%d" lines, each ended by CR LF, in category order.
+QByteArray WordListBytes();
 // Replaces the word list file with NewWords, NowWords and KnownWords. Throws
 // EInOutError "Cannot create file %s" when the file cannot be written; the old
 // file is then untouched.
@@ -75,9 +81,11 @@ void SetWordListUnreadable(bool unreadable);
 
 // What the main window does after the configuration dialog's OK: the word
 // list, its new checksum in Settings, then the settings file. When the
-// settings cannot be written the old word list file and checksum are put back,
-// so the next start does not stop on a checksum mismatch; the error is passed on.
-void SaveWordListAndSettings();
+// settings cannot be written the old word list file (even one that could not
+// be read) and checksum are put back, so the next start does not stop on a
+// checksum mismatch; the error is passed on. Returns the name a list that could
+// not be read was kept under, or an empty text when there was none.
+QString SaveWordListAndSettings();
 
 QString SoundFileName(int soundNo);
 QString WordListChecksum(const QString &path);

@@ -1,4 +1,5 @@
 #include "data/uCommon.h"
+#include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
 #include "platform/ProgramFile.h"
 #include "support/TestSupport.h"
@@ -45,20 +46,38 @@ QStringList Texts(const TWordList &l)
 
 TEST_F(Database, FreshFolderGivesDefaultsAndMakesTheSoundFolder)
 {
-    const TSettings d;
+    // Every field of a first start, as the settings file's table gives them.
     EXPECT_EQ(Settings.ProgramDir, dir.path() + "/");
     EXPECT_EQ(Settings.SoundDir, dir.path() + "/wav/");
     EXPECT_TRUE(QFileInfo(file("wav")).isDir());
-    EXPECT_EQ(Settings.HotKey, 32);
-    EXPECT_EQ(Settings.ListChecksum, "NOT DEFINED");
     EXPECT_EQ(Settings.OpeningBack, "confetti");
-    EXPECT_EQ(Settings.OpeningColor, 0x800000);
+    EXPECT_EQ(Settings.OpeningColor, 8388608);
+    EXPECT_EQ(Settings.ListChecksum, "NOT DEFINED");
+    EXPECT_EQ(Settings.Hints, true);
+    EXPECT_EQ(Settings.Protect, false);
+    EXPECT_EQ(Settings.SoundMode, 0);
+    EXPECT_EQ(Settings.FontName, "Arial");
     EXPECT_EQ(Settings.FontSize, 96);
-    EXPECT_EQ(Settings.BackColor, 0xB5FFFF);
-    EXPECT_EQ(Settings.SoundSlot, 0x00010301);
-    EXPECT_TRUE(Settings.Hints && Settings.FontBold && !Settings.Protect && !Settings.AutoAdd);
+    EXPECT_EQ(Settings.FontColor, 255);
+    EXPECT_EQ(Settings.FontBold, true);
+    EXPECT_EQ(Settings.BackColor, 11927551);
+    EXPECT_EQ(Settings.Transition, 0);
+    EXPECT_EQ(Settings.Delay, 6);
+    EXPECT_EQ(Settings.Button, 0);
+    EXPECT_EQ(Settings.HotKey, 32);
+    EXPECT_EQ(Settings.SoundSlot, 66305);
+    EXPECT_EQ(Settings.AutoAdd, false);
     EXPECT_EQ(SettingsFileName(), file("lumword.INI"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);   // loading writes nothing
+
+    // Saved as they are, they reach the file in the file's encodings.
+    SaveSettings();
+    EXPECT_EQ(ReadAll(file("lumword.INI")),
+              QByteArray("[Opening]\nBack=confetti\nColor=8388608\n\n"
+                         "[Main]\nPosition=NOT DEFINED\nName=Arial\nSize=96\nColor=255\nBold=1\nBack=11927551\n"
+                         "Transition=0\nDelay=6\nButton=0\nKey=32\nSound=66305\n\n"
+                         "[General]\nHints=1\nProtect=0\nSoundMode=0\n\n"
+                         "[Config]\nAutoAdd=0\n"));
 }
 
 TEST_F(Database, SettingsEncodingsReadAndWriteBack)
@@ -224,4 +243,80 @@ TEST_F(Database, AFolderInPlaceOfTheListCannotBeOpened)
     EXPECT_THROW(LoadWordList(), EInOutError);
     EXPECT_TRUE(WordListUnreadable());
     EXPECT_TRUE(AllWords.isEmpty());
+}
+
+namespace {
+
+// Makes one step of replacing `target` fail while it lives.
+class FailingStep {
+public:
+    FailingStep(TFileStep failing, const QString &target)
+    {
+        FOld = SetFileStepHook([failing, target](TFileStep step, const QString &path) {
+            return !(step == failing && path == target);
+        });
+    }
+    ~FailingStep() { SetFileStepHook(FOld); }
+
+private:
+    TFileStepHook FOld;
+};
+
+} // namespace
+
+TEST_F(Database, SettingsWhoseFlushOrRenameFailsAreReportedAndTheOldFileStays)
+{
+    WriteAll(file("lumword.INI"), "[Main]\nSize=12\n");
+    LoadSettings();
+    for (TFileStep failing : {TFileStep::Flush, TFileStep::Rename}) {
+        FailingStep fail(failing, file("lumword.INI"));
+        Settings.FontSize = 40;
+        try {
+            SaveSettings();
+            FAIL() << "no error";
+        } catch (const EInOutError &e) {
+            EXPECT_EQ(e.Message(), "Unable to write to " + file("lumword.INI"));
+        }
+        EXPECT_EQ(ReadAll(file("lumword.INI")), QByteArray("[Main]\nSize=12\n"));
+    }
+}
+
+TEST_F(Database, AListWhoseFlushOrRenameFailsIsReportedAndTheOldFileStays)
+{
+    WriteAll(file("lumword.lst"), "2;old;1\r\n");
+    NowWords = {{"new", 2}};
+    for (TFileStep failing : {TFileStep::Flush, TFileStep::Rename}) {
+        FailingStep fail(failing, file("lumword.lst"));
+        try {
+            SaveWordList();
+            FAIL() << "no error";
+        } catch (const EInOutError &e) {
+            EXPECT_EQ(e.Message(), "Cannot create file " + file("lumword.lst"));
+        }
+        EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;old;1\r\n"));
+    }
+}
+
+TEST_F(Database, AnUnreadableListComesBackWhenTheSettingsCannotBeSaved)
+{
+    QDir().mkdir(file("lumword.lst"));   // a list that cannot be read as a file
+    WriteAll(file("lumword.lst/inside"), "kept");
+    SetWordListUnreadable(true);
+    NowWords = {{"fresh", 3}};
+    {
+        FailingStep fail(TFileStep::Rename, file("lumword.INI"));
+        EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
+    }
+    EXPECT_TRUE(QFileInfo(file("lumword.lst")).isDir());
+    EXPECT_EQ(ReadAll(file("lumword.lst/inside")), QByteArray("kept"));
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.unreadable")));
+    EXPECT_TRUE(WordListUnreadable());   // the next save still keeps it
+    EXPECT_EQ(Settings.ListChecksum, "NOT DEFINED");
+
+    // Saved once more, the list is set aside and the caller learns where.
+    EXPECT_EQ(SaveWordListAndSettings(), file("lumword.lst.unreadable"));
+    EXPECT_EQ(ReadAll(file("lumword.lst.unreadable/inside")), QByteArray("kept"));
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;fresh;3\r\n"));
+    EXPECT_FALSE(WordListUnreadable());
+    EXPECT_EQ(SaveWordListAndSettings(), QString());
 }
