@@ -23,6 +23,13 @@ namespace {
 
 const char *const DatabaseError = "There was an error reading the sounds database. Terminating program";
 
+void ReportSetAside(const QString &aside)
+{
+    ShowMessageBox(QStringLiteral("The old word list could not be read. It has been kept as %1.")
+                       .arg(QDir::toNativeSeparators(aside)),
+                   QMessageBox::Information);
+}
+
 } // namespace
 
 ToxButton *CreateMainWindowButton(QWidget *parent, const QRect &geometry, const QString &caption, bool about)
@@ -124,6 +131,10 @@ void TfmMain::FormCreate()
     SetWordListUnreadable(false);
 
     try {
+        // A save stopped half-way is finished or undone before the checksum test.
+        const QString aside = FinishWordListSave();
+        if (!aside.isEmpty())
+            ReportSetAside(aside);
         const QString checksum = WordListChecksum(WordListFileName());
         if (checksum != Settings.ListChecksum && checksum != QLatin1String("NOT DEFINED")) {
             ShowMessageBox(QString::fromLatin1(DatabaseError), QMessageBox::Critical);
@@ -184,9 +195,7 @@ void TfmMain::btConfigureClick()
     ApplyLook();
     const QString aside = SaveWordListAndSettings();
     if (!aside.isEmpty())
-        ShowMessageBox(QStringLiteral("The old word list could not be read. It has been kept as %1.")
-                           .arg(QDir::toNativeSeparators(aside)),
-                       QMessageBox::Information);
+        ReportSetAside(aside);
 }
 
 void TfmMain::btHelpClick() { HelpShowTopic(0); }

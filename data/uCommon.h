@@ -54,6 +54,8 @@ void ClearWordLists();
 // Settings file: the program file's name with its extension replaced by ".INI".
 QString SettingsFileName();
 QString WordListFileName();      // ProgramDir + "lumword.lst"
+// Where a save puts the new list until the settings hold its checksum.
+QString PendingWordListFileName();   // ProgramDir + "lumword.lst.pending"
 
 void LoadSettings();
 // Throws EInOutError "Unable to write to %s" at the first key that cannot be written.
@@ -80,12 +82,21 @@ bool WordListUnreadable();
 void SetWordListUnreadable(bool unreadable);
 
 // What the main window does after the configuration dialog's OK: the word
-// list, its new checksum in Settings, then the settings file. When the
-// settings cannot be written the old word list file (even one that could not
-// be read) and checksum are put back, so the next start does not stop on a
-// checksum mismatch; the error is passed on. Returns the name a list that could
-// not be read was kept under, or an empty text when there was none.
+// list, its new checksum in Settings, then the settings file. A stop at any
+// instant leaves the old list and checksum or the new ones (FinishWordListSave
+// settles it at the next start). When the settings cannot be written the old
+// list file and checksum stay, so the next start does not stop on a checksum
+// mismatch, and the error is passed on. A list that could not be read is kept
+// under another name once the save has gone through; returns that name, or an
+// empty text when there was none.
 QString SaveWordListAndSettings();
+
+// Settles a save that stopped before its end; called at start-up after
+// LoadSettings and before the checksum test. A pending list whose checksum the
+// settings hold replaces lumword.lst (a list there that cannot be read is
+// kept under another name, which is returned); any other pending list is
+// removed. Throws EInOutError when the pending list cannot be put in place.
+QString FinishWordListSave();
 
 QString SoundFileName(int soundNo);
 QString WordListChecksum(const QString &path);

@@ -1,8 +1,13 @@
 #include "platform/AtomicFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cstdio>   // rename
 
 namespace {
 
@@ -13,6 +18,19 @@ TFileStepHook &Hook()
 }
 
 bool Allowed(TFileStep step, const QString &path) { return !Hook() || Hook()(step, path); }
+
+bool FlushFolderOf(const QString &path)
+{
+    if (!Allowed(TFileStep::FlushFolder, path))
+        return false;
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
 
 } // namespace
 
@@ -33,5 +51,16 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes)
         return false;
     if (!Allowed(TFileStep::Flush, path) || !f.flush() || ::fsync(f.handle()) != 0)
         return false;
-    return Allowed(TFileStep::Rename, path) && f.commit();
+    if (!Allowed(TFileStep::Rename, path) || !f.commit())
+        return false;
+    return FlushFolderOf(path);
+}
+
+bool RenameFileDurably(const QString &from, const QString &to)
+{
+    if (!Allowed(TFileStep::Rename, to))
+        return false;
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return false;
+    return FlushFolderOf(to);
 }

@@ -4,6 +4,7 @@
 #include "picture/PGImage.h"
 #include "run/uRun.h"
 #include "widgets/oxBtns.h"
+#include "platform/AtomicFile.h"
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
 #include "support/MessageLog.h"
@@ -159,6 +160,91 @@ TEST_F(ProgramFolder, ChangedWordListEndsTheProgramAfterTheMessage)
     // The end is already asked for: the event loop ends on its own.
     EXPECT_EQ(RunEventLoop(), 0);
     EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
+}
+
+TEST_F(ProgramFolder, AHandEditedListStopsTheStartEvenBesideALeftoverPendingList)
+{
+    withImages();
+    WriteAll(file("lumword.lst"), "2;ball;7\r\n");
+    WriteAll(file("lumword.INI"), "[Main]\nPosition=" + WordListChecksum(file("lumword.lst")).toLatin1() + "\n");
+    WriteAll(file("lumword.lst"), "2;bell;7\r\n");
+    WriteAll(file("lumword.lst.pending"), "2;half a save;9\r\n");
+    MessageLog log;
+    TfmMain w;
+    EXPECT_EQ(log.Texts, QStringList({"There was an error reading the sounds database. Terminating program"}));
+    EXPECT_TRUE(w.Terminated());
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;bell;7\r\n"));
+    QCoreApplication::processEvents();   // the end request lapses outside the event loop
+}
+
+namespace {
+struct TStopHere {};   // the program stops at this instant; nothing after it runs
+} // namespace
+
+TEST_F(ProgramFolder, ASaveStoppedAtAnyStepStartsQuietlyWithTheOldOrTheNewWords)
+{
+    const QByteArray oldList("2;ball;7\r\n");
+    const QByteArray newList("1;cat;1\r\n2;ball;7\r\n2;sun;8\r\n");
+    // A folder holding the old database, saved the usual way, and the new
+    // lists in memory as the configuration dialog leaves them.
+    auto prepare = [&](QTemporaryDir &folder) {
+        SetProgramFilePath(folder.filePath("lumword"));
+        QDir().mkdir(folder.filePath("images"));
+        QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg", folder.filePath("images/confetti.jpg"));
+        LoadSettings();
+        ClearWordLists();
+        SetWordListUnreadable(false);
+        NowWords = {{"ball", 7}};
+        SaveWordListAndSettings();
+        EXPECT_EQ(ReadAll(folder.filePath("lumword.lst")), oldList);
+        NewWords = {{"cat", 1}};
+        NowWords = {{"ball", 7}, {"sun", 8}};
+    };
+
+    int steps = 0;
+    {
+        QTemporaryDir folder;
+        prepare(folder);
+        const TFileStepHook old = SetFileStepHook([&](TFileStep, const QString &) { ++steps; return true; });
+        SaveWordListAndSettings();
+        SetFileStepHook(old);
+    }
+    ASSERT_GT(steps, 0);
+
+    bool sawOld = false, sawNew = false;
+    for (int stopAt = 0; stopAt <= steps; ++stopAt) {
+        QTemporaryDir folder;
+        prepare(folder);
+        int step = 0;
+        const TFileStepHook old = SetFileStepHook([&](TFileStep, const QString &) {
+            if (step++ == stopAt)
+                throw TStopHere();
+            return true;
+        });
+        try {
+            SaveWordListAndSettings();
+        } catch (const TStopHere &) {
+        }
+        SetFileStepHook(old);
+
+        // The next start.
+        Settings = TSettings();
+        ClearWordLists();
+        MessageLog log;
+        TfmMain w;
+        EXPECT_TRUE(log.Texts.isEmpty()) << "stopped before step " << stopAt << ": " << log.Texts.join("; ").toStdString();
+        EXPECT_FALSE(w.Terminated()) << stopAt;
+        const QByteArray list = ReadAll(folder.filePath("lumword.lst"));
+        EXPECT_EQ(WordListChecksum(folder.filePath("lumword.lst")), Settings.ListChecksum) << stopAt;
+        EXPECT_TRUE(list == oldList || list == newList) << stopAt << ": " << list.toStdString();
+        EXPECT_EQ(NowWords.size(), list == newList ? 2 : 1) << stopAt;
+        EXPECT_FALSE(QFileInfo::exists(folder.filePath("lumword.lst.pending"))) << stopAt;
+        sawOld = sawOld || list == oldList;
+        sawNew = sawNew || list == newList;
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(sawOld);
+    EXPECT_TRUE(sawNew);
 }
 
 TEST_F(ProgramFolder, AChecksumWithoutAWordListStartsWithoutAMessage)

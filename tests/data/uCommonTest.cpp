@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -201,6 +202,7 @@ TEST_F(Database, FailedSettingsSavePutsTheOldListBack)
     NowWords = {{"new", 2}};
     EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
     EXPECT_EQ(ReadAll(file("lumword.lst")), oldList);
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.pending")));
     EXPECT_EQ(Settings.ListChecksum, oldSum);
     EXPECT_EQ(NowWords, (TWordList{{"new", 2}}));   // the dialog's values stay in memory
 
@@ -319,4 +321,105 @@ TEST_F(Database, AnUnreadableListComesBackWhenTheSettingsCannotBeSaved)
     EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;fresh;3\r\n"));
     EXPECT_FALSE(WordListUnreadable());
     EXPECT_EQ(SaveWordListAndSettings(), QString());
+}
+
+// ---------------------------------------------------------------- a save stopped half-way
+
+namespace {
+
+// Every file of the folder with its bytes.
+QMap<QString, QByteArray> Snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        files[name] = ReadAll(folder + "/" + name);
+    return files;
+}
+
+} // namespace
+
+TEST_F(Database, EveryReplacementFlushesItsFolderAfterItsRename)
+{
+    NowWords = {{"ball", 7}};
+    QList<QPair<TFileStep, QString>> steps;
+    const TFileStepHook old = SetFileStepHook([&](TFileStep step, const QString &path) {
+        steps.append({step, QFileInfo(path).fileName()});
+        return true;
+    });
+    SaveWordListAndSettings();
+    SetFileStepHook(old);
+    const QList<QPair<TFileStep, QString>> expected = {
+        {TFileStep::Write, "lumword.lst.pending"}, {TFileStep::Flush, "lumword.lst.pending"},
+        {TFileStep::Rename, "lumword.lst.pending"}, {TFileStep::FlushFolder, "lumword.lst.pending"},
+        {TFileStep::Write, "lumword.INI"}, {TFileStep::Flush, "lumword.INI"},
+        {TFileStep::Rename, "lumword.INI"}, {TFileStep::FlushFolder, "lumword.INI"},
+        {TFileStep::Rename, "lumword.lst"}, {TFileStep::FlushFolder, "lumword.lst"}};
+    EXPECT_EQ(steps, expected);
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;ball;7\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"lumword.INI", "lumword.lst"}));
+}
+
+TEST_F(Database, SettingsOnDiskWhoseFolderFlushFailedStillCarryTheSaveThrough)
+{
+    NowWords = {{"old", 1}};
+    SaveWordListAndSettings();
+    NowWords = {{"new", 2}};
+    {
+        FailingStep fail(TFileStep::FlushFolder, file("lumword.INI"));
+        EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
+    }
+    // The settings name the new list, so the new list is the one in place.
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;new;2\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.pending")));
+    const QString inMemory = Settings.ListChecksum;
+    LoadSettings();
+    EXPECT_EQ(Settings.ListChecksum, inMemory);
+    EXPECT_EQ(Settings.ListChecksum, WordListChecksum(file("lumword.lst")));
+}
+
+TEST_F(Database, APendingListBesideAListMatchingTheChecksumIsRemovedAndNothingElseChanges)
+{
+    NowWords = {{"ball", 7}};
+    SaveWordListAndSettings();
+    const QMap<QString, QByteArray> before = Snapshot(dir.path());
+    for (const QByteArray &leftover : {QByteArray("1;half a save;3\r\n"), QByteArray("2;ball;7\r\n")}) {
+        WriteAll(file("lumword.lst.pending"), leftover);
+        LoadSettings();
+        const TSettings loaded = Settings;
+        EXPECT_EQ(FinishWordListSave(), QString());
+        EXPECT_EQ(Snapshot(dir.path()), before);
+        EXPECT_EQ(Settings.ListChecksum, loaded.ListChecksum);
+        EXPECT_FALSE(WordListUnreadable());
+    }
+}
+
+TEST_F(Database, APendingListTheSettingsNameReplacesTheListAtStart)
+{
+    NowWords = {{"ball", 7}};
+    SaveWordListAndSettings();
+    // As a save leaves the folder when it stops right after the settings.
+    WriteAll(file("lumword.lst.pending"), "2;sun;8\r\n");
+    Settings.ListChecksum = WordListChecksum(file("lumword.lst.pending"));
+    SaveSettings();
+
+    LoadSettings();
+    EXPECT_EQ(FinishWordListSave(), QString());
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;sun;8\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.pending")));
+    EXPECT_EQ(WordListChecksum(file("lumword.lst")), Settings.ListChecksum);
+}
+
+TEST_F(Database, AnUnreadableListInTheWayOfAFinishedSaveIsKeptAside)
+{
+    QDir().mkdir(file("lumword.lst"));
+    WriteAll(file("lumword.lst/inside"), "kept");
+    WriteAll(file("lumword.lst.pending"), "2;sun;8\r\n");
+    Settings.ListChecksum = WordListChecksum(file("lumword.lst.pending"));
+    SaveSettings();
+
+    LoadSettings();
+    EXPECT_EQ(FinishWordListSave(), file("lumword.lst.unreadable"));
+    EXPECT_EQ(ReadAll(file("lumword.lst.unreadable/inside")), QByteArray("kept"));
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;sun;8\r\n"));
+    EXPECT_FALSE(WordListUnreadable());
 }

@@ -59,3 +59,36 @@ TEST(AtomicFile, AFailureBeforeTheRenameLeavesAMissingFileMissing)
     EXPECT_FALSE(WriteFileAtomically(path, "x"));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
+
+TEST(AtomicFile, TheFolderIsFlushedAfterTheRenameAndItsFailureIsReported)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lumword.INI");
+    WriteAll(path, "old");
+    FailingStep fail(TFileStep::FlushFolder);
+    EXPECT_FALSE(WriteFileAtomically(path, "new"));
+    EXPECT_EQ(fail.Seen, (QList<TFileStep>{TFileStep::Write, TFileStep::Flush, TFileStep::Rename, TFileStep::FlushFolder}));
+    EXPECT_EQ(ReadAll(path), QByteArray("new"));   // the rename had happened
+}
+
+TEST(AtomicFile, ADurableRenameReplacesTheTargetOrLeavesBothFiles)
+{
+    QTemporaryDir dir;
+    const QString from = dir.filePath("lumword.lst.pending");
+    const QString to = dir.filePath("lumword.lst");
+    WriteAll(from, "new");
+    WriteAll(to, "old");
+    {
+        FailingStep fail(TFileStep::Rename);
+        EXPECT_FALSE(RenameFileDurably(from, to));
+    }
+    EXPECT_EQ(ReadAll(to), QByteArray("old"));
+    EXPECT_EQ(ReadAll(from), QByteArray("new"));
+
+    FailingStep record(TFileStep(-1));
+    EXPECT_TRUE(RenameFileDurably(from, to));
+    EXPECT_EQ(record.Seen, (QList<TFileStep>{TFileStep::Rename, TFileStep::FlushFolder}));
+    EXPECT_EQ(ReadAll(to), QByteArray("new"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"lumword.lst"}));
+    EXPECT_FALSE(RenameFileDurably(from, to));   // nothing left to rename
+}
