@@ -100,8 +100,8 @@ TEST_F(ProgramFolder, FirstStartShowsDefaultsAndWritesNothing)
         ASSERT_NE(w.pgBack->PixelGraphic(), nullptr);
         EXPECT_EQ(w.pgBack->Tiling(), tRepeat);
         EXPECT_EQ(w.pgBack->FileName(), file("images/confetti.jpg"));
-        EXPECT_EQ(w.btRun->FontColor(), clNavy);
-        EXPECT_EQ(w.btAbout->FontColor(), clNavy);
+        EXPECT_EQ(w.btRun->FontColor(), 0x800000);   // navy
+        EXPECT_EQ(w.btAbout->FontColor(), 0x800000);
         EXPECT_EQ(w.btRun->toolTip(), "Click to run");
         EXPECT_TRUE(QFileInfo(file("wav")).isDir());
         EXPECT_TRUE(NowWords.isEmpty());
