@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 // Each test gets a program folder of its own and empty lists.
@@ -422,4 +426,66 @@ TEST_F(Database, AnUnreadableListInTheWayOfAFinishedSaveIsKeptAside)
     EXPECT_EQ(ReadAll(file("lumword.lst.unreadable/inside")), QByteArray("kept"));
     EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;sun;8\r\n"));
     EXPECT_FALSE(WordListUnreadable());
+}
+
+TEST_F(Database, ASaveKilledAtAnyStepLeavesTheOldOrTheNewListWithItsChecksum)
+{
+    // A child process does the save and is killed before one of its steps, as
+    // a crash or a power cut would stop it: no destructor, no clean-up runs.
+    const QByteArray oldList("2;ball;7\r\n");
+    const QByteArray newList("1;cat;1\r\n2;ball;7\r\n2;sun;8\r\n");
+    NowWords = {{"ball", 7}};
+    SaveWordListAndSettings();
+    ASSERT_EQ(ReadAll(file("lumword.lst")), oldList);
+    const QByteArray oldSettings = ReadAll(file("lumword.INI"));
+    const TSettings inMemory = Settings;
+
+    bool sawOld = false, sawNew = false, sawCompleted = false;
+    for (int killAt = 0; !sawCompleted; ++killAt) {
+        ASSERT_LT(killAt, 50) << "the save never completed";
+        WriteAll(file("lumword.lst"), oldList);
+        WriteAll(file("lumword.INI"), oldSettings);
+        QFile::remove(file("lumword.lst.pending"));
+        Settings = inMemory;
+        NewWords = {{"cat", 1}};
+        NowWords = {{"ball", 7}, {"sun", 8}};
+
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int step = 0;
+            SetFileStepHook([&](TFileStep, const QString &) {
+                if (step++ == killAt)
+                    ::kill(::getpid(), SIGKILL);
+                return true;
+            });
+            try {
+                SaveWordListAndSettings();
+            } catch (...) {
+                ::_exit(2);
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        if (WIFEXITED(status)) {
+            ASSERT_EQ(WEXITSTATUS(status), 0) << "the save failed in the child";
+            sawCompleted = true;
+        } else {
+            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        }
+
+        // The next start, up to its checksum test.
+        ClearWordLists();
+        LoadSettings();
+        EXPECT_NO_THROW(FinishWordListSave()) << killAt;
+        const QByteArray list = ReadAll(file("lumword.lst"));
+        EXPECT_TRUE(list == oldList || list == newList) << killAt << ": " << list.toStdString();
+        EXPECT_EQ(WordListChecksum(file("lumword.lst")), Settings.ListChecksum) << killAt;
+        EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.pending"))) << killAt;
+        sawOld = sawOld || list == oldList;
+        sawNew = sawNew || list == newList;
+    }
+    EXPECT_TRUE(sawOld);
+    EXPECT_TRUE(sawNew);
 }
