@@ -63,7 +63,7 @@ void SaveSettings();
 
 // Appends the file's entries to the four lists; a missing file leaves them as
 // they are. Throws EInOutError "Cannot open file %s" for a file that exists but
-// cannot be read, and then refuses every later SaveWordList (see below).
+// cannot be read; the next save then keeps that file under another name.
 void LoadWordList();
 // Appends the entries of a word list file's bytes to the four lists: what
 // LoadWordList does with the bytes it read.
@@ -71,9 +71,11 @@ void ParseWordList(const QByteArray &bytes);
 // The bytes of the word list file for NewWords, NowWords and KnownWords:
 // "%d;%s;%d" lines, each ended by CR LF, in category order.
 QByteArray WordListBytes();
-// Replaces the word list file with NewWords, NowWords and KnownWords. Throws
-// EInOutError "Cannot create file %s" when the file cannot be written; the old
-// file is then untouched.
+// Replaces the word list file with NewWords, NowWords and KnownWords, keeping
+// a list that could not be read under another name first. Throws EInOutError
+// "Cannot create file %s" when the file cannot be written; the old file is
+// then where it was. The list alone: the main window's save, which keeps the
+// checksum in step, is SaveWordListAndSettings.
 void SaveWordList();
 
 // True when a word list file exists that could not be read at start-up: saving
