@@ -38,15 +38,8 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
 
 void TApplication::Terminate()
 {
-    // Queued, so that a request made before the loop starts (start-up) waits
-    // for it, and one made inside an event handler ends the loop right after.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [] {
-            if (QThread::currentThread()->loopLevel() == 0)
-                return;
-            closeAllWindows();
-            QCoreApplication::exit(0);
-        },
-        Qt::QueuedConnection);
+    if (QThread::currentThread()->loopLevel() == 0)
+        return;
+    closeAllWindows();
+    QCoreApplication::exit(0);
 }

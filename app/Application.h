@@ -17,9 +17,8 @@ public:
 
     static void HandleException(const std::exception &e);
 
-    // Ends the program: as soon as the main event loop runs, or at once when
-    // it is running, every window closes and the loop ends. Outside any event
-    // loop (a test driving windows by hand) the request lapses.
+    // Ends the program: every window closes and the event loop ends. Outside
+    // any event loop (a test driving windows by hand) it does nothing.
     static void Terminate();
 
 protected:

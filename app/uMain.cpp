@@ -139,7 +139,7 @@ void TfmMain::FormCreate()
         if (checksum != Settings.ListChecksum && checksum != QLatin1String("NOT DEFINED")) {
             ShowMessageBox(QString::fromLatin1(DatabaseError), QMessageBox::Critical);
             FTerminated = true;
-            TApplication::Terminate();
+            EndProgram();
             return;
         }
         LoadWordList();
@@ -153,6 +153,14 @@ void TfmMain::FormCreate()
 }
 
 void TfmMain::FormClose() { ClearWordLists(); }
+
+void TfmMain::EndProgram()
+{
+    // Queued: at start-up the event loop has not begun yet, and in an event
+    // handler the loop ends once the handler returns. A window destroyed
+    // before then (tests) takes the request with it.
+    QMetaObject::invokeMethod(this, [] { TApplication::Terminate(); }, Qt::QueuedConnection);
+}
 
 void TfmMain::ApplyLook()
 {
@@ -229,5 +237,5 @@ void TfmMain::closeEvent(QCloseEvent *event)
     // Nothing is saved at exit. This window's close ends the program, whatever
     // other windows (the help viewer) are still open.
     event->accept();
-    TApplication::Terminate();
+    EndProgram();
 }

@@ -77,7 +77,12 @@ protected:
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
         guard.start(10000);
-        return QCoreApplication::exec();
+        const int result = QCoreApplication::exec();
+        // Closing the last window inside the loop also posts Qt's own quit
+        // event; the program ends before it arrives, but here it would reach
+        // the next test's event loop and close its windows.
+        QCoreApplication::removePostedEvents(QCoreApplication::instance(), QEvent::Quit);
+        return result;
     }
 
     QTemporaryDir dir;
