@@ -79,11 +79,21 @@ protected:
     }
     void keyPressEvent(QKeyEvent *e) override
     {
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
             click();
             return;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            // The palette moves through its grid, not along the sibling order.
+            e->ignore();
+            return;
+        default:
+            QAbstractButton::keyPressEvent(e);
         }
-        QAbstractButton::keyPressEvent(e);
     }
 
 private:
