@@ -38,6 +38,24 @@ public:
     TWordList Words() const;
     // Replaces the contents with the words, sorted.
     void SetWords(const TWordList &words);
+
+    // Lets the current entry be dragged to another list that allows it too;
+    // the drop itself is the dialog's (DroppedFrom).
+    void SetDragMoves(bool on);
+
+signals:
+    // A drag from `source` ended over this list.
+    void DroppedFrom(TWordListBox *source);
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    bool AcceptsFrom(const QObject *source) const;
+    bool FDragMoves = false;
 };
 
 // The page control: tabs of a fixed width that light up under the pointer.
@@ -116,6 +134,10 @@ public:
     void btOkClick();
     void btCancelClick();
     void btHelpClick();
+
+    // The end of a drag from one selection list onto another: the source's
+    // current entry moves (not its whole selection).
+    void lbNewEndDrag(TWordListBox *source, TWordListBox *target);
 
     void MoveSelected(TWordListBox *source, TWordListBox *destination);
     void SelectAll(QListWidget *list, bool value);
