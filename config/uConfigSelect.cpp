@@ -72,8 +72,11 @@ void TWordListBox::SetWords(const TWordList &words)
     setUpdatesEnabled(false);
     clear();
     for (const TWordEntry &w : std::as_const(sorted)) {
-        auto *it = new QListWidgetItem(w.Text, this);
+        // Filled before it joins the list: a change to an item in a list
+        // tells the whole view.
+        auto *it = new QListWidgetItem(w.Text);
         it->setData(SoundNoRole, w.SoundNo);
+        addItem(it);
     }
     setUpdatesEnabled(true);
 }
