@@ -250,17 +250,10 @@ void TfmConfig::FormClose()
 
 void TfmConfig::PagesChange()
 {
-    switch (Pages->ActiveTag()) {
-    case 0:
-        break;
-    case 1:
-        break;
-    case 2:
+    // The recording page brings its own entry step and its devices, which
+    // leaving it stops; the selection page shows fresh counts.
+    if (Pages->ActiveTag() == 2)
         UpdateCounts();
-        break;
-    default:
-        break;
-    }
 }
 
 void TfmConfig::btOkClick()
