@@ -143,6 +143,9 @@ public:
     void SelectAll(QListWidget *list, bool value);
     void UpdateCounts();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void CreateFrame();
     void CreateGeneralPage();
