@@ -9,6 +9,7 @@
 #include "widgets/ColorBtn.h"
 #include "widgets/StdCtrls.h"
 #include "widgets/oxBtns.h"
+#include "widgets/oxForm.h"
 
 #include <QCheckBox>
 #include <QDirIterator>
@@ -49,7 +50,7 @@ void SetHint(QWidget *w, const QString &hint, int helpContext)
     if (!hint.isEmpty())
         w->setToolTip(hint);
     if (helpContext != 0)
-        w->setProperty("HelpContext", helpContext);
+        SetHelpContext(w, helpContext);
 }
 
 QFont NamedFont(const QString &family, int pixelSize, bool bold)
@@ -95,8 +96,12 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(NamedFont(QStringLiteral("Arial"), 11, false));
-    setFixedSize(484, 363);
     setModal(true);
+
+    // The caption bar with its "?" button, painted by the dialog itself.
+    oxForm1 = new ToxForm(this);
+    oxForm1->SetCaptionButtons(oxbHelp);
+    oxForm1->SetClientSize(484, 363);
 
     CreateFrame();
     CreateGeneralPage();
@@ -116,7 +121,8 @@ TfmConfig::~TfmConfig() { FormClose(); }
 
 void TfmConfig::CreateFrame()
 {
-    Pages = new TPageControl(this);
+    QWidget *client = oxForm1->Client();
+    Pages = new TPageControl(client);
     Pages->setObjectName(QStringLiteral("Pages"));
     Pages->setGeometry(0, 0, 484, 325);
     tsGeneral = new QWidget;
@@ -129,9 +135,9 @@ void TfmConfig::CreateFrame()
     Pages->addTab(tsRecord, QStringLiteral("Database Recording"));
     Pages->addTab(tsSelect, QStringLiteral("Database Select"));
 
-    btOk = CreateDialogButton(this, QRect(7, 331, 75, 25), QStringLiteral("&Ok"));
-    btCancel = CreateDialogButton(this, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"));
-    btHelp = CreateDialogButton(this, QRect(177, 331, 75, 25), QStringLiteral("&Help"));
+    btOk = CreateDialogButton(client, QRect(7, 331, 75, 25), QStringLiteral("&Ok"));
+    btCancel = CreateDialogButton(client, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"));
+    btHelp = CreateDialogButton(client, QRect(177, 331, 75, 25), QStringLiteral("&Help"));
     btOk->SetModalResult(mrOk);
     btCancel->SetModalResult(mrCancel);
     btCancel->SetCancel(true);

@@ -23,6 +23,7 @@ class TPGPanel;
 class TSpinEdit;
 class TTrackBar;
 class ToxButton;
+class ToxForm;
 
 // A list box of words, each entry carrying its sound number. Entries are kept
 // in alphabetical order without regard to case; an added word goes after the
@@ -74,6 +75,7 @@ public:
     ~TfmConfig() override;
 
     // Frame.
+    ToxForm *oxForm1;
     TPageControl *Pages;
     QWidget *tsGeneral;
     QWidget *tsRecord;
