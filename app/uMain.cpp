@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -22,6 +24,26 @@ bool TfmMain::FDragging = false;
 namespace {
 
 const char *const DatabaseError = "There was an error reading the sounds database. Terminating program";
+
+// The picture of a background name. The configuration dialog lists pictures
+// by lower-case name whatever their file is called ("Clouds.JPG" is
+// "clouds"), so a name that is not there as written is looked for without
+// regard to case.
+QString BackgroundFile(const QString &name)
+{
+    const QString folder = Settings.ProgramDir + "images/";
+    const QString exact = folder + name + ".jpg";
+    if (QFileInfo::exists(exact))
+        return exact;
+    QDirIterator it(folder, QDir::Files);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (info.completeBaseName().compare(name, Qt::CaseInsensitive) == 0
+            && info.suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
+            return info.filePath();
+    }
+    return exact;   // missing: the picture box reports it
+}
 
 } // namespace
 
@@ -154,7 +176,7 @@ void TfmMain::ApplyLook()
     // buttons in the old colour.
     for (ToxButton *b : {btAbout, btRun, btConfigure, btHelp, btExit})
         b->SetFontColor(Settings.OpeningColor);
-    pgBack->SetFileName(Settings.ProgramDir + "images/" + Settings.OpeningBack + ".jpg");
+    pgBack->SetFileName(BackgroundFile(Settings.OpeningBack));
 }
 
 void TfmMain::btRunClick()
