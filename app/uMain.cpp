@@ -1,6 +1,8 @@
 #include "app/uMain.h"
 
 #include "app/Application.h"
+#include "app/uAbout.h"
+#include "app/uError.h"
 #include "config/uConfig.h"
 #include "data/uCommon.h"
 #include "platform/Exceptions.h"
@@ -186,7 +188,8 @@ void TfmMain::btRunClick()
     if (FRunOpen)
         return;
     if (NowWords.isEmpty()) {
-        // Stand-in: the no-words dialog arrives with the dialogs issue.
+        TfmError fmError(this);
+        fmError.exec();
         return;
     }
     FRunOpen = true;
@@ -225,7 +228,8 @@ void TfmMain::btExitClick() { close(); }
 
 void TfmMain::btAboutClick()
 {
-    // Stand-in: the about box arrives with the dialogs issue.
+    TfmAbout fmAbout(this);
+    fmAbout.exec();
 }
 
 void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
