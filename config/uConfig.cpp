@@ -63,7 +63,7 @@ QFont NamedFont(const QString &family, int pixelSize, bool bold)
     return f;
 }
 
-ToxButton *CreateDialogButton(QWidget *parent, const QRect &geometry, const QString &caption)
+ToxButton *CreateConfigButton(QWidget *parent, const QRect &geometry, const QString &caption)
 {
     auto *b = new ToxButton(parent);
     b->setGeometry(geometry);
@@ -135,9 +135,9 @@ void TfmConfig::CreateFrame()
     Pages->addTab(tsRecord, QStringLiteral("Database Recording"));
     Pages->addTab(tsSelect, QStringLiteral("Database Select"));
 
-    btOk = CreateDialogButton(client, QRect(7, 331, 75, 25), QStringLiteral("&Ok"));
-    btCancel = CreateDialogButton(client, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"));
-    btHelp = CreateDialogButton(client, QRect(177, 331, 75, 25), QStringLiteral("&Help"));
+    btOk = CreateConfigButton(client, QRect(7, 331, 75, 25), QStringLiteral("&Ok"));
+    btCancel = CreateConfigButton(client, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"));
+    btHelp = CreateConfigButton(client, QRect(177, 331, 75, 25), QStringLiteral("&Help"));
     btOk->SetModalResult(mrOk);
     btCancel->SetModalResult(mrCancel);
     btCancel->SetCancel(true);
