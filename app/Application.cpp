@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QThread>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -20,7 +21,7 @@ TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplicati
 
 bool TApplication::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && !FShowHint)
+    if (event->type() == QEvent::ToolTip && !ShowHint())
         return true;
     return QApplication::eventFilter(watched, event);
 }
@@ -39,4 +40,12 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
         HandleException(e);
     }
     return false;
+}
+
+void TApplication::Terminate()
+{
+    if (QThread::currentThread()->loopLevel() == 0)
+        return;
+    closeAllWindows();
+    QCoreApplication::exit(0);
 }
