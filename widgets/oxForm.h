@@ -130,8 +130,8 @@ public:
 
     QWidget *Form() const { return FForm; }
     QWidget *Client() const { return FClient; }
-    // Sizes the window to hold a client area of w by h and keeps that client
-    // size when the metrics change. Fixed-size forms stay fixed.
+    // Makes the form a fixed-size one whose client area is w by h; the window
+    // keeps that client size when the metrics change.
     void SetClientSize(int w, int h);
     QSize ClientSize() const;
 
