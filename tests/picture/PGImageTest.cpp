@@ -223,6 +223,61 @@ TEST_F(PictureBox, FailedLoadLeavesTheControlEmptyAndPassesTheErrorOn)
     EXPECT_EQ(box.FileName(), dir.path() + "/");
 }
 
+TEST_F(PictureBox, ProgressHandlerStopsALongLoadAndLeavesTheBoxEmpty)
+{
+    // 200 rows, so each format reports progress 200 times when left alone.
+    QImage tall(16, 200, QImage::Format_RGB888);
+    tall.fill(QColor(200, 40, 40));
+    const QString png = dir.filePath("tall.png"), jpg = dir.filePath("tall.jpg");
+    ASSERT_TRUE(tall.save(png, "PNG"));
+    ASSERT_TRUE(tall.save(jpg, "JPG"));
+
+    for (const QString &file : {png, jpg}) {
+        SCOPED_TRACE(file.toStdString());
+        TPGImage box;
+        box.SetTiling(tRepeat);
+        box.resize(30, 20);
+        box.SetFileName(path); // something shown before
+        ASSERT_NE(box.PixelGraphic(), nullptr);
+
+        int calls = 0, callsAfterStop = 0, starts = 0, ends = 0, maximum = 0;
+        bool stopped = false;
+        box.OnPixelGraphicProgressStart = [&] { ++starts; };
+        box.OnPixelGraphicProgressEnd = [&] { ++ends; };
+        box.OnPixelGraphicProgress = [&](int, int max, bool &abort) {
+            EXPECT_FALSE(abort) << "the flag starts clear";
+            maximum = max;
+            callsAfterStop += stopped;
+            if (++calls == 10) {
+                abort = true;
+                stopped = true;
+            }
+        };
+        EXPECT_NO_THROW(box.SetFileName(file));
+        EXPECT_EQ(maximum, 200);
+        EXPECT_EQ(calls, 10) << "the reader stops at the first abort";
+        EXPECT_EQ(callsAfterStop, 0);
+        EXPECT_EQ(starts, 1);
+        EXPECT_EQ(ends, 1);
+        EXPECT_EQ(box.PixelGraphic(), nullptr);
+        EXPECT_TRUE(box.FileName().isEmpty());
+        EXPECT_EQ(box.BoxRect().size(), QSize(0, 0));
+        EXPECT_EQ(Render(box).pixel(15, 10), ToQColor(clBtnFace).rgb());
+        EXPECT_FALSE(QGuiApplication::overrideCursor());
+
+        // The next load, not stopped, shows the whole picture.
+        calls = 0;
+        box.OnPixelGraphicProgress = [&](int, int, bool &) { ++calls; };
+        box.SetFileName(file);
+        EXPECT_EQ(calls, 200);
+        ASSERT_NE(box.PixelGraphic(), nullptr);
+        EXPECT_EQ(box.PixelGraphic()->Height(), 200);
+        EXPECT_EQ(box.FileName(), file);
+        const QRgb shown = Render(box).pixel(5, 5);
+        EXPECT_LE(qAbs(qRed(shown) - 200) + qAbs(qGreen(shown) - 40) + qAbs(qBlue(shown) - 40), 6);
+    }
+}
+
 TEST_F(PictureBox, ZeroSizedControlsPaintWithoutTrouble)
 {
     TPGImage box;
