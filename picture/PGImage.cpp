@@ -167,6 +167,7 @@ void TPGImage::SetFileName(const QString &fileName) { LoadPicture(fileName, 0); 
 void TPGImage::LoadPicture(const QString &fileName, int imageNo)
 {
     FFileName.clear();
+    FLoadAborted = false;
     const bool hourglass = FShowHourGlass;
     if (hourglass)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -186,7 +187,6 @@ void TPGImage::LoadPicture(const QString &fileName, int imageNo)
                     OnPixelGraphicProgress(step, maximum, abort);
                 FLoadAborted = FLoadAborted || abort;
             };
-            FLoadAborted = false;
             try {
                 picture->LoadFromFile(fileName, imageNo);
             } catch (const Exception &) {
