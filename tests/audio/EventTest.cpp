@@ -38,7 +38,7 @@ TEST(TEvent, WaitForAnyReportsTheSignalledEventAndConsumesAutoReset)
     // A waiter parked on two events wakes for a signal from another thread.
     work.ResetEvent();
     std::atomic<int> got{-2};
-    std::thread t([&] { got = TEvent::WaitForAny({&terminate, &work}); });
+    std::thread t([&] { got = TEvent::WaitForAny({&terminate, &work}, 10000); });
     terminate.SetEvent();
     t.join();
     EXPECT_EQ(got, 0);
@@ -70,7 +70,7 @@ TEST(TEvent, AutoResetWakesExactlyOneOfTwoWaiters)
     // A manual-reset event releases both.
     TEvent m(true);
     std::atomic<int> released{0};
-    std::thread c([&] { released += m.WaitFor(-1); }), d([&] { released += m.WaitFor(-1); });
+    std::thread c([&] { released += m.WaitFor(10000); }), d([&] { released += m.WaitFor(10000); });
     for (int i = 0; i < 5000 && m.Waiting() < 2; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     m.SetEvent();

@@ -122,7 +122,7 @@ TEST(MMRingBuffer, OverflowDropsBlocksOneByOneAndNeverExceedsTheRing)
     ring.SetNumBuffers(10);
     ring.SetBufferSize(64);
     TEvent gate(true);
-    ring.OnFlushQueue = [&](TMMComponent *) { gate.WaitFor(-1); }; // the worker cannot keep up
+    ring.OnFlushQueue = [&](TMMComponent *) { gate.WaitFor(10000); }; // the worker cannot keep up
     std::atomic<int> overflows{0};
     ring.OnOverlow = [&](TMMComponent *) { ++overflows; };
     ring.Opened();
@@ -321,7 +321,7 @@ TEST(MMRingBuffer, FirstReadGivesUpAfterTimeOut)
         TEvent Release{true};
         void BufferLoad(PWaveHdr H, bool &More) override
         {
-            Release.WaitFor(-1);
+            Release.WaitFor(10000);
             H->dwBytesRecorded = 0;
             More = false;
         }
