@@ -91,7 +91,7 @@ public:
     // Set on the user-interface thread once the owner has let go; read there
     // by a tick handed over before that.
     bool Released = false;
-    std::thread::id ThreadId;
+    std::atomic<std::thread::id> ThreadId{};
 
 private:
     void Execute();
@@ -285,19 +285,32 @@ void TMMHiTimer::StopThread()
     const bool onWorker = t->ThreadId == std::this_thread::get_id();
     // A handler running on the worker finishes before we go on.
     std::unique_lock<std::timed_mutex> g(t->OwnerLock, std::defer_lock);
-    if (!onWorker && !g.try_lock_for(std::chrono::milliseconds(kThreadEndLimitMs)))
+    if (!onWorker && !g.try_lock_for(std::chrono::milliseconds(kThreadEndLimitMs))) {
+        // Nothing better is left: the handler keeps running on a timer that
+        // may be gone before it returns. The thread itself touches the owner
+        // no more once its handler returns.
         Report(QStringLiteral("the timer's handler was still running on its thread after %1 ms; "
                               "the thread was let go without waiting for it")
                    .arg(kThreadEndLimitMs));
+        t->Released = true;
+        FInSynchronize = false;
+        return;
+    }
     if (g.owns_lock())
         g.unlock();
     if (FWaitForTerminate && !FInSynchronize && !onWorker && !t->ThreadEvent.WaitFor(kThreadEndLimitMs))
         Report(QStringLiteral("the timer thread did not end within %1 ms; it was let go").arg(kThreadEndLimitMs));
-    if (!onWorker && g.try_lock_for(std::chrono::milliseconds(kThreadEndLimitMs))) {
-        t->FOwner = nullptr;
-        g.unlock();
-    } else if (onWorker) {
+    if (onWorker) {
         t->FOwner = nullptr; // the worker holds the lock itself, inside our handler
+    } else {
+        // Only the thread's last look at its owner can hold the lock now.
+        if (g.try_lock_for(std::chrono::milliseconds(kThreadEndLimitMs))) {
+            t->FOwner = nullptr;
+            g.unlock();
+        } else {
+            Report(QStringLiteral("the timer thread kept its owner locked for %1 ms; it was let go")
+                       .arg(kThreadEndLimitMs));
+        }
     }
     t->Released = true;
     FInSynchronize = false;
