@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 
 #include <QEvent>
+#include <QThread>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -33,4 +34,12 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
         HandleException(e);
     }
     return false;
+}
+
+void TApplication::Terminate()
+{
+    if (QThread::currentThread()->loopLevel() == 0)
+        return;
+    closeAllWindows();
+    QCoreApplication::exit(0);
 }

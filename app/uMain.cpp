@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -21,6 +22,13 @@ bool TfmMain::FDragging = false;
 namespace {
 
 const char *const DatabaseError = "There was an error reading the sounds database. Terminating program";
+
+void ReportSetAside(const QString &aside)
+{
+    ShowMessageBox(QStringLiteral("The old word list could not be read. It has been kept as %1.")
+                       .arg(QDir::toNativeSeparators(aside)),
+                   QMessageBox::Information);
+}
 
 } // namespace
 
@@ -123,11 +131,15 @@ void TfmMain::FormCreate()
     SetWordListUnreadable(false);
 
     try {
+        // A save stopped half-way is finished or undone before the checksum test.
+        const QString aside = FinishWordListSave();
+        if (!aside.isEmpty())
+            ReportSetAside(aside);
         const QString checksum = WordListChecksum(WordListFileName());
         if (checksum != Settings.ListChecksum && checksum != QLatin1String("NOT DEFINED")) {
             ShowMessageBox(QString::fromLatin1(DatabaseError), QMessageBox::Critical);
             FTerminated = true;
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            EndProgram();
             return;
         }
         LoadWordList();
@@ -141,6 +153,14 @@ void TfmMain::FormCreate()
 }
 
 void TfmMain::FormClose() { ClearWordLists(); }
+
+void TfmMain::EndProgram()
+{
+    // Queued: at start-up the event loop has not begun yet, and in an event
+    // handler the loop ends once the handler returns. A window destroyed
+    // before then (tests) takes the request with it.
+    QMetaObject::invokeMethod(this, [] { TApplication::Terminate(); }, Qt::QueuedConnection);
+}
 
 void TfmMain::ApplyLook()
 {
@@ -181,7 +201,9 @@ void TfmMain::btConfigureClick()
         return;
     // The steps stop at the first failure; the dialog's values stay in memory.
     ApplyLook();
-    SaveWordListAndSettings();
+    const QString aside = SaveWordListAndSettings();
+    if (!aside.isEmpty())
+        ReportSetAside(aside);
 }
 
 void TfmMain::btHelpClick() { HelpShowTopic(0); }
@@ -212,6 +234,8 @@ void TfmMain::pgBackPicBoxOnMouseUp(QObject *, Qt::MouseButton, Qt::KeyboardModi
 
 void TfmMain::closeEvent(QCloseEvent *event)
 {
-    // Nothing is saved at exit.
+    // Nothing is saved at exit. This window's close ends the program, whatever
+    // other windows (the help viewer) are still open.
     event->accept();
+    EndProgram();
 }
