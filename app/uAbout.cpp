@@ -3,6 +3,7 @@
 #include "app/uError.h"
 #include "picture/PGImage.h"
 #include "platform/MessageBox.h"
+#include "resources/Resources.h"
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
 
@@ -11,9 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
-
-// The logo lives in a static library, whose resources must be registered by name.
-static void InitAboutResources() { Q_INIT_RESOURCE(uAbout); }
 
 const char *const MakerURL = "https://github.com/pellan/wordlark";
 
@@ -113,7 +111,7 @@ void TURLLabel::keyPressEvent(QKeyEvent *e)
 
 TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
 {
-    InitAboutResources();
+    InitResources();
     OpenURL = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     setWindowTitle(QStringLiteral("About Pellan Wordlark"));
     setFont(Arial(11));
