@@ -14,7 +14,7 @@ TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplicati
 
 bool TApplication::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && !FShowHint)
+    if (event->type() == QEvent::ToolTip && !ShowHint())
         return true;
     return QApplication::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "app/uMain.h"
 
 #include "app/Application.h"
+#include "config/uConfig.h"
 #include "data/uCommon.h"
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
@@ -100,6 +101,11 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
+    ExecuteConfigDialog = [this] {
+        TfmConfig fmConfig(this);
+        return fmConfig.exec() == mrOk;
+    };
+
     FormCreate();
 }
 
@@ -179,8 +185,15 @@ void TfmMain::btConfigureClick()
         return;
     if (!ExecuteConfigDialog())
         return;
-    // The steps stop at the first failure; the dialog's values stay in memory.
-    ApplyLook();
+    // A background that cannot be shown is reported, and the words and
+    // settings the parent has just set are still written: losing them over a
+    // picture would be far worse. A failing write stops the steps after it;
+    // the dialog's values stay in memory.
+    try {
+        ApplyLook();
+    } catch (const std::exception &e) {
+        TApplication::HandleException(e);
+    }
     SaveWordListAndSettings();
 }
 
