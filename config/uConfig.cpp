@@ -2,6 +2,7 @@
 #include "config/uConfig.h"
 
 #include "config/uConfigCommon.h"
+#include "audio/MMWaveIO.h"
 #include "picture/PGImage.h"
 #include "platform/AppHints.h"
 #include "platform/MessageBox.h"
@@ -100,6 +101,7 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     CreateGeneralPage();
     CreateRecordPage();
     CreateSelectPage();
+    CreateAudio();
     SetTabOrder();
 
     if (const QScreen *screen = (owner ? owner->screen() : QGuiApplication::primaryScreen()))
@@ -110,7 +112,11 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     connect(this, &QDialog::finished, this, &TfmConfig::FormClose);
 }
 
-TfmConfig::~TfmConfig() { FormClose(); }
+TfmConfig::~TfmConfig()
+{
+    FormClose();
+    DestroyAudio();
+}
 
 void TfmConfig::CreateFrame()
 {
@@ -151,7 +157,7 @@ void TfmConfig::SetTabOrder()
         Fondos, coMainFont,
         cbHints, cbProtect, rbNormal, rbDelayed, rbMute,
         // Recording page.
-        lbAll, cbAdd,
+        lbAll, btNew, btDelete, btSave, edWord, cbAdd, btRec, btPlay,
         // Selection page.
         lbNew, btAllNew, btNoneNew, btNew2Now, btNow2New, lbNow, btAllNow, btNoneNow, btNow2Known,
         btKnown2Now, lbKnown, btAllKnow, btNoneKnow,
@@ -178,6 +184,7 @@ bool TfmConfig::ListBackgrounds()
 
 void TfmConfig::FormCreate()
 {
+    LoadRecordIcons();
     MaxWords = 500;
     Pages->setCurrentWidget(tsGeneral);
     SetApplicationShowHint(Settings.Hints);
@@ -246,16 +253,23 @@ void TfmConfig::FormClose()
     FClosed = true;
     ImageNames.clear();
     UsedSounds.clear();
+    // A recording still running is finished into its file here.
+    WaveIn->Close();
+    WaveOut->Close();
 }
 
 void TfmConfig::PagesChange()
 {
     switch (Pages->ActiveTag()) {
     case 0:
+        StopDevices();
         break;
     case 1:
+        SetEditMode(weIdle);
+        ShowRecordControls(false);
         break;
     case 2:
+        StopDevices();
         UpdateCounts();
         break;
     default:
