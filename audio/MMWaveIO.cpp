@@ -952,15 +952,17 @@ void TMMWaveOut::BufferDone(PWaveHdr H, uint64_t Session)
     {
         std::lock_guard<std::mutex> g(FLock);
         if (--FCallbackDepth == 0 && (FStopPending || FQueuedCount <= 0)) {
+            // Everything has been played (or a stop was asked): hold the
+            // device (under the lock, so that a stop completing on the user-
+            // interface thread cannot close it meanwhile) and let that thread
+            // finish the stop.
             FStopping = true;
             stopNow = true;
+            if (FDevice)
+                FDevice->Pause();
         }
     }
     if (stopNow) {
-        // Everything has been played (or a stop was asked): hold the device
-        // and let the user-interface thread finish the stop.
-        if (FDevice)
-            FDevice->Pause();
         FWindow->Post([this, Session] {
             if (Session == FSession)
                 Stop();

@@ -33,7 +33,6 @@
 #include <mutex>
 #include <vector>
 
-enum TMMCBMode { cmWindow, cmCallback, cmThread };
 enum TMMBits { b8Bit, b16Bit };
 enum TMMDeviceStateFlag : unsigned { dsClosed = 1, dsOpen = 2, dsRunning = 4, dsPaused = 8 };
 using TMMDeviceId = int;

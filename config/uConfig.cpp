@@ -2,6 +2,7 @@
 #include "config/uConfig.h"
 
 #include "config/uConfigCommon.h"
+#include "audio/MMHiTimer.h"
 #include "audio/MMWaveIO.h"
 #include "picture/PGImage.h"
 #include "platform/AppHints.h"
@@ -18,6 +19,8 @@
 #include <QRadioButton>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
+#include <QFocusEvent>
 #include <QTabBar>
 
 #include <cmath>
@@ -151,20 +154,51 @@ void TfmConfig::SetTabOrder()
 {
     const QList<QWidget *> order = {
         Pages->tabBar(),
-        // General page, panel by panel.
-        cbFont, udSize, coFont, cbBold, coBack, oxButton1,
-        rbDelay, tbDelay, rbMove, rbClick, btLeft, btNone, btRight, rbKey, hkKey,
-        Fondos, coMainFont,
+        // General page.
+        cbFont, udSize, coFont, cbBold, coBack, oxButton1, Fondos, coMainFont,
+        rbDelay, rbMove, rbClick, rbKey, tbDelay, btNone, btLeft, btRight, hkKey,
         cbHints, cbProtect, rbNormal, rbDelayed, rbMute,
         // Recording page.
         lbAll, btNew, btDelete, btSave, edWord, cbAdd, btRec, btPlay,
         // Selection page.
-        lbNew, btAllNew, btNoneNew, btNew2Now, btNow2New, lbNow, btAllNow, btNoneNow, btNow2Known,
-        btKnown2Now, lbKnown, btAllKnow, btNoneKnow,
+        lbNew, lbNow, lbKnown, btNew2Now, btNow2New, btNow2Known, btKnown2Now,
+        btAllNew, btAllNow, btAllKnow, btNoneNew, btNoneNow, btNoneKnow,
         btOk, btCancel, btHelp,
     };
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
+
+    // Ctrl+Tab turns the pages wherever the focus is; a combo box would
+    // otherwise take the Tab as a letter to search for.
+    auto turn = [this](int by) { Pages->setCurrentIndex((Pages->currentIndex() + by + Pages->count()) % Pages->count()); };
+    for (const QKeySequence &k : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(k, this), &QShortcut::activated, this, [turn] { turn(1); });
+    for (const QKeySequence &k : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                  QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(k, this), &QShortcut::activated, this, [turn] { turn(-1); });
+
+    // Tab into a radio group lands on its checked button, as the arrow keys
+    // then move from there.
+    for (QRadioButton *rb : findChildren<QRadioButton *>())
+        rb->installEventFilter(this);
+}
+
+bool TfmConfig::eventFilter(QObject *watched, QEvent *event)
+{
+    if (KeyPreview(watched, event))
+        return true;
+    if (event->type() == QEvent::FocusIn) {
+        auto *rb = qobject_cast<QRadioButton *>(watched);
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (rb && !rb->isChecked() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+            for (QRadioButton *other : rb->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+                if (other->isChecked() && other->isVisible() && other->isEnabled()) {
+                    other->setFocus(reason);
+                    break;
+                }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TfmConfig::ListBackgrounds()
@@ -256,6 +290,7 @@ void TfmConfig::FormClose()
     // A recording still running is finished into its file here.
     WaveIn->Close();
     WaveOut->Close();
+    Timer->SetEnabled(false);
 }
 
 void TfmConfig::PagesChange()

@@ -19,6 +19,8 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class TMMComponent;
+class TMMHiTimer;
+class TMMLEDLABEL;
 class TMMRingBuffer;
 class TMMWaveFile;
 class TMMWaveIn;
@@ -49,6 +51,24 @@ public:
     TWordList Words() const;
     // Replaces the contents with the words, sorted.
     void SetWords(const TWordList &words);
+
+    // Lets the current entry be dragged to another list that allows it too;
+    // the drop itself is the dialog's (DroppedFrom).
+    void SetDragMoves(bool on);
+
+signals:
+    // A drag from `source` ended over this list.
+    void DroppedFrom(TWordListBox *source);
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    bool AcceptsFrom(const QObject *source) const;
+    bool FDragMoves = false;
 };
 
 // The page control: tabs of a fixed width that light up under the pointer.
@@ -111,6 +131,7 @@ public:
     QCheckBox *cbAdd;
     ToxButton *btRec, *btPlay;
     QLabel *laRecord;
+    TMMLEDLABEL *Led;
 
     // Audio components of the recording page: WaveIn -> MMRingBuffer1 -> RecFile
     // records, PlayFile -> PlayRingBuffer -> WaveOut plays.
@@ -120,6 +141,7 @@ public:
     TMMWaveFile *PlayFile;
     TMMRingBuffer *PlayRingBuffer;
     TMMWaveOut *WaveOut;
+    TMMHiTimer *Timer;              // refreshes Led every 200 ms
 
     // Selection page.
     QLabel *Label1, *Label2, *Label5;
@@ -158,6 +180,8 @@ public:
     void SetEditMode(TWordEditMode mode);
     void ShowRecordControls(bool visible);
     void lbAllClick();
+    // After a key in lbAll: chooses the entry it selected, if that is another.
+    void lbAllKeySelect();
     void btNewClick();
     void edWordChange();
     void btSaveClick();
@@ -170,6 +194,10 @@ public:
     // The SPACE rule; true when the key is swallowed.
     bool FormKeyDown(int key);
     bool FormKeyPress(int key);
+
+    // The end of a drag from one selection list onto another: the source's
+    // current entry moves (not its whole selection).
+    void lbNewEndDrag(TWordListBox *source, TWordListBox *target);
 
     void MoveSelected(TWordListBox *source, TWordListBox *destination);
     void SelectAll(QListWidget *list, bool value);
@@ -194,10 +222,10 @@ private:
     void DeviceFailed();
     void LoadRecordIcons();
     void DestroyAudio();
-    void SetLedVisible(bool visible);
-    void SetLedCaption(const QString &caption);
-    void SetTimerEnabled(bool enabled);
     bool SpaceRuleApplies(int key) const;
+    // Keys reaching any control of the dialog, before the control sees them;
+    // true when swallowed.
+    bool KeyPreview(QObject *watched, QEvent *event);
     // Lists the background pictures into ImageNames and Fondos; false when
     // the images folder cannot be listed.
     bool ListBackgrounds();
@@ -206,5 +234,4 @@ private:
     std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
     std::atomic<bool> FCutShortPosted{false};
     std::atomic<uint64_t> FRecordSession{0}; // one per recording started
-    bool FSelecting = false;                 // the page itself changes lbAll's selection
 };

@@ -119,7 +119,7 @@ void TfmConfig::CreateGeneralPage()
 
     // Main window look.
     Fondos = Place(new QListWidget(pnMain), QRect(8, 8, 80, 109));
-    Fondos->setAccessibleName(QStringLiteral("Background"));
+    Fondos->setAccessibleName(QStringLiteral("Main window background"));
     Fondos->setSelectionMode(QAbstractItemView::SingleSelection);
     pgOpening = Place(new TPGImage(pnMain), QRect(96, 8, 81, 66));
     pgOpening->SetAutoScroll(false);

@@ -18,12 +18,15 @@
 //    ends with a message and the file keeps what was written.
 #include "config/uConfig.h"
 
+#include "audio/MMHiTimer.h"
 #include "audio/MMRingBuffer.h"
 #include "audio/MMWave.h"
 #include "audio/MMWaveIO.h"
 #include "config/uConfigCommon.h"
 #include "platform/MessageBox.h"
 #include "platform/PostTarget.h"
+#include "resources/Resources.h"
+#include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"
 
 #include <QApplication>
@@ -33,8 +36,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-
-static void InitRecordIcons() { Q_INIT_RESOURCE(recordicons); }
+#include <QTimer>
 
 namespace {
 
@@ -88,11 +90,28 @@ void TfmConfig::CreateRecordPage()
     laRecord->setGeometry(228, 196, 225, 28);
     laRecord->setWordWrap(true);
 
-    connect(lbAll, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!FSelecting)
-            lbAllClick();
-    });
-    // A click on the entry already selected chooses it again (after New, for one).
+    Led = new TMMLEDLABEL(page);
+    Led->SetAutoSize(false);
+    Led->SetNumChars(5);
+    Led->SetParentColor(false);
+    TMMBevel *bevel = Led->Bevel();
+    bevel->SetBevelOuter(TMMBevel::bvLowered);
+    bevel->SetBevelOuterWidth(1);
+    bevel->SetOuterLightColor(clBtnHighlight);
+    bevel->SetOuterShadowColor(clBtnShadow);
+    bevel->SetBevelInner(TMMBevel::bvNone);
+    bevel->SetBorderStyle(TMMBevel::bsNone);
+    bevel->SetBorderWidth(0);
+    bevel->SetBorderSpace(2);
+    bevel->SetBorderSpaceColor(clBlack);
+    Led->SetBounds(297, 248, 86, 26);
+    Led->SetCaption(LedTimeText(0.0));
+    Led->setAccessibleName(QStringLiteral("Recorded time"));
+
+    // A word is chosen by a click (also on the entry already selected, which
+    // chooses it again after New) or by a key that moved the selection; the
+    // list's own changes (entries added or removed, focus arriving) choose
+    // nothing.
     connect(lbAll, &QListWidget::itemClicked, this, [this] { lbAllClick(); });
     connect(btNew, &ToxButton::OnClick, this, &TfmConfig::btNewClick);
     connect(btDelete, &ToxButton::OnClick, this, &TfmConfig::btDeleteClick);
@@ -150,6 +169,12 @@ void TfmConfig::CreateAudio()
     WaveOut->SetNumBuffers(50);
     WaveOut->SetTimeFormat(tfMillisecond);
 
+    // Enabled as it is made: until a device has run, its ticks show 0.0.
+    Timer = new TMMHiTimer;
+    Timer->Name = QStringLiteral("Timer");
+    Timer->SetInterval(200);
+    Timer->SetOnTimer([this](TMMComponent *) { TimerTimer(); });
+
     WaveIn->OnStart = [this](TMMComponent *s) { DeviceStart(s); };
     WaveIn->OnStop = [this](TMMComponent *s) { DeviceStop(s); };
     WaveOut->OnStart = [this](TMMComponent *s) { DeviceStart(s); };
@@ -168,7 +193,7 @@ void TfmConfig::CreateAudio()
 
 void TfmConfig::LoadRecordIcons()
 {
-    InitRecordIcons();
+    InitResources();
     PlayIcon = QIcon(QStringLiteral(":/PLAY"));
     RecIcon = QIcon(QStringLiteral(":/REC"));
     StopIcon = QIcon(QStringLiteral(":/STOP"));
@@ -180,6 +205,8 @@ void TfmConfig::DestroyAudio()
 {
     if (FPost)
         FPost->Close();
+    delete Timer;
+    Timer = nullptr;
     delete WaveIn;
     delete WaveOut;
     delete MMRingBuffer1;
@@ -200,9 +227,6 @@ void TfmConfig::SetEditMode(TWordEditMode mode)
     EditMode = mode;
     switch (mode) {
     case weIdle:
-        FSelecting = true;
-        lbAll->clearSelection();
-        FSelecting = false;
         btNew->setEnabled(true);
         btDelete->SetCaption(QStringLiteral("Delete"));
         btDelete->setEnabled(false);
@@ -239,6 +263,8 @@ void TfmConfig::ShowRecordControls(bool visible)
     btPlay->setVisible(visible);
     btRec->setVisible(visible);
     laRecord->setVisible(visible);
+    Led->setVisible(visible);
+    Led->SetCaption(LedTimeText(0.0));
     btPlay->PictureUp()->SetIcon(Playing ? StopIcon : PlayIcon);
     btPlay->SetCaption(Playing ? QStringLiteral("Stop") : QStringLiteral("Play"));
     btRec->PictureUp()->SetIcon(Recording ? StopIcon : RecIcon);
@@ -328,9 +354,7 @@ void TfmConfig::btSaveClick()
     if (QFile::exists(CurrentSoundFile))
         staleKept = !QFile::remove(CurrentSoundFile);
 
-    FSelecting = true;
     lbAll->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    FSelecting = false;
     lbAllClick();
     if (staleKept)
         ShowMessageBox(QStringLiteral("The old sound file %1 could not be deleted. Record the word to replace it.")
@@ -353,9 +377,7 @@ void TfmConfig::btDeleteClick()
     const TWordEntry word = lbAll->Word(row);
     if (word.SoundNo >= 0 && word.SoundNo < UsedSounds.size())
         UsedSounds.clearBit(word.SoundNo);
-    FSelecting = true;
     delete lbAll->takeItem(row);
-    FSelecting = false;
     for (TWordListBox *list : {lbNew, lbNow, lbKnown})
         for (int i = 0; i < list->count(); ++i) {
             const TWordEntry other = list->Word(i);
@@ -422,7 +444,7 @@ void TfmConfig::DeviceFailed()
     Recording = false;
     Playing = false;
     CloseDevices();
-    SetTimerEnabled(false);
+    Timer->SetEnabled(false);
     btRec->setEnabled(true);
     btPlay->setEnabled(QFile::exists(CurrentSoundFile));
     ShowRecordControls(EditMode == weSelected);
@@ -430,8 +452,8 @@ void TfmConfig::DeviceFailed()
 
 void TfmConfig::DeviceStart(TMMComponent *)
 {
-    SetLedVisible(true);
-    SetTimerEnabled(true);
+    Led->setVisible(true);
+    Timer->SetEnabled(true);
     if (Recording)
         btPlay->setEnabled(false);
     if (Playing)
@@ -443,8 +465,8 @@ void TfmConfig::DeviceStop(TMMComponent *)
 {
     Playing = false;
     Recording = false;
-    SetTimerEnabled(false);
-    SetLedCaption(LedTimeText(0.0));
+    Timer->SetEnabled(false);
+    Led->SetCaption(LedTimeText(0.0));
     btPlay->setEnabled(QFile::exists(CurrentSoundFile));
     btRec->setEnabled(true);
     CloseDevices();
@@ -468,7 +490,7 @@ void TfmConfig::RecordingCutShort(uint64_t session)
 void TfmConfig::TimerTimer()
 {
     const int64_t ms = Playing ? WaveOut->Position() : WaveIn->Position();
-    SetLedCaption(LedTimeText(double(ms) * 0.001));
+    Led->SetCaption(LedTimeText(double(ms) * 0.001));
 }
 
 // ---------------------------------------------------------------------------
@@ -493,12 +515,24 @@ bool TfmConfig::FormKeyPress(int key)
     return true;
 }
 
-bool TfmConfig::eventFilter(QObject *watched, QEvent *event)
+void TfmConfig::lbAllKeySelect()
+{
+    const int row = lbAll->currentRow();
+    if (row < 0 || !lbAll->item(row)->isSelected())
+        return;
+    if (EditMode == weSelected && lbAll->Word(row).SoundNo == CurrentSound)
+        return;   // the key left the word where it was
+    lbAllClick();
+}
+
+bool TfmConfig::KeyPreview(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && (watched == lbAll || watched == lbAll->viewport()) && !FClosed)
+        QTimer::singleShot(0, this, &TfmConfig::lbAllKeySelect);   // once the list has moved
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType()
         || static_cast<QWidget *>(watched)->window() != this || FClosed)
-        return QDialog::eventFilter(watched, event);
+        return false;
     auto *key = static_cast<QKeyEvent *>(event);
     const int vk = key->key() == Qt::Key_Space ? VK_SPACE : 0;
     if (type == QEvent::KeyRelease)
@@ -510,9 +544,3 @@ bool TfmConfig::eventFilter(QObject *watched, QEvent *event)
     return swallowed;
 }
 
-// ---------------------------------------------------------------------------
-// The time display and its timer
-
-void TfmConfig::SetLedVisible(bool) {}
-void TfmConfig::SetLedCaption(const QString &) {}
-void TfmConfig::SetTimerEnabled(bool) {}

@@ -7,6 +7,9 @@
 #include "widgets/oxBtns.h"
 
 #include <QCheckBox>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QPainter>
 #include <QPolygon>
@@ -70,10 +73,70 @@ void TWordListBox::SetWords(const TWordList &words)
     setUpdatesEnabled(false);
     clear();
     for (const TWordEntry &w : std::as_const(sorted)) {
-        auto *it = new QListWidgetItem(w.Text, this);
+        // Filled before it joins the list: a change to an item in a list
+        // tells the whole view.
+        auto *it = new QListWidgetItem(w.Text);
         it->setData(SoundNoRole, w.SoundNo);
+        addItem(it);
     }
     setUpdatesEnabled(true);
+}
+
+void TWordListBox::SetDragMoves(bool on)
+{
+    FDragMoves = on;
+    setDragEnabled(on);
+    setAcceptDrops(on);
+    setDragDropMode(on ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+}
+
+bool TWordListBox::AcceptsFrom(const QObject *source) const
+{
+    const auto *list = qobject_cast<const TWordListBox *>(source);
+    return FDragMoves && list && list != this && list->FDragMoves && list->window() == window();
+}
+
+void TWordListBox::startDrag(Qt::DropActions)
+{
+    // Only the current entry travels; the drop moves it, so nothing is
+    // removed here when the drag ends (QListWidget would remove the selection).
+    QListWidgetItem *it = currentItem();
+    if (!it)
+        return;
+    auto *drag = new QDrag(this);
+    auto *mime = new QMimeData;
+    mime->setText(it->text());
+    drag->setMimeData(mime);
+    drag->exec(Qt::MoveAction);
+}
+
+void TWordListBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (AcceptsFrom(event->source()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TWordListBox::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (AcceptsFrom(event->source()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TWordListBox::dropEvent(QDropEvent *event)
+{
+    auto *source = qobject_cast<TWordListBox *>(event->source());
+    if (!AcceptsFrom(source)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    emit DroppedFrom(source);
 }
 
 // ---------------------------------------------------------------------------
@@ -130,6 +193,10 @@ void TfmConfig::CreateSelectPage()
     lbNew = list(18, Label1);
     lbNow = list(174, Label2);
     lbKnown = list(322, Label5);
+    for (TWordListBox *lb : {lbNew, lbNow, lbKnown}) {
+        lb->SetDragMoves(true);
+        connect(lb, &TWordListBox::DroppedFrom, this, [this, lb](TWordListBox *source) { lbNewEndDrag(source, lb); });
+    }
     QPalette yellow = lbNow->palette();
     yellow.setColor(QPalette::Base, ToQColor(clYellow));
     lbNow->setPalette(yellow);
@@ -188,6 +255,18 @@ void TfmConfig::MoveSelected(TWordListBox *source, TWordListBox *destination)
         const int row = destination->AddWord(word);
         destination->item(row)->setSelected(true);
     }
+    UpdateCounts();
+}
+
+void TfmConfig::lbNewEndDrag(TWordListBox *source, TWordListBox *target)
+{
+    const int row = source->currentRow();
+    if (row < 0 || source == target)
+        return;
+    const TWordEntry word = source->Word(row);
+    delete source->takeItem(row);
+    source->setCurrentItem(nullptr);
+    target->AddWord(word);
     UpdateCounts();
 }
 

@@ -195,6 +195,7 @@ struct TWaveDevice::TImpl {
     bool CanPause = false;
     int WakeFd = -1;
     std::thread Thread;
+    std::thread::id ThreadId; // kept apart from Thread, which Close joins
 
     // Guarded by Lock
     std::mutex Lock;
@@ -248,7 +249,7 @@ struct TWaveDevice::TImpl {
         const uint64_t ticket = ++Requested;
         g.unlock();
         Wake();
-        if (std::this_thread::get_id() == Thread.get_id())
+        if (std::this_thread::get_id() == ThreadId)
             return MMSYSERR_NOERROR; // asked from a notification: done on the next pass
         g.lock();
         if (!Answered.wait_for(g, CommandLimit, [&] { return Handled >= ticket || Exited; }))
@@ -601,6 +602,7 @@ int TWaveDevice::Open(std::unique_ptr<TWaveDevice> &Device, TWaveDirection Direc
         snd_pcm_drop(pcm); // open, not recording, until Start
     try {
         d.Thread = std::thread([&d] { d.Run(); });
+        d.ThreadId = d.Thread.get_id();
     } catch (const std::system_error &) {
         snd_pcm_close(pcm);
         d.Pcm = nullptr;

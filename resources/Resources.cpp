@@ -5,9 +5,13 @@
 #include <mutex>
 
 static void InitLedFonts() { Q_INIT_RESOURCE(ledfonts); }
+static void InitRecordIcons() { Q_INIT_RESOURCE(recordicons); }
 
 void InitResources()
 {
     static std::once_flag once;
-    std::call_once(once, InitLedFonts);
+    std::call_once(once, [] {
+        InitLedFonts();
+        InitRecordIcons();
+    });
 }

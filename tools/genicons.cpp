@@ -1,11 +1,11 @@
 // genicons: draws the faces of the recording page's Record, Play and Stop
 // buttons as icon files.
 //
-// The icons in config/icons/ are generated, not hand-made, so that they can be
+// The icons in resources/ are generated, not hand-made, so that they can be
 // rebuilt and reviewed. To rebuild them:
 //
 //     cmake --build <build dir> --target genicons
-//     <build dir>/tools/genicons config/icons
+//     <build dir>/tools/genicons resources
 //
 // Each is a 32 x 32 icon with 16 colours (the standard 16-colour icon palette,
 // 4 bits per pixel) and a transparency mask:

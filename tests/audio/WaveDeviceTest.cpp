@@ -510,3 +510,25 @@ TEST(WaveDeviceWithoutSoundCard, OpeningShowsAMessageAndTheProgramGoesOn)
     EXPECT_EQ(in->DeviceState(), unsigned(dsClosed));
     EXPECT_EQ(out->DeviceState(), unsigned(dsClosed));
 }
+
+TEST_F(WaveDevice, AnErrorOnTheRecordingWorkerIsShownAndClosesTheDevice)
+{
+    // The worker hands the close over to the user-interface thread instead of
+    // closing the chain itself, and the error reaches the message box there.
+    MessageLog log;
+    TRecorder rec(File("failing.wav"));
+    std::atomic<int> calls{0};
+    rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr) {
+        if (++calls == 1)
+            throw EMMWaveInError(QStringLiteral("the chain broke"));
+    };
+    int closes = 0;
+    rec.WaveIn.OnClose = [&](TMMComponent *) { ++closes; };
+    rec.WaveIn.Start();
+    ASSERT_TRUE(PumpUntil([&] { return rec.WaveIn.DeviceState() == dsClosed && !log.Texts.isEmpty(); }));
+    EXPECT_EQ(log.Texts, QStringList{"the chain broke"});
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(rec.MMRingBuffer1.IsActive());
+    EXPECT_FALSE(rec.RecFile.IsFileOpen());
+}

@@ -454,30 +454,41 @@ TEST_F(ConfigDialog, FramePagesButtonsAndFontsAskedForByName)
     }
 }
 
-TEST_F(ConfigDialog, TabWalksTheGeneralPageInOrderAndCtrlTabTurnsThePages)
+TEST_F(ConfigDialog, TabWalksThePagesInOrderAndCtrlTabTurnsThePages)
 {
     Images({"confetti.jpg"});
-    Load("[Main]\nTransition=0\n");
+    Load("[Main]\nTransition=2\n[General]\nSoundMode=0\n");
     TfmConfig dlg;
     Show(dlg);
-    dlg.cbFont->setFocus();
-    QList<QWidget *> seen;
-    for (int i = 0; i < 7; ++i) {
-        seen << QApplication::focusWidget();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    // Radio buttons take one stop for their group in Qt, so the walk after
-    // the preview button reaches the checked delay radio, then the track bar.
-    const QList<QWidget *> expected = {dlg.cbFont, dlg.udSize, dlg.coFont, dlg.cbBold, dlg.coBack, dlg.oxButton1,
-                                       dlg.rbDelay};
-    for (int i = 0; i < expected.size(); ++i) {
-        QWidget *w = seen.value(i);
-        // The spin edit's and combo's inner editors count as the control.
-        while (w && w != expected[i] && w->parentWidget() && !w->isWindow() && w->parentWidget() == expected[i])
-            w = w->parentWidget();
-        EXPECT_EQ(w, expected[i]) << "stop " << i;
-    }
+    // The focus as a control: the inner editors of the combo and spin box count as theirs.
+    auto focused = [&dlg]() -> QWidget * {
+        QWidget *w = QApplication::focusWidget();
+        for (QWidget *c : {static_cast<QWidget *>(dlg.cbFont), static_cast<QWidget *>(dlg.udSize)})
+            if (w && c->isAncestorOf(w))
+                return c;
+        return w;
+    };
+    auto walk = [&](QWidget *from, int stops) {
+        from->setFocus();
+        QList<QWidget *> seen;
+        for (int i = 0; i < stops; ++i) {
+            seen << focused();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return seen;
+    };
+    // An exclusive radio group takes one stop, at its checked button.
+    EXPECT_EQ(walk(dlg.cbFont, 15),
+              (QList<QWidget *>{dlg.cbFont, dlg.udSize, dlg.coFont, dlg.cbBold, dlg.coBack, dlg.oxButton1,
+                                dlg.Fondos, dlg.coMainFont, dlg.rbClick, dlg.btNone, dlg.btLeft, dlg.btRight,
+                                dlg.cbHints, dlg.cbProtect, dlg.rbNormal}));
+    ShowPage(dlg, 2);
+    EXPECT_EQ(walk(dlg.lbNew, 7),
+              (QList<QWidget *>{dlg.lbNew, dlg.lbNow, dlg.lbKnown, dlg.btNew2Now, dlg.btNow2New, dlg.btNow2Known,
+                                dlg.btKnown2Now}));
 
+    ShowPage(dlg, 0);
+    dlg.cbFont->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(dlg.Pages->currentWidget(), dlg.tsRecord);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);

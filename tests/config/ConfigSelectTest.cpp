@@ -150,3 +150,26 @@ TEST_F(SelectPage, WordsSortWithoutRegardToCaseAndTheInUseListIsYellow)
     EXPECT_EQ(dlg.btNew2Now->Style(), bsBorderless);
     EXPECT_FALSE(dlg.btNew2Now->PictureUp()->Empty());
 }
+
+TEST_F(SelectPage, ADragMovesTheSourcesCurrentEntryNotItsSelection)
+{
+    NewWords = {{"apple", 1}, {"kite", 4}, {"moon", 6}};
+    NowWords = {{"ball", 3}};
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    ClickRow(dlg.lbNew, 0);   // apple selected
+    ClickRow(dlg.lbNew, 2);   // moon selected and current
+    ASSERT_EQ(dlg.lbNew->currentRow(), 2);
+    // The drop is delivered by the platform's drag; its end is the dialog's.
+    emit dlg.lbNow->DroppedFrom(dlg.lbNew);
+    EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"apple", 1}, {"kite", 4}}));
+    EXPECT_EQ(dlg.lbNow->Words(), TWordList({{"ball", 3}, {"moon", 6}}));
+    EXPECT_EQ(dlg.lbNew->currentItem(), nullptr);
+    EXPECT_EQ(dlg.laNew->text(), "2");
+    EXPECT_EQ(dlg.laNow->text(), "2");
+    // With no current entry a drop moves nothing.
+    emit dlg.lbNow->DroppedFrom(dlg.lbNew);
+    EXPECT_EQ(dlg.lbNew->count(), 2);
+    EXPECT_TRUE(dlg.lbAll->dragDropMode() == QAbstractItemView::NoDragDrop);
+}
