@@ -491,6 +491,10 @@ void TfmConfig::TimerTimer()
 {
     const int64_t ms = Playing ? WaveOut->Position() : WaveIn->Position();
     Led->SetCaption(LedTimeText(double(ms) * 0.001));
+    // Painted now rather than with the window's next update, so the time
+    // shown is the time of this tick.
+    if (Led->isVisible())
+        Led->repaint();
 }
 
 // ---------------------------------------------------------------------------
