@@ -19,6 +19,10 @@ public:
 
     static void HandleException(const std::exception &e);
 
+    // Ends the program: every window closes and the event loop ends. Outside
+    // any event loop (a test driving windows by hand) it does nothing.
+    static void Terminate();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };

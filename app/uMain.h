@@ -48,6 +48,8 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    // Asks the program to end, whatever windows are open.
+    void EndProgram();
     void pgBackPicBoxOnMouseDown(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void pgBackPicBoxOnMouseMove(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void pgBackPicBoxOnMouseUp(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);

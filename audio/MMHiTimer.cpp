@@ -7,6 +7,7 @@
 #include "platform/osversion.h"
 
 #include <cerrno>
+#include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -84,14 +85,17 @@ public:
     TEvent ThreadEvent{false}; // started; again when it ends while it still has an owner
     std::atomic<int64_t> Due{0};
     const std::shared_ptr<TMMSyncChannel> Sync;
-    // Held while the owner is used on this thread; the owner lets the thread
-    // go under it, so no dispatch is half-way through when the owner is gone.
-    std::timed_mutex OwnerLock;
-    TMMHiTimer *FOwner; // guarded by OwnerLock
+    // Guards FOwner and InDispatch. The owner lets the thread go only once no
+    // handler runs here (InDispatch clear), so none is half-way through when
+    // the owner is gone.
+    std::mutex OwnerLock;
+    std::condition_variable OwnerIdle;
+    TMMHiTimer *FOwner;      // guarded by OwnerLock
+    bool InDispatch = false; // guarded by OwnerLock
     // Set on the user-interface thread once the owner has let go; read there
     // by a tick handed over before that.
     bool Released = false;
-    std::thread::id ThreadId;
+    std::atomic<std::thread::id> ThreadId{};
 
 private:
     void Execute();
@@ -122,7 +126,7 @@ void TMMTimerThread::Execute()
                 break;
             DispatchTick();
         }
-        std::lock_guard<std::timed_mutex> g(OwnerLock);
+        std::lock_guard<std::mutex> g(OwnerLock);
         if (FOwner)
             ThreadEvent.SetEvent();
     } catch (...) {
@@ -134,19 +138,18 @@ void TMMTimerThread::Execute()
 void TMMTimerThread::DispatchTick()
 {
     const Clock::time_point due{Clock::duration(Due.load())};
-    std::unique_lock<std::timed_mutex> g(OwnerLock);
+    std::unique_lock<std::mutex> g(OwnerLock);
     TMMHiTimer *owner = FOwner;
     if (!owner || StopRequest)
         return;
-    try {
-        if (owner->FSynchronize) {
-            g.unlock();
-            // The owner lives as long as the channel is open: tearing it down
-            // closes the channel on the UI thread before anything is freed, and
-            // a handed-over call runs on that same thread.
-            // The call holds the thread object: it may outlast both the
-            // worker (gone once the channel closes) and the owner's hold.
-            std::shared_ptr<TMMTimerThread> self = shared_from_this();
+    if (owner->FSynchronize) {
+        g.unlock();
+        // The owner lives as long as the channel is open: tearing it down
+        // closes the channel on the UI thread before anything is freed, and a
+        // handed-over call runs on that same thread. The call holds the thread
+        // object, which it may outlive both the worker and the owner's hold on.
+        std::shared_ptr<TMMTimerThread> self = shared_from_this();
+        try {
             Sync->Call([owner, due, self] {
                 owner->FInSynchronize = true;
                 struct TReset {
@@ -162,13 +165,23 @@ void TMMTimerThread::DispatchTick()
                 owner->SetTickDue(due);
                 owner->DoTimer();
             });
-        } else {
-            owner->SetTickDue(due);
-            owner->DoTimer();
+        } catch (...) {
+            HandleWorkerException(std::current_exception());
         }
+        return;
+    }
+    InDispatch = true;
+    g.unlock();
+    try {
+        owner->SetTickDue(due);
+        owner->DoTimer();
     } catch (...) {
         HandleWorkerException(std::current_exception());
     }
+    g.lock();
+    InDispatch = false;
+    g.unlock();
+    OwnerIdle.notify_all();
 }
 
 // ---------------------------------------------------------------------------
@@ -283,22 +296,28 @@ void TMMHiTimer::StopThread()
     t->Sync->Close();
     t->TickEvent.SetEvent();
     const bool onWorker = t->ThreadId == std::this_thread::get_id();
-    // A handler running on the worker finishes before we go on.
-    std::unique_lock<std::timed_mutex> g(t->OwnerLock, std::defer_lock);
-    if (!onWorker && !g.try_lock_for(std::chrono::milliseconds(kThreadEndLimitMs)))
+    std::unique_lock<std::mutex> g(t->OwnerLock);
+    // A handler running on the worker finishes before we go on (unless it is
+    // the one calling us).
+    if (!onWorker &&
+        !t->OwnerIdle.wait_for(g, std::chrono::milliseconds(kThreadEndLimitMs), [&] { return !t->InDispatch; })) {
+        // Nothing better is left: the handler keeps running on a timer that
+        // may be gone before it returns. The thread itself touches the owner
+        // no more once its handler returns.
+        g.unlock();
         Report(QStringLiteral("the timer's handler was still running on its thread after %1 ms; "
                               "the thread was let go without waiting for it")
                    .arg(kThreadEndLimitMs));
-    if (g.owns_lock())
-        g.unlock();
+        t->Released = true;
+        FInSynchronize = false;
+        return;
+    }
+    g.unlock();
     if (FWaitForTerminate && !FInSynchronize && !onWorker && !t->ThreadEvent.WaitFor(kThreadEndLimitMs))
         Report(QStringLiteral("the timer thread did not end within %1 ms; it was let go").arg(kThreadEndLimitMs));
-    if (!onWorker && g.try_lock_for(std::chrono::milliseconds(kThreadEndLimitMs))) {
-        t->FOwner = nullptr;
-        g.unlock();
-    } else if (onWorker) {
-        t->FOwner = nullptr; // the worker holds the lock itself, inside our handler
-    }
+    g.lock();
+    t->FOwner = nullptr;
+    g.unlock();
     t->Released = true;
     FInSynchronize = false;
 }

@@ -28,7 +28,7 @@ enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest,
 
 class EMMHiTimerError : public Exception { public: using Exception::Exception; };
 
-class TMMHiTimer : public TMMNonVisualComponent {
+class TMMHiTimer : public TMMComponent {
 public:
     TMMHiTimer();
     ~TMMHiTimer() override;

@@ -853,6 +853,23 @@ void HandleWorkerException(std::exception_ptr Error)
         }
         return;
     }
-    if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
+    if (QCoreApplication *app = QCoreApplication::instance()) {
+        // The error object was made on this thread and is read on the UI
+        // thread; the release and acquire on Ready order the two in a way a
+        // thread checker can see (Qt's own queue is not instrumented).
+        struct TPassed {
+            std::atomic<bool> Ready{false};
+            std::exception_ptr Error;
+        };
+        auto passed = std::make_shared<TPassed>();
+        passed->Error = Error;
+        passed->Ready.store(true, std::memory_order_release);
+        QMetaObject::invokeMethod(
+            app,
+            [passed] {
+                if (passed->Ready.load(std::memory_order_acquire))
+                    std::rethrow_exception(passed->Error);
+            },
+            Qt::QueuedConnection);
+    }
 }

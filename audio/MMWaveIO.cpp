@@ -926,16 +926,19 @@ void TMMWaveOut::BufferDone(PWaveHdr H, uint64_t Session)
         h->NextHeader = FHeaders[size_t(FCurrentIndex)].get();
         if (OnBufferReady)
             OnBufferReady(this, h);
-        if (FMoreBuffers && !FStopPending) {
-            if (FLooping && h->Looped) {
-                {
-                    std::lock_guard<std::mutex> g(FLock);
-                    FLoopPosition = DevicePosition();
-                }
-                h->Looped = 0;
-                if (OnLooping)
-                    OnLooping(this);
+        // The source wrapped at the end of this buffer's data, so the next
+        // repetition starts where it ends. Noticed for every buffer played,
+        // also when data short enough to be primed whole needs no refill.
+        if (FLooping && h->Looped && !FStopPending) {
+            {
+                std::lock_guard<std::mutex> g(FLock);
+                FLoopPosition = DevicePosition();
             }
+            h->Looped = 0;
+            if (OnLooping)
+                OnLooping(this);
+        }
+        if (FMoreBuffers && !FStopPending) {
             const int n = Load(h);
             if (n <= 0 && !FStopPending && FAnnouncedMore)
                 Error(MMMessage(28081));

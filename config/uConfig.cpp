@@ -11,6 +11,7 @@
 #include "widgets/ColorBtn.h"
 #include "widgets/StdCtrls.h"
 #include "widgets/oxBtns.h"
+#include "widgets/oxForm.h"
 
 #include <QCheckBox>
 #include <QDirIterator>
@@ -51,7 +52,7 @@ void SetHint(QWidget *w, const QString &hint, int helpContext)
     if (!hint.isEmpty())
         w->setToolTip(hint);
     if (helpContext != 0)
-        w->setProperty("HelpContext", helpContext);
+        SetHelpContext(w, helpContext);
 }
 
 QFont NamedFont(const QString &family, int pixelSize, bool bold)
@@ -64,7 +65,7 @@ QFont NamedFont(const QString &family, int pixelSize, bool bold)
     return f;
 }
 
-ToxButton *CreateDialogButton(QWidget *parent, const QRect &geometry, const QString &caption)
+ToxButton *CreateConfigButton(QWidget *parent, const QRect &geometry, const QString &caption)
 {
     auto *b = new ToxButton(parent);
     b->setGeometry(geometry);
@@ -97,8 +98,12 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(NamedFont(QStringLiteral("Arial"), 11, false));
-    setFixedSize(484, 363);
     setModal(true);
+
+    // The caption bar with its "?" button, painted by the dialog itself.
+    oxForm1 = new ToxForm(this);
+    oxForm1->SetCaptionButtons(oxbHelp);
+    oxForm1->SetClientSize(484, 363);
 
     CreateFrame();
     CreateGeneralPage();
@@ -123,7 +128,8 @@ TfmConfig::~TfmConfig()
 
 void TfmConfig::CreateFrame()
 {
-    Pages = new TPageControl(this);
+    QWidget *client = oxForm1->Client();
+    Pages = new TPageControl(client);
     Pages->setObjectName(QStringLiteral("Pages"));
     Pages->setGeometry(0, 0, 484, 325);
     tsGeneral = new QWidget;
@@ -136,9 +142,9 @@ void TfmConfig::CreateFrame()
     Pages->addTab(tsRecord, QStringLiteral("Database Recording"));
     Pages->addTab(tsSelect, QStringLiteral("Database Select"));
 
-    btOk = CreateDialogButton(this, QRect(7, 331, 75, 25), QStringLiteral("&Ok"));
-    btCancel = CreateDialogButton(this, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"));
-    btHelp = CreateDialogButton(this, QRect(177, 331, 75, 25), QStringLiteral("&Help"));
+    btOk = CreateConfigButton(client, QRect(7, 331, 75, 25), QStringLiteral("&Ok"));
+    btCancel = CreateConfigButton(client, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"));
+    btHelp = CreateConfigButton(client, QRect(177, 331, 75, 25), QStringLiteral("&Help"));
     btOk->SetModalResult(mrOk);
     btCancel->SetModalResult(mrCancel);
     btCancel->SetCancel(true);

@@ -36,6 +36,7 @@ class TPGPanel;
 class TSpinEdit;
 class TTrackBar;
 class ToxButton;
+class ToxForm;
 
 // A list box of words, each entry carrying its sound number. Entries are kept
 // in alphabetical order without regard to case; an added word goes after the
@@ -96,6 +97,7 @@ public:
     ~TfmConfig() override;
 
     // Frame.
+    ToxForm *oxForm1;
     TPageControl *Pages;
     QWidget *tsGeneral;
     QWidget *tsRecord;

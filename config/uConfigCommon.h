@@ -13,4 +13,4 @@ void SetHint(QWidget *w, const QString &hint, int helpContext);
 // A font asked for by family name, with its height in pixels.
 QFont NamedFont(const QString &family, int pixelSize, bool bold);
 // A command button of the dialogs.
-ToxButton *CreateDialogButton(QWidget *parent, const QRect &geometry, const QString &caption);
+ToxButton *CreateConfigButton(QWidget *parent, const QRect &geometry, const QString &caption);

@@ -92,9 +92,9 @@ class TWaveDevice {
 public:
     ~TWaveDevice(); // closes
 
-    // Opens device Id for Format; the open notification has been issued by
-    // the time this returns 0. Buffers given later must stay valid until they
-    // are handed back.
+    // Opens device Id for Format; the open notification follows on the
+    // device thread. Buffers given later must stay valid until they are
+    // handed back.
     static int Open(std::unique_ptr<TWaveDevice> &Device, TWaveDirection Direction, int Id,
                     const TWaveDevFormat &Format, TWaveDevCallback Callback);
 

@@ -71,8 +71,7 @@ void TSpinEdit::SetRange(int minValue, int maxValue)
 {
     FMinValue = minValue;
     FMaxValue = std::max(minValue, maxValue);
-    if (Value() != text().trimmed().toLongLong())
-        SetValue(Value());
+    SetValue(Value());
 }
 
 int TSpinEdit::Value() const

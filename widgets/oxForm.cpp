@@ -4,6 +4,7 @@
 #include "widgets/oxBtns.h"
 
 #include <QApplication>
+#include <QCache>
 #include <QCursor>
 #include <QDialog>
 #include <QFontDatabase>
@@ -70,6 +71,29 @@ protected:
 private:
     std::function<bool(QWidget *, QEvent *)> FHandler;
 };
+
+// The style's title bar font: the platform's title font, drawn bold as the
+// style's own title bars are. Asking the platform goes through fontconfig's
+// substitution every time, so the answer is kept until the fonts or the
+// theme change.
+QFont PlatformCaptionFont(bool refresh)
+{
+    static QFont font;
+    static bool known = false;
+    if (refresh || !known) {
+        font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        font.setBold(true);
+        known = true;
+    }
+    return font;
+}
+
+// Caption bitmaps shared by the forms that draw the same caption.
+QCache<QString, QPixmap> &SharedCaptions()
+{
+    static QCache<QString, QPixmap> cache(32);
+    return cache;
+}
 
 } // namespace
 
@@ -504,10 +528,7 @@ void ToxForm::RecomputeMetrics()
     opt.titleBarFlags = IsToolWindow() ? Qt::WindowFlags(Qt::Tool) : Qt::WindowFlags(Qt::Window);
     opt.titleBarState = FForm->windowState();
 
-    // The style's title bar font: the platform's title font, drawn bold as the
-    // style's own title bars are.
-    FCaptionFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-    FCaptionFont.setBold(true);
+    FCaptionFont = PlatformCaptionFont(false);
     if (IsToolWindow()) {
         if (FCaptionFont.pixelSize() > 0)
             FCaptionFont.setPixelSize(qMax(6, FCaptionFont.pixelSize() - 1));
@@ -528,6 +549,8 @@ void ToxForm::RecomputeMetrics()
 
     if (FClientSize.isValid())
         FForm->setFixedSize(FClientSize.width() + 2 * FFrameX, FClientSize.height() + 2 * FFrameY + FCaptionHeight);
+    // A sizeable form shows the sizing pointer over its frame.
+    FForm->setMouseTracking(IsSizeable());
     LayoutButtons();
     LayoutClient();
     LookChanged();
@@ -625,11 +648,50 @@ const QPixmap &ToxForm::CaptionBitmap(bool active)
     const size_t i = active ? 1 : 0;
     const QRect bar = CaptionRect();
     if (FCache[i].isNull() || FCacheRect[i] != bar) {
-        FCache[i] = DrawCaptionBitmap(active, bar.size(), FForm->devicePixelRatioF());
+        // A dialog opened again (a new form each time) finds the caption its
+        // predecessor drew, as long as everything that goes into it is the same.
+        const qreal dpr = FForm->devicePixelRatioF();
+        const QString key = CaptionKey(active, bar.size(), dpr);
+        if (const QPixmap *shared = SharedCaptions().object(key)) {
+            FCache[i] = *shared;
+        } else {
+            FCache[i] = DrawCaptionBitmap(active, bar.size(), dpr);
+            ++FCaptionBuilds;
+            SharedCaptions().insert(key, new QPixmap(FCache[i]));
+        }
         FCacheRect[i] = bar;
-        ++FCaptionBuilds;
     }
     return FCache[i];
+}
+
+QString ToxForm::CaptionKey(bool active, const QSize &size, qreal dpr) const
+{
+    QStringList k;
+    auto rgb = [](const QColor &c) { return QString::number(c.rgb(), 16); };
+    k << FForm->windowTitle() << QString::number(size.width()) << QString::number(size.height())
+      << QString::number(dpr) << QString::number(active) << QString::number(int(FOptions))
+      << QString::number(ColorToRGB(active ? FActiveGradient : FInactiveGradient)) << rgb(CaptionColor(active))
+      << QString::number(FEffects[active ? 2 : 3]) << QString::number(FItalicWords) << QString::number(FAlignment)
+      << FCaptionFont.key();
+    for (TColor c : {clBtnFace, clBtnHighlight, clBtnShadow, clWindowFrame, clBtnText, clWindowText})
+        k << rgb(Sys(c));
+    const QRect text = TextRect().translated(-CaptionRect().topLeft());
+    k << QString::number(text.left()) << QString::number(text.width());
+    if (HasIcon()) {
+        const QIcon icon = FForm->windowIcon().isNull() ? QApplication::windowIcon() : FForm->windowIcon();
+        k << QString::number(icon.cacheKey());
+    }
+    for (const TNCButton *b : FButtons)
+        if (b->Shown())
+            k << QStringLiteral("%1:%2:%3:%4:%5:%6:%7")
+                     .arg(int(b->Kind()))
+                     .arg(b->isDown())
+                     .arg(b->isChecked())
+                     .arg(b->text())
+                     .arg(b->Glyph().cacheKey())
+                     .arg(b->x())
+                     .arg(b->font().key());
+    return k.join(QChar(0x1F));
 }
 
 QPixmap ToxForm::DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) const
@@ -637,6 +699,12 @@ QPixmap ToxForm::DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) co
     QPixmap pm(size.expandedTo(QSize(1, 1)) * dpr);
     pm.setDevicePixelRatio(dpr);
     QPainter p(&pm);
+    PaintCaption(p, size, active);
+    return pm;
+}
+
+void ToxForm::PaintCaption(QPainter &p, const QSize &size, bool active) const
+{
     const QRect r(QPoint(0, 0), size);
     const QColor end = CaptionColor(active);
     const bool gradient = FOptions.testFlag(active ? oxfActiveGradient : oxfInactiveGradient);
@@ -666,7 +734,6 @@ QPixmap ToxForm::DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) co
     for (const TNCButton *b : FButtons)
         if (b->Shown())
             b->PaintFace(p, b->geometry().translated(-CaptionRect().topLeft()));
-    return pm;
 }
 
 void ToxForm::PaintCaptionText(QPainter &p, const QRect &area, bool active) const
@@ -895,11 +962,15 @@ bool ToxForm::FormEvent(QEvent *event)
         if (!FForm->isMinimized())
             FForm->update(QRegion(FForm->rect()) - QRegion(ClientRect()));
         return false;
+    case QEvent::ApplicationFontChange:
+    case QEvent::ThemeChange:
+        PlatformCaptionFont(true);
+        RecomputeMetrics();
+        return false;
     case QEvent::WindowTitleChange:
     case QEvent::StyleChange:
     case QEvent::PaletteChange:
     case QEvent::ApplicationPaletteChange:
-    case QEvent::ApplicationFontChange:
     case QEvent::ScreenChangeInternal:
         RecomputeMetrics();
         return false;
@@ -911,8 +982,16 @@ bool ToxForm::FormEvent(QEvent *event)
         // Any press on the caption or the border brings the form forward.
         FForm->raise();
         FForm->activateWindow();
-        if (me->button() == Qt::LeftButton && (CaptionRect().contains(pos) || PlatformButtonsRect().contains(pos))) {
-            QWindow *handle = FForm->windowHandle();
+        if (me->button() != Qt::LeftButton)
+            return true;
+        QWindow *handle = FForm->windowHandle();
+        if (const Qt::Edges edges = EdgesAt(pos)) {
+            if (!(handle && handle->startSystemResize(edges))) {
+                FResizing = edges;
+                FResizeStart = me->globalPosition().toPoint();
+                FResizeGeometry = FForm->geometry();
+            }
+        } else if (CaptionRect().contains(pos) || PlatformButtonsRect().contains(pos)) {
             if (!(handle && handle->startSystemMove())) {
                 // No window manager move: follow the pointer ourselves.
                 FDragging = true;
@@ -921,15 +1000,24 @@ bool ToxForm::FormEvent(QEvent *event)
         }
         return true;
     }
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
+        auto *me = static_cast<QMouseEvent *>(event);
         if (FDragging) {
-            FForm->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - FDragOffset);
+            FForm->move(me->globalPosition().toPoint() - FDragOffset);
             return true;
         }
+        if (FResizing) {
+            ResizeTo(me->globalPosition().toPoint());
+            return true;
+        }
+        if (me->buttons() == Qt::NoButton)
+            UpdateResizeCursor(me->position().toPoint());
         return false;
+    }
     case QEvent::MouseButtonRelease:
-        if (FDragging && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if ((FDragging || FResizing) && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             FDragging = false;
+            FResizing = {};
             return true;
         }
         return false;
@@ -938,6 +1026,74 @@ bool ToxForm::FormEvent(QEvent *event)
     default:
         return false;
     }
+}
+
+Qt::Edges ToxForm::EdgesAt(const QPoint &pos) const
+{
+    Qt::Edges edges;
+    if (!IsSizeable() || FRollUp)
+        return edges;
+    // The frame, widened along the caption's height at the corners.
+    const int corner = FFrameY + FCaptionHeight;
+    if (pos.x() < FFrameX)
+        edges |= Qt::LeftEdge;
+    else if (pos.x() >= FForm->width() - FFrameX)
+        edges |= Qt::RightEdge;
+    if (pos.y() < FFrameY)
+        edges |= Qt::TopEdge;
+    else if (pos.y() >= FForm->height() - FFrameY)
+        edges |= Qt::BottomEdge;
+    if (edges & (Qt::LeftEdge | Qt::RightEdge)) {
+        if (pos.y() < corner)
+            edges |= Qt::TopEdge;
+        else if (pos.y() >= FForm->height() - corner)
+            edges |= Qt::BottomEdge;
+    } else if (edges & (Qt::TopEdge | Qt::BottomEdge)) {
+        if (pos.x() < corner)
+            edges |= Qt::LeftEdge;
+        else if (pos.x() >= FForm->width() - corner)
+            edges |= Qt::RightEdge;
+    }
+    return edges;
+}
+
+void ToxForm::ResizeTo(const QPoint &globalPos)
+{
+    // Where no window manager resizes the window, its edges follow the pointer
+    // within the form's size limits.
+    const QPoint d = globalPos - FResizeStart;
+    QRect g = FResizeGeometry;
+    const QSize lo = FForm->minimumSize().expandedTo(QSize(2 * FFrameX + 1, 2 * FFrameY + FCaptionHeight));
+    const QSize hi = FForm->maximumSize();
+    if (FResizing & Qt::LeftEdge)
+        g.setLeft(qBound(g.right() + 1 - hi.width(), g.left() + d.x(), g.right() + 1 - lo.width()));
+    if (FResizing & Qt::RightEdge)
+        g.setRight(qBound(g.left() - 1 + lo.width(), g.right() + d.x(), g.left() - 1 + hi.width()));
+    if (FResizing & Qt::TopEdge)
+        g.setTop(qBound(g.bottom() + 1 - hi.height(), g.top() + d.y(), g.bottom() + 1 - lo.height()));
+    if (FResizing & Qt::BottomEdge)
+        g.setBottom(qBound(g.top() - 1 + lo.height(), g.bottom() + d.y(), g.top() - 1 + hi.height()));
+    FForm->setGeometry(g);
+}
+
+void ToxForm::UpdateResizeCursor(const QPoint &pos)
+{
+    const Qt::Edges e = EdgesAt(pos);
+    if (!e) {
+        if (FForm->testAttribute(Qt::WA_SetCursor) && FResizeCursor)
+            FForm->unsetCursor();
+        FResizeCursor = false;
+        return;
+    }
+    Qt::CursorShape shape = Qt::SizeHorCursor;
+    if (e == (Qt::LeftEdge | Qt::TopEdge) || e == (Qt::RightEdge | Qt::BottomEdge))
+        shape = Qt::SizeFDiagCursor;
+    else if (e == (Qt::RightEdge | Qt::TopEdge) || e == (Qt::LeftEdge | Qt::BottomEdge))
+        shape = Qt::SizeBDiagCursor;
+    else if (e & (Qt::TopEdge | Qt::BottomEdge))
+        shape = Qt::SizeVerCursor;
+    FForm->setCursor(shape);
+    FResizeCursor = true;
 }
 
 void ToxForm::ButtonClicked(TNCButton *b)

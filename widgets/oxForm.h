@@ -23,7 +23,7 @@
 //
 // Dragging the caption moves the window through the window system's own move
 // (QWindow::startSystemMove), or by moving it directly where the window system
-// offers no such move.
+// offers no such move. The frame of a sizeable form resizes it the same way.
 //
 // Help contexts: every control may carry one (SetHelpContext). The caption's
 // "?" button enters QWhatsThis mode; the next click on a control, F1, or any
@@ -225,10 +225,14 @@ public:
 
     // The cached caption bitmap of a state, made for the current caption bar.
     const QPixmap &CaptionBitmap(bool active);
-    // How many caption bitmaps were drawn from scratch.
+    // How many caption bitmaps this form drew from scratch (not found among
+    // those other forms with the same caption drew).
     int CaptionBuilds() const { return FCaptionBuilds; }
     // Draws a caption bitmap of the given state and size from scratch.
     QPixmap DrawCaptionBitmap(bool active, const QSize &size, qreal dpr) const;
+    // Draws the caption (background, icon, text, caption buttons) of the given
+    // state and size straight onto a painter, its top-left corner at the origin.
+    void PaintCaption(QPainter &p, const QSize &size, bool active) const;
     // Paints border, caption and platform buttons area of the form.
     void PaintNonClient(QPainter &p);
 
@@ -247,6 +251,8 @@ private:
     bool HasCloseButton() const;
     bool HasIcon() const;
     void SetEffect(int index, T3DEffect e);
+    // Everything that goes into a caption bitmap, as a key for the shared ones.
+    QString CaptionKey(bool active, const QSize &size, qreal dpr) const;
     void LookChanged();
     void LayoutButtons();
     void LayoutClient();
@@ -260,6 +266,10 @@ private:
     void PaintShadowOutline(QPainter &p, QRect &r) const;
     void PaintCaptionText(QPainter &p, const QRect &area, bool active) const;
     bool FormEvent(QEvent *event);
+    // The frame edges of a sizeable form under a point (none for fixed forms).
+    Qt::Edges EdgesAt(const QPoint &pos) const;
+    void ResizeTo(const QPoint &globalPos);
+    void UpdateResizeCursor(const QPoint &pos);
     bool HelpEvent(QWidget *w, QEvent *event);
 
     QWidget *FForm;
@@ -297,4 +307,9 @@ private:
     // Caption drag.
     bool FDragging = false;
     QPoint FDragOffset;   // pointer position relative to the window's top-left
+    // Frame drag of a sizeable form.
+    Qt::Edges FResizing;
+    QPoint FResizeStart;
+    QRect FResizeGeometry;
+    bool FResizeCursor = false;
 };

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "config/uConfig.h"
+#include "picture/PGImage.h"
 #include "data/uCommon.h"
 #include "platform/ProgramFile.h"
 #include "support/MessageLog.h"
@@ -154,4 +155,26 @@ TEST_F(Configure, ABackgroundThatCannotBeShownIsReportedAndTheWordsAreStillWritt
     LoadSettings();
     EXPECT_EQ(Settings.ListChecksum, WordListChecksum(File("lumword.lst")));
     EXPECT_EQ(Settings.OpeningBack, "confetti");
+}
+
+TEST_F(Configure, ABackgroundWhoseFileNameHasCapitalsIsShownAfterOk)
+{
+    QDir().mkdir(dir.filePath("images"));
+    for (const char *name : {"confetti.jpg", "Clouds.JPG"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
+                                dir.filePath(QString("images/") + name)));
+    MessageLog log;
+    TfmMain w;
+    w.show();
+    Configure_(w, [](TfmConfig &dlg) {
+        const QList<QListWidgetItem *> found = dlg.Fondos->findItems("clouds", Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        const QRect r = dlg.Fondos->visualItemRect(found.first());
+        QTest::mouseClick(dlg.Fondos->viewport(), Qt::LeftButton, {}, r.center());
+        Click(dlg.btOk);
+    });
+    EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join("; ").toStdString();
+    EXPECT_EQ(Settings.OpeningBack, "clouds");
+    EXPECT_EQ(w.pgBack->FileName(), File("images/Clouds.JPG"));
+    EXPECT_NE(w.pgBack->PixelGraphic(), nullptr);
 }

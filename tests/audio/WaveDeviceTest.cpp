@@ -20,6 +20,9 @@
 
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
 #include <thread>
 
 namespace {
@@ -531,4 +534,147 @@ TEST_F(WaveDevice, AnErrorOnTheRecordingWorkerIsShownAndClosesTheDevice)
     EXPECT_EQ(calls, 1);
     EXPECT_FALSE(rec.MMRingBuffer1.IsActive());
     EXPECT_FALSE(rec.RecFile.IsFileOpen());
+}
+
+TEST_F(WaveDevice, AFileOfExactlyAllBuffersPrimesEveryOneAndRefillsNone)
+{
+    const QString path = File("exact.wav");
+    WriteWave(path, Tone(440, 22050, 4 * 4096 / 2)); // 4 buffers of 4096 bytes
+    TPlayer p;
+    p.WaveOut.SetNumBuffers(4);
+    p.Load(path);
+    TStopWatch watch;
+    watch.Attach(p.WaveOut);
+    int filled = 0;
+    p.WaveOut.OnBufferFilled = [&](TMMComponent *, PWaveHdr h) {
+        ++filled;
+        EXPECT_EQ(h->dwBufferLength, 4096u);
+    };
+    int64_t positionAtStop = -1;
+    p.WaveOut.OnStop = [&, inner = p.WaveOut.OnStop](TMMComponent *s) {
+        inner(s);
+        positionAtStop = p.WaveOut.Position();
+    };
+    p.WaveOut.Start();
+    EXPECT_EQ(p.WaveOut.UsedCount(), 4);
+    ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
+    PumpFor(200);
+    EXPECT_EQ(filled, 4);
+    EXPECT_EQ(watch.Stops, 1);
+    // 16384 bytes at 44100 bytes per second, in milliseconds.
+    EXPECT_EQ(positionAtStop, 372);
+    p.WaveOut.Close();
+}
+
+TEST_F(WaveDevice, LoopingTwicePlaysTheDataThreeTimes)
+{
+    const QString path = File("loop.wav");
+    WriteWave(path, Tone(440, 22050, 5000)); // 10000 bytes
+    TPlayer p;
+    p.Load(path);
+    p.WaveOut.SetLooping(true);
+    p.WaveOut.SetLoopCount(2);
+    TStopWatch watch;
+    watch.Attach(p.WaveOut);
+    int loops = 0;
+    std::vector<int64_t> positionsAtLoop;
+    p.WaveOut.OnLooping = [&](TMMComponent *) {
+        ++loops;
+        positionsAtLoop.push_back(p.WaveOut.Position());
+    };
+    int64_t played = 0;
+    p.WaveOut.OnBufferReady = [&](TMMComponent *, PWaveHdr h) { played += h->dwBufferLength; };
+    p.WaveOut.Start();
+    ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
+    PumpFor(200);
+    EXPECT_EQ(played, 30000);
+    EXPECT_EQ(loops, 2);
+    // Position restarts at each repetition: just after a loop it is near 0.
+    for (int64_t pos : positionsAtLoop)
+        EXPECT_LT(pos, 150);
+    EXPECT_EQ(watch.Stops, 1);
+    p.WaveOut.Close();
+}
+
+TEST_F(WaveDevice, CloseWhileABufferIsHandledIsCompletedAfterTheStop)
+{
+    TRecorder rec(File("closing.wav"));
+    std::mutex m;
+    std::condition_variable cv;
+    bool inside = false, release = false;
+    std::atomic<int> calls{0};
+    rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr) {
+        if (++calls != 1)
+            return;
+        std::unique_lock<std::mutex> g(m);
+        inside = true;
+        cv.notify_all();
+        cv.wait_for(g, std::chrono::seconds(10), [&] { return release; });
+    };
+    TStopWatch watch;
+    watch.Attach(rec.WaveIn);
+    int closes = 0;
+    rec.WaveIn.OnClose = [&](TMMComponent *) { ++closes; };
+    rec.WaveIn.Start();
+    {
+        std::unique_lock<std::mutex> g(m);
+        ASSERT_TRUE(cv.wait_for(g, std::chrono::seconds(10), [&] { return inside; }));
+    }
+    rec.WaveIn.Close(); // the worker is inside OnBufferReady
+    EXPECT_EQ(closes, 0);
+    EXPECT_EQ(watch.Stops, 0);
+    EXPECT_TRUE(rec.MMRingBuffer1.IsActive());
+    {
+        std::lock_guard<std::mutex> g(m);
+        release = true;
+    }
+    cv.notify_all();
+    ASSERT_TRUE(PumpUntil([&] { return closes > 0; }));
+    EXPECT_EQ(watch.Stops, 1);
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(watch.OffMainThread);
+    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsClosed));
+    EXPECT_FALSE(rec.MMRingBuffer1.IsActive());
+    EXPECT_FALSE(rec.RecFile.IsFileOpen());
+}
+
+TEST_F(WaveDevice, PauseAndRestartHoldAndResumeTheRecording)
+{
+    TRecorder rec(File("paused.wav"));
+    int pauses = 0, restarts = 0;
+    rec.WaveIn.OnPause = [&](TMMComponent *) { ++pauses; };
+    rec.WaveIn.OnRestart = [&](TMMComponent *) { ++restarts; };
+    rec.WaveIn.Start();
+    ASSERT_TRUE(PumpUntil([&] { return rec.WaveIn.RecordedBytes() > 0; }));
+    rec.WaveIn.Pause();
+    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsOpen | dsRunning | dsPaused));
+    PumpFor(150); // a buffer handed back by the pause may still arrive
+    const int64_t held = rec.WaveIn.RecordedBytes();
+    PumpFor(400);
+    EXPECT_EQ(rec.WaveIn.RecordedBytes(), held);
+    rec.WaveIn.Restart();
+    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsOpen | dsRunning));
+    ASSERT_TRUE(PumpUntil([&] { return rec.WaveIn.RecordedBytes() > held; }));
+    EXPECT_EQ(pauses, 1);
+    EXPECT_EQ(restarts, 1);
+    rec.WaveIn.Close();
+}
+
+TEST_F(WaveDevice, ChangingTheFileWhilePlayingClosesTheDeviceFirst)
+{
+    const QString first = File("first.wav");
+    WriteWave(first, Tone(440, 22050, 3 * 22050));
+    const QString other = File("other.wav");
+    WriteWave(other, Tone(440, 11025, 11025), 11025);
+    TPlayer p;
+    p.Load(first);
+    int closes = 0;
+    p.WaveOut.OnClose = [&](TMMComponent *) { ++closes; };
+    p.WaveOut.Start();
+    ASSERT_EQ(p.WaveOut.DeviceState(), unsigned(dsOpen | dsRunning));
+    p.PlayFile.Wave()->SetFileName(other); // another format reaches the device
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(p.WaveOut.DeviceState(), unsigned(dsClosed));
+    ASSERT_NE(p.WaveOut.WaveFormat(), nullptr);
+    EXPECT_EQ(p.WaveOut.WaveFormat()->nSamplesPerSec, 11025u);
 }

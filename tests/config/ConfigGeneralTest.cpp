@@ -10,6 +10,7 @@
 #include "widgets/ColorBtn.h"
 #include "widgets/StdCtrls.h"
 #include "widgets/oxBtns.h"
+#include "widgets/oxForm.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -140,7 +141,8 @@ TEST_F(ConfigDialog, OkTakesEveryControlBack)
     Click(dlg.cbHints);
     Click(dlg.cbProtect);
     Click(dlg.rbMute);
-    dlg.cbAdd->setChecked(true);   // its page is not shown; it is a plain check box
+    ShowPage(dlg, 1);
+    Click(dlg.cbAdd);
 
     Click(dlg.btOk);
     EXPECT_FALSE(dlg.isVisible());
@@ -402,7 +404,10 @@ TEST_F(ConfigDialog, FramePagesButtonsAndFontsAskedForByName)
     TfmConfig dlg;
     Show(dlg);
     EXPECT_EQ(dlg.windowTitle(), "Configure Wordlark");
-    EXPECT_EQ(dlg.size(), QSize(484, 363));
+    EXPECT_EQ(dlg.oxForm1->ClientSize(), QSize(484, 363));
+    EXPECT_EQ(dlg.oxForm1->Client()->size(), QSize(484, 363));
+    EXPECT_TRUE(dlg.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(dlg.oxForm1->CaptionButtons(), ToxCaptionButtons(oxbHelp));
     EXPECT_EQ(dlg.font().family(), "Arial");
     EXPECT_EQ(dlg.font().pixelSize(), 11);
     EXPECT_EQ(dlg.laMain->font().family(), "Arial");
@@ -495,4 +500,23 @@ TEST_F(ConfigDialog, TabWalksThePagesInOrderAndCtrlTabTurnsThePages)
     EXPECT_EQ(dlg.Pages->currentWidget(), dlg.tsSelect);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(dlg.Pages->currentWidget(), dlg.tsRecord);
+}
+
+TEST_F(ConfigDialog, ContextHelpOfAControlShowsItsTopicAsAPopUp)
+{
+    Images({"confetti.jpg"});
+    LoadSettings();
+    TfmConfig dlg;
+    Show(dlg);
+    QList<int> topics;
+    dlg.oxForm1->ShowHelp = [&](int topic, bool popup, const QPoint &) {
+        EXPECT_TRUE(popup);
+        topics << topic;
+    };
+    for (QWidget *w : {static_cast<QWidget *>(dlg.udSize), static_cast<QWidget *>(dlg.coMainFont),
+                       static_cast<QWidget *>(dlg.btOk), static_cast<QWidget *>(dlg.laDelay)})
+        dlg.oxForm1->HelpRequest(w, w->mapToGlobal(QPoint(2, 2)));
+    // The delay label has none of its own: the request reaches no context
+    // on the way up through its panel and page.
+    EXPECT_EQ(topics, QList<int>({202, 209, 501}));
 }

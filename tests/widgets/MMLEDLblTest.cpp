@@ -379,6 +379,30 @@ TEST_F(LEDLabel, AutoScrollStepsThroughTheTextAndWraps)
     EXPECT_EQ(led.CurrentStep(), 0);
 }
 
+TEST_F(LEDLabel, MouseEventsAndAnAnnouncedName)
+{
+    QWidget parent;
+    TMMLEDLABEL *led = new TMMLEDLABEL(&parent);
+    led->SetCaption(QStringLiteral("12.3"));
+    parent.show();
+    int clicks = 0, doubles = 0, downs = 0;
+    QObject::connect(led, &TMMLEDLABEL::OnClick, [&] { ++clicks; });
+    QObject::connect(led, &TMMLEDLABEL::OnDblClick, [&] { ++doubles; });
+    QObject::connect(led, &TMMLEDLABEL::OnMouseDown,
+                     [&](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+                         downs += b == Qt::LeftButton && x == 10 && y == 5;
+                     });
+    QTest::mouseClick(led, Qt::LeftButton, {}, QPoint(10, 5));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(downs, 1);
+    QTest::mouseClick(led, Qt::RightButton, {}, QPoint(10, 5));
+    EXPECT_EQ(clicks, 1); // only the left button clicks
+    QTest::mouseDClick(led, Qt::LeftButton, {}, QPoint(10, 5));
+    EXPECT_EQ(doubles, 1);
+    EXPECT_FALSE(led->accessibleName().isEmpty());
+    EXPECT_EQ(led->accessibleDescription(), QStringLiteral("12.3"));
+}
+
 TEST(LEDFonts, BitmapsHoldSeventyTwoThreeColourCells)
 {
     InitResources();
