@@ -21,7 +21,6 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 constexpr int kMaxPendingTicks = 10;
-constexpr int kThreadEndLimitMs = 5000;
 std::atomic<int> LiveThreads{0};
 
 int64_t ToNs(Clock::time_point t) { return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count(); }
@@ -300,21 +299,21 @@ void TMMHiTimer::StopThread()
     // A handler running on the worker finishes before we go on (unless it is
     // the one calling us).
     if (!onWorker &&
-        !t->OwnerIdle.wait_for(g, std::chrono::milliseconds(kThreadEndLimitMs), [&] { return !t->InDispatch; })) {
+        !t->OwnerIdle.wait_for(g, std::chrono::milliseconds(FThreadEndLimitMs), [&] { return !t->InDispatch; })) {
         // Nothing better is left: the handler keeps running on a timer that
         // may be gone before it returns. The thread itself touches the owner
         // no more once its handler returns.
         g.unlock();
         Report(QStringLiteral("the timer's handler was still running on its thread after %1 ms; "
                               "the thread was let go without waiting for it")
-                   .arg(kThreadEndLimitMs));
+                   .arg(FThreadEndLimitMs));
         t->Released = true;
         FInSynchronize = false;
         return;
     }
     g.unlock();
-    if (FWaitForTerminate && !FInSynchronize && !onWorker && !t->ThreadEvent.WaitFor(kThreadEndLimitMs))
-        Report(QStringLiteral("the timer thread did not end within %1 ms; it was let go").arg(kThreadEndLimitMs));
+    if (FWaitForTerminate && !FInSynchronize && !onWorker && !t->ThreadEvent.WaitFor(FThreadEndLimitMs))
+        Report(QStringLiteral("the timer thread did not end within %1 ms; it was let go").arg(FThreadEndLimitMs));
     g.lock();
     t->FOwner = nullptr;
     g.unlock();

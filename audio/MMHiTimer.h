@@ -67,8 +67,11 @@ protected:
     // A descendant may refuse to let a new worker thread run (the thread then
     // ends without saying it started).
     virtual bool AcceptThreadStart() { return true; }
-    // How long UpdateTimer waits for a new worker thread to say it started.
+    // How long UpdateTimer waits for a new worker thread to say it started,
+    // and, when it lets a worker go, for a handler running there to return
+    // (and with WaitForTerminate for the thread to end).
     int FThreadStartLimitMs = 5000;
+    int FThreadEndLimitMs = 5000;
 
 private:
     friend class TMMTimerThread;

@@ -414,3 +414,35 @@ TEST_F(HiTimer, AWorkerThatNeverStartsRaisesCouldNotCreateThread)
     }
     EXPECT_EQ(t.TimerID(), 0u);
 }
+
+namespace {
+class TImpatientTimer : public TMMHiTimer {
+public:
+    TImpatientTimer() { FThreadEndLimitMs = 50; }
+};
+} // namespace
+
+TEST_F(HiTimer, AHandlerStuckOnTheWorkerIsGivenUpOnAndSaidSo)
+{
+    MessageLog boxes;
+    std::atomic<bool> inside{false}, release{false}, returned{false};
+    {
+        TImpatientTimer t;
+        t.SetSynchronize(false);
+        t.SetInterval(1);
+        t.SetCallBackMode(cmThread);
+        t.SetOnTimer([&](TMMComponent *) {
+            if (inside.exchange(true))
+                return;
+            while (!release)
+                std::this_thread::sleep_for(1ms);
+            returned = true;
+        });
+        ASSERT_TRUE(PumpUntil([&] { return inside.load(); }));
+    } // the timer goes while its handler still runs on the worker
+    ASSERT_TRUE(PumpUntil([&] { return !boxes.Texts.isEmpty(); }));
+    EXPECT_EQ(boxes.Texts.first(), "HiTimer:\n\rthe timer's handler was still running on its thread after 50 ms; "
+                                   "the thread was let go without waiting for it");
+    release = true;
+    EXPECT_TRUE(PumpUntil([&] { return returned.load(); })); // and the worker ends by itself (TearDown)
+}
