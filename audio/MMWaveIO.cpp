@@ -73,6 +73,40 @@ void ShowCallbackRefusal(const char *Caption)
                    QMessageBox::Warning, QMessageBox::Ok, QString::fromLatin1(Caption));
 }
 
+// The device number rule of both devices: the name of a device in range, else
+// the no-device text; a number out of range is kept as badDeviceId.
+TMMDeviceId ChooseDevice(TWaveDirection Direction, TMMDeviceId Id, int DeviceCount, int NoDeviceMessage,
+                         TWaveDevCaps &Caps, QString &ProductName)
+{
+    ProductName = MMMessage(NoDeviceMessage);
+    Caps = TWaveDevCaps();
+    if (DeviceCount > 0 && Id >= -1 && Id < DeviceCount && WaveDevGetCaps(Direction, Id, Caps) == MMSYSERR_NOERROR)
+        ProductName = Caps.ProductName;
+    return (Id < -1 || Id >= DeviceCount) ? badDeviceId : Id;
+}
+
+// Ends a cmThread worker: asked to finish, its exit awaited within the limit
+// (not when it ended on an error), then joined.
+template <class TThread> void FinishWorker(std::unique_ptr<TThread> &Thread, bool Failed)
+{
+    if (!Thread)
+        return;
+    Thread->Finish();
+    if (!Failed)
+        Thread->ReadyEvent().WaitFor(5000);
+    Thread->Join();
+    Thread.reset();
+}
+
+// A worker whose notification raised an error never closes the chain itself
+// (that would make it wait for the user-interface thread, which may be
+// waiting for it): it hands the close and the error over and ends.
+void HandOverWorkerFailure(TPostTarget &Window, std::function<void()> Close, std::exception_ptr Error)
+{
+    Window.Post(std::move(Close));
+    HandleWorkerException(Error);
+}
+
 class TWaitCursor {
 public:
     explicit TWaitCursor(bool On)
@@ -219,12 +253,7 @@ void TMMWaveIn::SetNumBuffers(int Value)
 void TMMWaveIn::SetDeviceID(TMMDeviceId Value)
 {
     CheckClosed(true);
-    FProductName = MMMessage(28160);
-    FCaps = TWaveDevCaps();
-    if (FDeviceCount > 0 && Value >= -1 && Value < FDeviceCount
-        && WaveDevGetCaps(TWaveDirection::Capture, Value, FCaps) == MMSYSERR_NOERROR)
-        FProductName = FCaps.ProductName;
-    FDeviceID = (Value < -1 || Value >= FDeviceCount) ? badDeviceId : Value;
+    FDeviceID = ChooseDevice(TWaveDirection::Capture, Value, FDeviceCount, 28160, FCaps, FProductName);
 }
 
 void TMMWaveIn::SetMode(TMMMode Value)
@@ -636,29 +665,16 @@ void TMMWaveIn::CompleteStop()
 
 void TMMWaveIn::ReleaseHeaders() { FHeaders.clear(); }
 
-void TMMWaveIn::StopWorker()
-{
-    if (!FThread)
-        return;
-    FThread->Finish();
-    if (!FThreadFailed)
-        FThread->ReadyEvent().WaitFor(5000);
-    FThread->Join();
-    FThread.reset();
-}
+void TMMWaveIn::StopWorker() { FinishWorker(FThread, FThreadFailed); }
 
 void TMMWaveIn::WorkerFailed(std::exception_ptr Error)
 {
-    // The worker never runs the chain's close itself (that would make it wait
-    // for the user-interface thread, which may be waiting for it): it hands
-    // the close and the error over and ends.
     FThreadFailed = true;
     const uint64_t session = FSession;
-    FWindow->Post([this, session] {
+    HandOverWorkerFailure(*FWindow, [this, session] {
         if (session == FSession)
             Close();
-    });
-    HandleWorkerException(Error);
+    }, Error);
 }
 
 void TMMWaveIn::Close()
@@ -787,12 +803,7 @@ void TMMWaveOut::SetNumBuffers(int Value)
 void TMMWaveOut::SetDeviceID(TMMDeviceId Value)
 {
     CheckClosed(IsDeviceOpen());
-    FProductName = MMMessage(28161);
-    FCaps = TWaveDevCaps();
-    if (FDeviceCount > 0 && Value >= -1 && Value < FDeviceCount
-        && WaveDevGetCaps(TWaveDirection::Playback, Value, FCaps) == MMSYSERR_NOERROR)
-        FProductName = FCaps.ProductName;
-    FDeviceID = (Value < -1 || Value >= FDeviceCount) ? badDeviceId : Value;
+    FDeviceID = ChooseDevice(TWaveDirection::Playback, Value, FDeviceCount, 28161, FCaps, FProductName);
 }
 
 void TMMWaveOut::SetCallBackMode(TMMCBMode Value)
@@ -1256,26 +1267,16 @@ void TMMWaveOut::CompleteStop()
         Close();
 }
 
-void TMMWaveOut::StopWorker()
-{
-    if (!FThread)
-        return;
-    FThread->Finish();
-    if (!FThreadFailed)
-        FThread->ReadyEvent().WaitFor(5000);
-    FThread->Join();
-    FThread.reset();
-}
+void TMMWaveOut::StopWorker() { FinishWorker(FThread, FThreadFailed); }
 
 void TMMWaveOut::WorkerFailed(std::exception_ptr Error)
 {
     FThreadFailed = true;
     const uint64_t session = FSession;
-    FWindow->Post([this, session] {
+    HandOverWorkerFailure(*FWindow, [this, session] {
         if (session == FSession)
             Close();
-    });
-    HandleWorkerException(Error);
+    }, Error);
 }
 
 void TMMWaveOut::Close()

@@ -220,29 +220,33 @@ TEST_F(WaveDevice, RecordsTheToneThatIsPlaying)
 
 TEST_F(WaveDevice, MaxRecordTimePassesExactlyThatMuchAndStopsByItself)
 {
-    const QString path = File("limit.wav");
-    TRecorder rec(path);
-    rec.WaveIn.SetMaxRecordTime(1000); // milliseconds at 44100 bytes per second
-    std::atomic<int64_t> passed{0};
-    rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr h) { passed += h->dwBytesRecorded; };
-    TStopWatch watch;
-    watch.Attach(rec.WaveIn);
-    rec.WaveIn.Start();
-    ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
-    PumpFor(300); // a second OnStop would come now
-    EXPECT_EQ(watch.Stops, 1);
-    EXPECT_FALSE(watch.OffMainThread);
-    EXPECT_EQ(passed, 44100);
-    EXPECT_EQ(rec.WaveIn.RecordedBytes(), 44100);
-    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsOpen));
-    EXPECT_LE(rec.WaveIn.Position(), 1000);
-    // Stop on a stopped device does nothing.
-    rec.WaveIn.Stop();
-    PumpFor(50);
-    EXPECT_EQ(watch.Stops, 1);
-    rec.WaveIn.Close();
-    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsClosed));
-    EXPECT_EQ(WaveData(path).size(), 44100);
+    for (TMMCBMode mode : {cmThread, cmWindow}) {
+        SCOPED_TRACE(mode == cmWindow ? "cmWindow" : "cmThread");
+        const QString path = File(mode == cmWindow ? "limit-window.wav" : "limit-thread.wav");
+        TRecorder rec(path);
+        rec.WaveIn.SetCallBackMode(mode);
+        rec.WaveIn.SetMaxRecordTime(1000); // milliseconds at 44100 bytes per second
+        std::atomic<int64_t> passed{0};
+        rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr h) { passed += h->dwBytesRecorded; };
+        TStopWatch watch;
+        watch.Attach(rec.WaveIn);
+        rec.WaveIn.Start();
+        ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
+        PumpFor(300); // a second OnStop would come now
+        EXPECT_EQ(watch.Stops, 1);
+        EXPECT_FALSE(watch.OffMainThread);
+        EXPECT_EQ(passed, 44100);
+        EXPECT_EQ(rec.WaveIn.RecordedBytes(), 44100);
+        EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsOpen));
+        EXPECT_LE(rec.WaveIn.Position(), 1000);
+        // Stop on a stopped device does nothing.
+        rec.WaveIn.Stop();
+        PumpFor(50);
+        EXPECT_EQ(watch.Stops, 1);
+        rec.WaveIn.Close();
+        EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsClosed));
+        EXPECT_EQ(WaveData(path).size(), 44100);
+    }
 }
 
 TEST_F(WaveDevice, RecordingStopAskedInsideOnBufferReadyCompletesOnTheUserInterfaceThread)
