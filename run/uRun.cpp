@@ -90,6 +90,9 @@ TfmRun::TfmRun(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindow
     setFocusPolicy(Qt::NoFocus);
 
     Timer = new QTimer(this);
+    // A coarse timer may move a 2000 ms timeout by up to 5 %, which a child sees as
+    // one word staying up noticeably shorter or longer than the others.
+    Timer->setTimerType(Qt::PreciseTimer);
     Timer->setInterval(1000);
     connect(Timer, &QTimer::timeout, this, &TfmRun::TimerTimer);
 
@@ -101,10 +104,16 @@ TfmRun::TfmRun(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindow
     Button1->installEventFilter(this);
     connect(Button1, &QPushButton::clicked, this, &TfmRun::Button1Click);
 
+    SetClock({});
     FormCreate();
 }
 
 TfmRun::~TfmRun() { SetDefaultCursor(); }
+
+void TfmRun::SetClock(TRunClock clock)
+{
+    FClock = clock ? std::move(clock) : TRunClock(&std::chrono::steady_clock::now);
+}
 
 void TfmRun::FormCreate()
 {
@@ -199,8 +208,35 @@ void TfmRun::NextWord()
         // Only reachable when the list emptied behind the screen's back.
         SoundFile.clear();
     }
+    // The word's time counts from its paint (WordPainted), so a slow paint does
+    // not cut it short. A screen that is up paints here and then; one not shown
+    // yet (the first word) or not painted at once runs the timer from now, and
+    // the first paint starts it afresh.
+    FWordPending = i >= 0;
     repaint();
+    if (FWordPending || i < 0)
+        Timer->start();
+}
+
+void TfmRun::WordPainted()
+{
+    FWordPending = false;
+    FWordPaintedAt = FClock();
     Timer->start();
+}
+
+int TfmRun::RestOfDelay() const
+{
+    using namespace std::chrono;
+    // Hand-edited delays beyond the dialog's range still give a valid interval.
+    const qint64 nominal = std::min<qint64>(qint64(Settings.Delay) * 500 - ShowingLength, INT_MAX);
+    if (FWordPending)
+        return int(nominal);
+    // Counted from the word's paint rather than from this tick, so a tick that came
+    // a little late does not lengthen the word by as much.
+    const auto end = FWordPaintedAt + milliseconds(qint64(Settings.Delay) * 500);
+    const qint64 left = ceil<milliseconds>(end - FClock()).count();
+    return int(std::clamp<qint64>(left, 0, nominal));
 }
 
 void TfmRun::TimerTimer()
@@ -214,9 +250,7 @@ void TfmRun::TimerTimer()
             if (Settings.Delay <= 4) {
                 NextWord();
             } else {
-                // Hand-edited delays beyond the dialog's range still give a valid interval.
-                const qint64 rest = qint64(Settings.Delay) * 500 - ShowingLength;
-                Timer->setInterval(int(std::min<qint64>(rest, INT_MAX)));
+                Timer->setInterval(RestOfDelay());
                 Mode = rmWaiting;
             }
         } else if (Mode == rmWaiting) {
@@ -307,8 +341,12 @@ void TfmRun::FormPaint(QPainter &painter)
 
 void TfmRun::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    FormPaint(painter);
+    {
+        QPainter painter(this);
+        FormPaint(painter);
+    }
+    if (FWordPending && !FClosed && !CurrentText.isEmpty())
+        WordPainted();
 }
 
 void TfmRun::showEvent(QShowEvent *event)
