@@ -232,8 +232,8 @@ int TfmRun::RestOfDelay() const
     const qint64 nominal = std::min<qint64>(qint64(Settings.Delay) * 500 - ShowingLength, INT_MAX);
     if (FWordPending)
         return int(nominal);
-    // Counted from the word's paint rather than from this tick, so a tick that came
-    // a little late does not lengthen the word by as much.
+    // Counted from the word's paint rather than from this tick: the word still ends
+    // Delay half-seconds after its paint when this tick came a little late.
     const auto end = FWordPaintedAt + milliseconds(qint64(Settings.Delay) * 500);
     const qint64 left = ceil<milliseconds>(end - FClock()).count();
     return int(std::clamp<qint64>(left, 0, nominal));

@@ -32,7 +32,7 @@ constexpr int ShowingLength = 2000;
 // LastIndex (-1 when there are fewer than 2 words). Returns -1 when count is 0.
 int DrawNextWord(QBitArray &shown, int &lastIndex, int count, QRandomGenerator &random);
 
-// Where the run screen reads the time of day it measures its words by.
+// Where the run screen reads the time it counts its words' showing times by.
 using TRunClock = std::function<std::chrono::steady_clock::time_point()>;
 
 class TfmRun : public QWidget {
