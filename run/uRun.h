@@ -113,6 +113,7 @@ private:
     void SetDefaultCursor();
     void PlayWordSound();
     void WordPainted();
+    void ArmWakeAhead();
     int RestOfDelay() const;
 
     QColor FFontColor = Qt::black;
@@ -121,6 +122,7 @@ private:
     int FBusyDepth = 0;
     bool FCloseRequested = false;
     bool FClosed = false;
+    QTimer *FWakeAhead = nullptr;
     TRunClock FClock;
     std::chrono::steady_clock::time_point FWordPaintedAt{};
     bool FWordPending = false;

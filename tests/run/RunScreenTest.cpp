@@ -307,6 +307,14 @@ TEST_F(RunScreen, DelayTwentyWaitsEightMoreSecondsWithTheDefaultPointer)
     EXPECT_EQ(run.Mode, rmWaiting);
     EXPECT_EQ(run.Timer->interval(), 8000);
     EXPECT_TRUE(run.Timer->isActive());
+    // The event loop wakes shortly before the tick, so the kernel's slack on a long
+    // wait (up to 8 ms here) cannot make the word late.
+    const QTimer *wakeAhead = run.findChild<QTimer *>(QStringLiteral("WakeAhead"));
+    ASSERT_NE(wakeAhead, nullptr);
+    EXPECT_TRUE(wakeAhead->isActive());
+    EXPECT_EQ(wakeAhead->timerType(), Qt::PreciseTimer);
+    EXPECT_LE(wakeAhead->interval(), 8000 - 16);
+    EXPECT_GE(wakeAhead->interval(), 7900);
     EXPECT_EQ(Pointer(), Qt::ArrowCursor);
     EXPECT_EQ(FWords, 1);
     ASSERT_TRUE(WaitForWords(2, 12000));
