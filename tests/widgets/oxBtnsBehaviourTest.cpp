@@ -56,6 +56,50 @@ TEST_F(ToxButtonBehaviour, PressDragOffAndReleaseGivesNoClickReleaseInsideGivesO
     EXPECT_EQ(onClick.count(), 1);
 }
 
+TEST_F(ToxButtonBehaviour, LeavingWhilePressedKeepsTheHotLookUntilTheRelease)
+{
+    TTiledParent w;
+    w.resize(300, 140);
+    ToxButton *b = MainButton(&w, QStringLiteral("Run"), QRect(10, 10, 200, 100));
+    QSignalSpy left(b, &ToxButton::OnMouseLeave), clicks(b, &ToxButton::OnClick);
+    ShowActive(w);
+    b->setFocus();
+    const QImage flat = Grab(w);
+
+    QTest::mouseMove(b, QPoint(100, 50));
+    ASSERT_TRUE(b->IsHot());
+    QTest::keyPress(b, Qt::Key_Space);
+    QTest::mouseMove(&w, QPoint(260, 120)); // off the button, still in the window
+    ASSERT_EQ(left.count(), 1);
+    EXPECT_TRUE(b->IsHot()) << "Leave while pressed leaves hot alone";
+    EXPECT_TRUE(b->IsDown());
+    QTest::keyRelease(b, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_FALSE(b->IsHot()) << "released with the pointer outside";
+    EXPECT_EQ(Grab(w), flat) << "flat again: no bevel";
+
+    // Not pressed, Leave clears hot at once.
+    QTest::mouseMove(b, QPoint(100, 50));
+    EXPECT_TRUE(b->IsHot());
+    QTest::mouseMove(&w, QPoint(260, 120));
+    EXPECT_EQ(left.count(), 2);
+    EXPECT_FALSE(b->IsHot());
+
+    // Pressed with Space and released over the button: still hot.
+    QTest::mouseMove(b, QPoint(100, 50));
+    QTest::keyClick(b, Qt::Key_Space);
+    EXPECT_TRUE(b->IsHot());
+    EXPECT_EQ(clicks.count(), 2);
+
+    // The mouse: dragged off and released there, hot goes with the release.
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(100, 50));
+    QTest::mouseMove(b, QPoint(250, 110));
+    EXPECT_TRUE(b->IsHot());
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(250, 110));
+    EXPECT_FALSE(b->IsHot());
+    EXPECT_EQ(clicks.count(), 2);
+}
+
 TEST_F(ToxButtonBehaviour, ToggleGroupActsAsRadioButtonsAndKeepsOneDown)
 {
     QWidget w;
@@ -231,6 +275,48 @@ TEST_F(ToxButtonBehaviour, EnterClicksDefaultWhileAListBoxHasFocusEscapeTheCance
     EXPECT_EQ(cancel.count(), 1);
     EXPECT_EQ(f.Dialog.result(), mrCancel);
     EXPECT_FALSE(f.Dialog.isVisible());
+}
+
+TEST_F(ToxButtonBehaviour, EscapeDoesNothingInADialogWithoutAUsableCancelButton)
+{
+    // The no-words dialog: a Yes (Default) and a No button, neither of them Cancel.
+    QDialog dialog;
+    dialog.resize(300, 100);
+    auto *yes = new ToxButton(&dialog);
+    yes->setGeometry(5, 5, 120, 25);
+    yes->SetCaption(QStringLiteral("&Yes"));
+    yes->SetDefault(true);
+    yes->SetModalResult(mrYes);
+    auto *no = new ToxButton(&dialog);
+    no->setGeometry(130, 5, 120, 25);
+    no->SetCaption(QStringLiteral("&No"));
+    no->SetModalResult(mrNo);
+    QSignalSpy yesClicks(yes, &ToxButton::OnClick), noClicks(no, &ToxButton::OnClick);
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    ShowActive(dialog);
+
+    no->setFocus();
+    QTest::keyClick(no, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(rejected.count(), 0);
+    dialog.setFocus(); // nothing focused inside: the key goes to the dialog itself
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(rejected.count(), 0);
+    EXPECT_EQ(yesClicks.count() + noClicks.count(), 0);
+
+    // A Cancel button that is disabled cannot act, so Escape still does nothing.
+    no->SetCancel(true);
+    no->setEnabled(false);
+    yes->setFocus();
+    QTest::keyClick(yes, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(noClicks.count(), 0);
+    no->setEnabled(true);
+    QTest::keyClick(yes, Qt::Key_Escape);
+    EXPECT_EQ(noClicks.count(), 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), mrNo);
 }
 
 TEST_F(ToxButtonBehaviour, EnterClicksTheFocusedButtonNotTheDefault)
