@@ -230,13 +230,6 @@ void TfmMain::btConfigureClick()
         return;
     if (!ExecuteConfigDialog())
         return;
-    // The steps stop at the first failure; the dialog's values stay in memory.
-    ApplyLook();
-    const QString aside = SaveWordListAndSettings();
-    if (!aside.isEmpty())
-        ReportSetAside(aside);
-}
-
     // A background that cannot be shown is reported, and the words and
     // settings the parent has just set are still written: losing them over a
     // picture would be far worse. A failing write stops the steps after it;
@@ -246,7 +239,9 @@ void TfmMain::btConfigureClick()
     } catch (const std::exception &e) {
         TApplication::HandleException(e);
     }
-    SaveWordListAndSettings();
+    const QString aside = SaveWordListAndSettings();
+    if (!aside.isEmpty())
+        ReportSetAside(aside);
 }
 
 void TfmMain::btHelpClick() { HelpShowTopic(0); }

@@ -434,15 +434,17 @@ void ToxButton::SetParentFont(bool on)
 // above (a call through a QWidget pointer).
 void ToxButton::KeepOwnFont()
 {
+    if (FKeepingFont)
+        return;
     if (FParentFont) {
         if (!testAttribute(Qt::WA_SetFont))
             return; // the container's font, which it follows
         FParentFont = false;
     }
     QFont current = font();
-    if (current.resolveMask() == QFont::AllPropertiesResolved)
-        return;
     current.setResolveMask(QFont::AllPropertiesResolved);
+    FKeepingFont = true;
+    auto done = qScopeGuard([this] { FKeepingFont = false; });
     QWidget::setFont(current);
 }
 

@@ -318,6 +318,7 @@ private:
     TColor FColor = clBtnFace;
     bool FParentColor = true;
     bool FParentFont = false;
+    bool FKeepingFont = false;
     QPointer<QWidget> FWatchedParent;
     TColor FFontColor = clBtnText;
 

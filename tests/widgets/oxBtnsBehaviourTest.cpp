@@ -163,6 +163,77 @@ TEST_F(ToxButtonBehaviour, ToggleGroupActsAsRadioButtonsAndKeepsOneDown)
     EXPECT_FALSE(plain.Value());
 }
 
+TEST_F(ToxButtonBehaviour, GroupSettingsChangedOnAnUpButtonLeaveTheDownButtonAlone)
+{
+    QWidget w;
+    w.resize(200, 60);
+    ToxButton *btLeft = new ToxButton(&w), *btRight = new ToxButton(&w), *btNone = new ToxButton(&w);
+    int x = 0;
+    for (ToxButton *b : {btLeft, btRight, btNone}) {
+        b->setGeometry(x, 0, 42, 20);
+        x += 45;
+        b->SetStyle(bsStandard);
+        b->SetButtonType(oxbToggle);
+    }
+    ShowActive(w);
+    QTest::mouseClick(btRight, Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(btRight->Value());
+
+    btLeft->SetGroup(3);
+    btLeft->SetGroup(0); // back into the group, still up
+    EXPECT_TRUE(btRight->Value());
+    EXPECT_TRUE(btRight->isChecked());
+    btNone->SetGroupAllowNoSel(true);
+    EXPECT_TRUE(btRight->Value());
+    EXPECT_TRUE(btRight->GroupAllowNoSel()) << "the setting still spreads through the group";
+    EXPECT_FALSE(btLeft->Value());
+    EXPECT_FALSE(btNone->Value());
+
+    // The group keeps working: a click moves the choice.
+    QTest::mouseClick(btNone, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(btNone->Value());
+    EXPECT_FALSE(btRight->Value());
+}
+
+TEST_F(ToxButtonBehaviour, DisablingAPressedButtonDrawsItUpAndItDoesNotClick)
+{
+    QWidget w;
+    w.resize(200, 80);
+    auto *b = new ToxButton(&w), *reference = new ToxButton(&w);
+    b->setGeometry(0, 0, 60, 25);
+    reference->setGeometry(0, 40, 60, 25);
+    for (ToxButton *x : {b, reference}) {
+        x->SetStyle(bsStandard);
+        x->SetFocusStyle({});
+        x->SetCaption(QStringLiteral("Stop"));
+    }
+    QSignalSpy clicks(b, &ToxButton::OnClick);
+    ShowActive(w);
+    const QImage up = Grab(*reference);
+    reference->setEnabled(false);
+    const QImage disabledUp = Grab(*reference);
+
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(30, 12));
+    ASSERT_TRUE(b->IsDown());
+    b->setEnabled(false);
+    EXPECT_FALSE(b->IsDown());
+    EXPECT_FALSE(b->IsPressed());
+    EXPECT_EQ(Grab(*b), disabledUp);
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(30, 12));
+    b->setEnabled(true);
+    EXPECT_EQ(Grab(*b), up);
+    EXPECT_EQ(clicks.count(), 0);
+
+    // The same when Space holds it down.
+    b->setFocus();
+    QTest::keyPress(b, Qt::Key_Space);
+    ASSERT_TRUE(b->IsDown());
+    b->setEnabled(false);
+    EXPECT_EQ(Grab(*b), disabledUp);
+    QTest::keyRelease(b, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 0);
+}
+
 TEST_F(ToxButtonBehaviour, SpaceClicksOnReleaseAndTogglesAToggleButton)
 {
     QWidget w;
@@ -516,6 +587,38 @@ TEST_F(ToxButtonBehaviour, FocusedButtonDrawsADottedRectangleAroundItsCaption)
     EXPECT_EQ(Px(img, r.left() + 2, r.top()), inverted);
     b->setFocus();
     EXPECT_EQ(CountOf(Grab(*a), inverted, QRect(r.left(), r.top(), r.width(), 1)), 0);
+}
+
+TEST_F(ToxButtonBehaviour, FocusOutlineOfAPressedInsetButtonMovesWithTheFace)
+{
+    QWidget w;
+    w.resize(200, 100);
+    auto *inset = new ToxButton(&w), *standard = new ToxButton(&w);
+    inset->setGeometry(10, 10, 60, 30);
+    standard->setGeometry(10, 50, 60, 30);
+    for (ToxButton *b : {inset, standard})
+        b->SetFocusStyle(fsOutline);
+    inset->SetStyle(bsInset);
+    standard->SetStyle(bsStandard);
+    ShowActive(w);
+    const QRgb inverted = kFace ^ 0xFFFFFF;
+
+    // bsInset: 4 pixels in, one pixel further right and down while pressed.
+    inset->setFocus();
+    const QRect up = BoxOf(Grab(*inset), inverted);
+    EXPECT_EQ(up, QRect(4, 4, 52, 22));
+    QTest::mousePress(inset, Qt::LeftButton, {}, QPoint(30, 15));
+    EXPECT_EQ(BoxOf(Grab(*inset), inverted), up.translated(1, 1));
+    QTest::mouseRelease(inset, Qt::LeftButton, {}, QPoint(30, 15));
+    EXPECT_EQ(BoxOf(Grab(*inset), inverted), up);
+
+    // bsStandard: 3 pixels in, and it stays put.
+    standard->setFocus();
+    const QRect standardUp = BoxOf(Grab(*standard), inverted);
+    EXPECT_EQ(standardUp, QRect(3, 3, 54, 24));
+    QTest::mousePress(standard, Qt::LeftButton, {}, QPoint(30, 15));
+    EXPECT_EQ(BoxOf(Grab(*standard), inverted), standardUp);
+    QTest::mouseRelease(standard, Qt::LeftButton, {}, QPoint(30, 15));
 }
 
 } // namespace

@@ -493,6 +493,14 @@ TEST_F(ToxButtonFace, OwnFontStaysWhenTheContainerFontChanges)
     EXPECT_FALSE(own->ParentFont());
     form.setFont(big);
     EXPECT_EQ(Grab(*own), ownBefore);
+
+    // A font set through a QWidget pointer takes what it leaves open from the
+    // form as it is then, and keeps it from then on.
+    static_cast<QWidget *>(own)->setFont(eleven);
+    EXPECT_TRUE(own->font().bold());
+    form.setFont(arial);
+    EXPECT_TRUE(own->font().bold());
+    EXPECT_EQ(own->font().pixelSize(), 11);
 }
 
 TEST_F(ToxButtonFace, ParentColourIsFollowedAndRepaintsTheCachedFace)
