@@ -4,17 +4,24 @@
 #include "platform/MessageBox.h"
 
 #include <QEvent>
+#include <QFont>
+#include <QThread>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     installEventFilter(this);
+    // The dialogs' "MS Sans Serif" is a narrow sans serif close to Arial's
+    // widths; fontconfig has no alias for it and gives a much wider face, which
+    // cuts off the captions of the dialogs' buttons. Arial's metric twins stand in.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 }
 
 TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplication::instance()); }
 
 bool TApplication::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && !FShowHint)
+    if (event->type() == QEvent::ToolTip && !ShowHint())
         return true;
     return QApplication::eventFilter(watched, event);
 }
@@ -33,4 +40,12 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
         HandleException(e);
     }
     return false;
+}
+
+void TApplication::Terminate()
+{
+    if (QThread::currentThread()->loopLevel() == 0)
+        return;
+    closeAllWindows();
+    QCoreApplication::exit(0);
 }

@@ -1,6 +1,9 @@
 #include "app/uMain.h"
 
 #include "app/Application.h"
+#include "app/uAbout.h"
+#include "app/uError.h"
+#include "config/uConfig.h"
 #include "data/uCommon.h"
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
@@ -11,6 +14,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -21,6 +27,33 @@ bool TfmMain::FDragging = false;
 namespace {
 
 const char *const DatabaseError = "There was an error reading the sounds database. Terminating program";
+
+void ReportSetAside(const QString &aside)
+{
+    ShowMessageBox(QStringLiteral("The old word list could not be read. It has been kept as %1.")
+                       .arg(QDir::toNativeSeparators(aside)),
+                   QMessageBox::Information);
+}
+
+// The picture of a background name. The configuration dialog lists pictures
+// by lower-case name whatever their file is called ("Clouds.JPG" is
+// "clouds"), so a name that is not there as written is looked for without
+// regard to case.
+QString BackgroundFile(const QString &name)
+{
+    const QString folder = Settings.ProgramDir + "images/";
+    const QString exact = folder + name + ".jpg";
+    if (QFileInfo::exists(exact))
+        return exact;
+    QDirIterator it(folder, QDir::Files);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (info.completeBaseName().compare(name, Qt::CaseInsensitive) == 0
+            && info.suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
+            return info.filePath();
+    }
+    return exact;   // missing: the picture box reports it
+}
 
 } // namespace
 
@@ -100,6 +133,11 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
+    ExecuteConfigDialog = [this] {
+        TfmConfig fmConfig(this);
+        return fmConfig.exec() == mrOk;
+    };
+
     FormCreate();
 }
 
@@ -123,11 +161,15 @@ void TfmMain::FormCreate()
     SetWordListUnreadable(false);
 
     try {
+        // A save stopped half-way is finished or undone before the checksum test.
+        const QString aside = FinishWordListSave();
+        if (!aside.isEmpty())
+            ReportSetAside(aside);
         const QString checksum = WordListChecksum(WordListFileName());
         if (checksum != Settings.ListChecksum && checksum != QLatin1String("NOT DEFINED")) {
             ShowMessageBox(QString::fromLatin1(DatabaseError), QMessageBox::Critical);
             FTerminated = true;
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            EndProgram();
             return;
         }
         LoadWordList();
@@ -142,13 +184,21 @@ void TfmMain::FormCreate()
 
 void TfmMain::FormClose() { ClearWordLists(); }
 
+void TfmMain::EndProgram()
+{
+    // Queued: at start-up the event loop has not begun yet, and in an event
+    // handler the loop ends once the handler returns. A window destroyed
+    // before then (tests) takes the request with it.
+    QMetaObject::invokeMethod(this, [] { TApplication::Terminate(); }, Qt::QueuedConnection);
+}
+
 void TfmMain::ApplyLook()
 {
     // The colour first: a background that fails to load must not leave the
     // buttons in the old colour.
     for (ToxButton *b : {btAbout, btRun, btConfigure, btHelp, btExit})
         b->SetFontColor(Settings.OpeningColor);
-    pgBack->SetFileName(Settings.ProgramDir + "images/" + Settings.OpeningBack + ".jpg");
+    pgBack->SetFileName(BackgroundFile(Settings.OpeningBack));
 }
 
 void TfmMain::btRunClick()
@@ -158,7 +208,8 @@ void TfmMain::btRunClick()
     if (FRunOpen)
         return;
     if (NowWords.isEmpty()) {
-        // Stand-in: the no-words dialog arrives with the dialogs issue.
+        TfmError fmError(this);
+        fmError.exec();
         return;
     }
     FRunOpen = true;
@@ -179,9 +230,18 @@ void TfmMain::btConfigureClick()
         return;
     if (!ExecuteConfigDialog())
         return;
-    // The steps stop at the first failure; the dialog's values stay in memory.
-    ApplyLook();
-    SaveWordListAndSettings();
+    // A background that cannot be shown is reported, and the words and
+    // settings the parent has just set are still written: losing them over a
+    // picture would be far worse. A failing write stops the steps after it;
+    // the dialog's values stay in memory.
+    try {
+        ApplyLook();
+    } catch (const std::exception &e) {
+        TApplication::HandleException(e);
+    }
+    const QString aside = SaveWordListAndSettings();
+    if (!aside.isEmpty())
+        ReportSetAside(aside);
 }
 
 void TfmMain::btHelpClick() { HelpShowTopic(0); }
@@ -190,7 +250,8 @@ void TfmMain::btExitClick() { close(); }
 
 void TfmMain::btAboutClick()
 {
-    // Stand-in: the about box arrives with the dialogs issue.
+    TfmAbout fmAbout(this);
+    fmAbout.exec();
 }
 
 void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
@@ -212,6 +273,8 @@ void TfmMain::pgBackPicBoxOnMouseUp(QObject *, Qt::MouseButton, Qt::KeyboardModi
 
 void TfmMain::closeEvent(QCloseEvent *event)
 {
-    // Nothing is saved at exit.
+    // Nothing is saved at exit. This window's close ends the program, whatever
+    // other windows (the help viewer) are still open.
     event->accept();
+    EndProgram();
 }

@@ -31,8 +31,8 @@ public:
     void btAboutClick();
 
     // Opens the configuration dialog modally; true when it closed with OK.
-    // Stand-in until the configuration dialog lands: the default opens nothing.
-    std::function<bool()> ExecuteConfigDialog = [] { return false; };
+    // Tests put their own in its place to drive the steps after OK.
+    std::function<bool()> ExecuteConfigDialog;
 
     TPGPanel *PGPanel1;
     TPGImage *pgBack;
@@ -48,6 +48,8 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    // Asks the program to end, whatever windows are open.
+    void EndProgram();
     void pgBackPicBoxOnMouseDown(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void pgBackPicBoxOnMouseMove(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void pgBackPicBoxOnMouseUp(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);

@@ -28,7 +28,8 @@ QString WithSeparator(QString path)
     return path;
 }
 
-// "%d;%s;%d" lines, each ended by CR LF, in category order.
+} // namespace
+
 QByteArray WordListBytes()
 {
     QByteArray bytes;
@@ -48,16 +49,41 @@ QByteArray WordListBytes()
     return bytes;
 }
 
+namespace {
+
 // A file we could not read must survive our next save: keep it under another
 // name before the new list takes its place.
-void SetAsideUnreadableWordList(const QString &path)
+QString SetAsideUnreadableWordList(const QString &path)
 {
     QString aside = path + ".unreadable";
     for (int n = 1; QFileInfo::exists(aside); ++n)
         aside = path + ".unreadable" + QString::number(n);
-    if (!QFile::rename(path, aside))
+    if (!RenameFileDurably(path, aside))
         throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
     GWordListUnreadable = false;
+    return aside;
+}
+
+QString ChecksumText(uLong crc) { return QStringLiteral("%1").arg(uint(crc), 8, 16, QChar('0')).toUpper(); }
+
+QString ChecksumText(const QByteArray &bytes)
+{
+    return ChecksumText(crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
+}
+
+// The last step of a save, once the settings hold the pending list's
+// checksum: the pending list replaces lumword.lst, and a list there that could
+// not be read is kept under another name first. Returns that name, or an
+// empty text.
+QString PutPendingWordListInPlace()
+{
+    const QString path = WordListFileName();
+    QString aside;
+    if (GWordListUnreadable && QFileInfo::exists(path))
+        aside = SetAsideUnreadableWordList(path);
+    if (!RenameFileDurably(PendingWordListFileName(), path))
+        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+    return aside;
 }
 
 // Splits at ";" with runs of semicolons counting as one separator and leading
@@ -97,6 +123,7 @@ QString SettingsFileName()
 }
 
 QString WordListFileName() { return Settings.ProgramDir + "lumword.lst"; }
+QString PendingWordListFileName() { return WordListFileName() + ".pending"; }
 
 void LoadSettings()
 {
@@ -169,7 +196,11 @@ void LoadWordList()
         GWordListUnreadable = true;
         throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
     }
+    ParseWordList(bytes);
+}
 
+void ParseWordList(const QByteArray &bytes)
+{
     // CR, LF and CR LF each end a line; a last line without an ending still counts.
     qsizetype start = 0;
     const qsizetype n = bytes.size();
@@ -198,38 +229,82 @@ void LoadWordList()
 void SaveWordList()
 {
     const QString path = WordListFileName();
+    QString aside;
     if (GWordListUnreadable && QFileInfo::exists(path))
-        SetAsideUnreadableWordList(path);
-    if (!WriteFileAtomically(path, WordListBytes()))
+        aside = SetAsideUnreadableWordList(path);
+    if (!WriteFileAtomically(path, WordListBytes())) {
+        if (!aside.isEmpty() && RenameFileDurably(aside, path))
+            GWordListUnreadable = true;
         throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+    }
 }
 
-void SaveWordListAndSettings()
+QString SaveWordListAndSettings()
 {
+    // The list and its checksum change together or not at all, whenever the
+    // program stops: the new list goes beside the old one under the pending
+    // name; the settings file naming its checksum is the commit; then the
+    // pending list takes the old one's place. FinishWordListSave at the next
+    // start completes or discards a save stopped in between.
     const QString path = WordListFileName();
-    QFile old(path);
-    const bool existed = old.exists();
-    QByteArray oldBytes;
-    if (existed && !GWordListUnreadable && old.open(QIODevice::ReadOnly))
-        oldBytes = old.readAll();
-    old.close();
-    const bool hadUnreadable = GWordListUnreadable;
+    const QString pending = PendingWordListFileName();
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !GWordListUnreadable)
+        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+    const QByteArray bytes = WordListBytes();
     const QString oldChecksum = Settings.ListChecksum;
+    const QString newChecksum = ChecksumText(bytes);
 
-    SaveWordList();
-    Settings.ListChecksum = WordListChecksum(path);
+    if (!WriteFileAtomically(pending, bytes)) {
+        QFile::remove(pending);
+        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+    }
+    Settings.ListChecksum = newChecksum;
     try {
         SaveSettings();
     } catch (const Exception &) {
-        // The settings still hold the old checksum: put the old list back so
-        // the two agree at the next start.
-        Settings.ListChecksum = oldChecksum;
-        if (!existed || hadUnreadable)
-            QFile::remove(path);
-        else
-            WriteFileAtomically(path, oldBytes);
+        // Only a folder flush can fail after the settings file was replaced;
+        // what is on disk decides whether the save went through.
+        const TIniFile stored(SettingsFileName());
+        if (newChecksum == oldChecksum || stored.ReadString("Main", "Position", QString()) != newChecksum) {
+            Settings.ListChecksum = oldChecksum;
+            QFile::remove(pending);
+            throw;
+        }
+        PutPendingWordListInPlace();
         throw;
     }
+    return PutPendingWordListInPlace();
+}
+
+QString FinishWordListSave()
+{
+    const QString path = WordListFileName();
+    const QString pending = PendingWordListFileName();
+    if (!QFileInfo(pending).isFile())
+        return QString();
+    QString listChecksum;
+    bool listReadable = true;
+    try {
+        listChecksum = WordListChecksum(path);
+    } catch (const Exception &) {
+        listReadable = false;
+    }
+    QString pendingChecksum;
+    try {
+        pendingChecksum = WordListChecksum(pending);
+    } catch (const Exception &) {
+        // A pending list that cannot be read matches nothing.
+    }
+    if ((listReadable && listChecksum == Settings.ListChecksum) || pendingChecksum != Settings.ListChecksum) {
+        // The remains of a save that never reached its settings.
+        QFile::remove(pending);
+        return QString();
+    }
+    // The settings name the pending list: the save was past its commit.
+    if (!listReadable)
+        GWordListUnreadable = true;
+    return PutPendingWordListInPlace();
 }
 
 bool WordListUnreadable() { return GWordListUnreadable; }
@@ -258,5 +333,5 @@ QString WordListChecksum(const QString &path)
             break;
         crc = crc32(crc, reinterpret_cast<const Bytef *>(block), uInt(got));
     }
-    return QStringLiteral("%1").arg(uint(crc), 8, 16, QChar('0')).toUpper();
+    return ChecksumText(crc);
 }

@@ -54,6 +54,8 @@ void ClearWordLists();
 // Settings file: the program file's name with its extension replaced by ".INI".
 QString SettingsFileName();
 QString WordListFileName();      // ProgramDir + "lumword.lst"
+// Where a save puts the new list until the settings hold its checksum.
+QString PendingWordListFileName();   // ProgramDir + "lumword.lst.pending"
 
 void LoadSettings();
 // Throws EInOutError "Unable to write to %s" at the first key that cannot be written.
@@ -61,11 +63,19 @@ void SaveSettings();
 
 // Appends the file's entries to the four lists; a missing file leaves them as
 // they are. Throws EInOutError "Cannot open file %s" for a file that exists but
-// cannot be read, and then refuses every later SaveWordList (see below).
+// cannot be read; the next save then keeps that file under another name.
 void LoadWordList();
-// Replaces the word list file with NewWords, NowWords and KnownWords. Throws
-// EInOutError "Cannot create file %s" when the file cannot be written; the old
-// file is then untouched.
+// Appends the entries of a word list file's bytes to the four lists: what
+// LoadWordList does with the bytes it read.
+void ParseWordList(const QByteArray &bytes);
+// The bytes of the word list file for NewWords, NowWords and KnownWords:
+// "%d;%s;%d" lines, each ended by CR LF, in category order.
+QByteArray WordListBytes();
+// Replaces the word list file with NewWords, NowWords and KnownWords, keeping
+// a list that could not be read under another name first. Throws EInOutError
+// "Cannot create file %s" when the file cannot be written; the old file is
+// then where it was. The list alone: the main window's save, which keeps the
+// checksum in step, is SaveWordListAndSettings.
 void SaveWordList();
 
 // True when a word list file exists that could not be read at start-up: saving
@@ -74,10 +84,21 @@ bool WordListUnreadable();
 void SetWordListUnreadable(bool unreadable);
 
 // What the main window does after the configuration dialog's OK: the word
-// list, its new checksum in Settings, then the settings file. When the
-// settings cannot be written the old word list file and checksum are put back,
-// so the next start does not stop on a checksum mismatch; the error is passed on.
-void SaveWordListAndSettings();
+// list, its new checksum in Settings, then the settings file. A stop at any
+// instant leaves the old list and checksum or the new ones (FinishWordListSave
+// settles it at the next start). When the settings cannot be written the old
+// list file and checksum stay, so the next start does not stop on a checksum
+// mismatch, and the error is passed on. A list that could not be read is kept
+// under another name once the save has gone through; returns that name, or an
+// empty text when there was none.
+QString SaveWordListAndSettings();
+
+// Settles a save that stopped before its end; called at start-up after
+// LoadSettings and before the checksum test. A pending list whose checksum the
+// settings hold replaces lumword.lst (a list there that cannot be read is
+// kept under another name, which is returned); any other pending list is
+// removed. Throws EInOutError when the pending list cannot be put in place.
+QString FinishWordListSave();
 
 QString SoundFileName(int soundNo);
 QString WordListChecksum(const QString &path);

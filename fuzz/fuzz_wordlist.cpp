@@ -1,47 +1,30 @@
-// The word list file may have been edited by hand or damaged on disk.
+// The word list file may have been edited by hand or damaged on disk. The
+// bytes go through the same parser the file reader uses, without touching the
+// disk.
 #include "data/uCommon.h"
-#include "platform/ProgramFile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
-    static bool ready = [] {
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings.ProgramDir = dir.path() + "/";
-        Settings.SoundDir = Settings.ProgramDir + "wav/";
-        return true;
-    }();
-    (void)ready;
-    {
-        QFile f(WordListFileName());
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     ClearWordLists();
-    LoadWordList();
+    ParseWordList(bytes);
     if (NewWords.size() + NowWords.size() + KnownWords.size() > AllWords.size())
         __builtin_trap();
-    WordListChecksum(WordListFileName());
     for (const TWordEntry &w : AllWords)
         SoundFileName(w.SoundNo);
 
-    // What was saved once reads back to the same lists.
-    SaveWordList();
+    // What was saved once reads back to the same lists and saves to the same bytes.
+    const QByteArray once = WordListBytes();
     ClearWordLists();
-    LoadWordList();
-    SaveWordList();
-    const QByteArray first = [] { QFile f(WordListFileName()); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    ParseWordList(once);
+    const TWordList newWords = NewWords, nowWords = NowWords, knownWords = KnownWords;
+    const QByteArray first = WordListBytes();
     ClearWordLists();
-    LoadWordList();
-    SaveWordList();
-    const QByteArray second = [] { QFile f(WordListFileName()); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-    if (first != second)
+    ParseWordList(first);
+    if (WordListBytes() != first || NewWords != newWords || NowWords != nowWords || KnownWords != knownWords)
         __builtin_trap();
     return 0;
 }

@@ -30,6 +30,15 @@ QString InlineHtml(const QString &line)
 
 QString MessageHtml(const QString &text) { return "<p>" + text.toHtmlEscaped() + "</p>"; }
 
+// "Pellan Wordlark Help — Nestling": the topic, then the program's name once.
+// Desktop window systems append " — " and the application's name to a title
+// unless it already ends with it, so this title looks the same everywhere.
+QString ViewerTitle(const QString &topic)
+{
+    const QString shown = topic.isEmpty() ? QApplication::translate("THelpViewer", "Help") : topic;
+    return shown + QStringLiteral(" — ") + QApplication::applicationDisplayName();
+}
+
 } // namespace
 
 THelpFile THelpFile::Load(const QString &path)
@@ -170,16 +179,15 @@ void THelpViewer::Display(int number)
     // Read afresh each time, so an edited help file shows without a restart.
     const QString path = HelpFilePath();
     const THelpFile file = THelpFile::Load(path);
-    const QString app = QApplication::applicationDisplayName();
     if (!file.IsLoaded()) {
-        setWindowTitle(tr("%1 Help").arg(app));
+        setWindowTitle(ViewerTitle(QString()));
         FBrowser->setHtml(MessageHtml(file.Error()));
     } else if (!file.HasTopic(number)) {
-        setWindowTitle(tr("%1 Help").arg(app));
+        setWindowTitle(ViewerTitle(QString()));
         FBrowser->setHtml(MessageHtml(
             tr("There is no help topic number %1 in %2.").arg(number).arg(QFileInfo(path).fileName())));
     } else {
-        setWindowTitle(tr("%1 Help - %2").arg(app, file.Title(number)));
+        setWindowTitle(ViewerTitle(file.Title(number)));
         FBrowser->setHtml(file.Html(number));
     }
 }

@@ -90,7 +90,13 @@ TIniFile::TIniFile(const QString &fileName) : FFileName(fileName)
         FReadable = false;
         return;
     }
-    const QByteArray bytes = f.readAll();
+    Parse(f.readAll());
+}
+
+TIniFile::TIniFile(const QString &fileName, const QByteArray &bytes) : FFileName(fileName) { Parse(bytes); }
+
+void TIniFile::Parse(const QByteArray &bytes)
+{
     if (bytes.contains("\r\n"))
         FNewline = QStringLiteral("\r\n");
     QString text = QString::fromUtf8(bytes);

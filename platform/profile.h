@@ -19,6 +19,8 @@ public:
     static constexpr int MaxValueLength = 1023;
 
     explicit TIniFile(const QString &fileName);
+    // The file's contents already in memory: read exactly as the file would be.
+    TIniFile(const QString &fileName, const QByteArray &bytes);
 
     const QString &FileName() const { return FFileName; }
     // False when the file existed but could not be read; the values then read
@@ -46,6 +48,7 @@ private:
         int keyLine = -1;       // index of the "key=" line, -1 when missing
         int insertAt = -1;      // where a new key of that section goes
     };
+    void Parse(const QByteArray &bytes);
     Location Find(const QString &section, const QString &key) const;
 
     QString FFileName;

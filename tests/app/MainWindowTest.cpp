@@ -4,6 +4,7 @@
 #include "picture/PGImage.h"
 #include "run/uRun.h"
 #include "widgets/oxBtns.h"
+#include "platform/AtomicFile.h"
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
 #include "support/MessageLog.h"
@@ -13,6 +14,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QHelpEvent>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -52,7 +54,36 @@ protected:
         files.sort();
         return files;
     }
+    void withHelp()
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/Lumword.hlp", file("Lumword.hlp")));
+    }
     QString file(const QString &name) const { return dir.filePath(name); }
+
+    // The help viewer that is open, if any.
+    static THelpViewer *openViewer()
+    {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *v = qobject_cast<THelpViewer *>(top); v && v->isVisible())
+                return v;
+        return nullptr;
+    }
+
+    // Runs the application's event loop the way the program does; a loop that
+    // does not end within a generous time is ended with 1.
+    static int RunEventLoop()
+    {
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(10000);
+        const int result = QCoreApplication::exec();
+        // Closing the last window inside the loop also posts Qt's own quit
+        // event; the program ends before it arrives, but here it would reach
+        // the next test's event loop and close its windows.
+        QCoreApplication::removePostedEvents(QCoreApplication::instance(), QEvent::Quit);
+        return result;
+    }
 
     QTemporaryDir dir;
 };
@@ -74,8 +105,8 @@ TEST_F(ProgramFolder, FirstStartShowsDefaultsAndWritesNothing)
         ASSERT_NE(w.pgBack->PixelGraphic(), nullptr);
         EXPECT_EQ(w.pgBack->Tiling(), tRepeat);
         EXPECT_EQ(w.pgBack->FileName(), file("images/confetti.jpg"));
-        EXPECT_EQ(w.btRun->FontColor(), clNavy);
-        EXPECT_EQ(w.btAbout->FontColor(), clNavy);
+        EXPECT_EQ(w.btRun->FontColor(), 0x800000);   // navy
+        EXPECT_EQ(w.btAbout->FontColor(), 0x800000);
         EXPECT_EQ(w.btRun->toolTip(), "Click to run");
         EXPECT_TRUE(QFileInfo(file("wav")).isDir());
         EXPECT_TRUE(NowWords.isEmpty());
@@ -118,21 +149,119 @@ TEST_F(ProgramFolder, MissingBackgroundIsReportedAndTheWindowStillWorks)
 TEST_F(ProgramFolder, ChangedWordListEndsTheProgramAfterTheMessage)
 {
     withImages();
+    withHelp();
     WriteAll(file("lumword.lst"), "2;ball;7\r\n");
     WriteAll(file("lumword.INI"), "[Main]\nPosition=" + WordListChecksum(file("lumword.lst")).toLatin1() + "\n");
     WriteAll(file("lumword.lst"), "2;bell;7\r\n");   // one character changed by hand
 
+    // Another window of the program is open: it must not keep the program alive.
+    QPointer<THelpViewer> viewer = HelpShowTopic(0);
     MessageLog log;
     TfmMain w;
     EXPECT_EQ(log.Texts, QStringList({"There was an error reading the sounds database. Terminating program"}));
     EXPECT_TRUE(w.Terminated());
     EXPECT_TRUE(NowWords.isEmpty());
 
-    // The quit is already queued: the event loop ends on its own.
-    bool timedOut = false;
-    QTimer::singleShot(5000, [&] { timedOut = true; QCoreApplication::exit(1); });
-    EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_FALSE(timedOut);
+    // The end is already asked for: the event loop ends on its own.
+    EXPECT_EQ(RunEventLoop(), 0);
+    EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
+}
+
+TEST_F(ProgramFolder, AHandEditedListStopsTheStartEvenBesideALeftoverPendingList)
+{
+    withImages();
+    WriteAll(file("lumword.lst"), "2;ball;7\r\n");
+    WriteAll(file("lumword.INI"), "[Main]\nPosition=" + WordListChecksum(file("lumword.lst")).toLatin1() + "\n");
+    WriteAll(file("lumword.lst"), "2;bell;7\r\n");
+    WriteAll(file("lumword.lst.pending"), "2;half a save;9\r\n");
+    MessageLog log;
+    TfmMain w;
+    EXPECT_EQ(log.Texts, QStringList({"There was an error reading the sounds database. Terminating program"}));
+    EXPECT_TRUE(w.Terminated());
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;bell;7\r\n"));
+    QCoreApplication::processEvents();   // the end request lapses outside the event loop
+}
+
+namespace {
+struct TStopHere {};   // the program stops at this instant; nothing after it runs
+} // namespace
+
+TEST_F(ProgramFolder, ASaveStoppedAtAnyStepStartsQuietlyWithTheOldOrTheNewWords)
+{
+    const QByteArray oldList("2;ball;7\r\n");
+    const QByteArray newList("1;cat;1\r\n2;ball;7\r\n2;sun;8\r\n");
+    // A folder holding the old database, saved the usual way, and the new
+    // lists in memory as the configuration dialog leaves them.
+    auto prepare = [&](QTemporaryDir &folder) {
+        SetProgramFilePath(folder.filePath("lumword"));
+        QDir().mkdir(folder.filePath("images"));
+        QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg", folder.filePath("images/confetti.jpg"));
+        LoadSettings();
+        ClearWordLists();
+        SetWordListUnreadable(false);
+        NowWords = {{"ball", 7}};
+        SaveWordListAndSettings();
+        EXPECT_EQ(ReadAll(folder.filePath("lumword.lst")), oldList);
+        NewWords = {{"cat", 1}};
+        NowWords = {{"ball", 7}, {"sun", 8}};
+    };
+
+    int steps = 0;
+    {
+        QTemporaryDir folder;
+        prepare(folder);
+        const TFileStepHook old = SetFileStepHook([&](TFileStep, const QString &) { ++steps; return true; });
+        SaveWordListAndSettings();
+        SetFileStepHook(old);
+    }
+    ASSERT_GT(steps, 0);
+
+    bool sawOld = false, sawNew = false;
+    for (int stopAt = 0; stopAt <= steps; ++stopAt) {
+        QTemporaryDir folder;
+        prepare(folder);
+        int step = 0;
+        const TFileStepHook old = SetFileStepHook([&](TFileStep, const QString &) {
+            if (step++ == stopAt)
+                throw TStopHere();
+            return true;
+        });
+        try {
+            SaveWordListAndSettings();
+        } catch (const TStopHere &) {
+        }
+        SetFileStepHook(old);
+
+        // The next start.
+        Settings = TSettings();
+        ClearWordLists();
+        MessageLog log;
+        TfmMain w;
+        EXPECT_TRUE(log.Texts.isEmpty()) << "stopped before step " << stopAt << ": " << log.Texts.join("; ").toStdString();
+        EXPECT_FALSE(w.Terminated()) << stopAt;
+        const QByteArray list = ReadAll(folder.filePath("lumword.lst"));
+        EXPECT_EQ(WordListChecksum(folder.filePath("lumword.lst")), Settings.ListChecksum) << stopAt;
+        EXPECT_TRUE(list == oldList || list == newList) << stopAt << ": " << list.toStdString();
+        EXPECT_EQ(NowWords.size(), list == newList ? 2 : 1) << stopAt;
+        EXPECT_FALSE(QFileInfo::exists(folder.filePath("lumword.lst.pending"))) << stopAt;
+        sawOld = sawOld || list == oldList;
+        sawNew = sawNew || list == newList;
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(sawOld);
+    EXPECT_TRUE(sawNew);
+}
+
+TEST_F(ProgramFolder, AChecksumWithoutAWordListStartsWithoutAMessage)
+{
+    withImages();
+    WriteAll(file("lumword.INI"), "[Main]\nPosition=1A2B3C4D\n");
+    MessageLog log;
+    TfmMain w;
+    EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join("; ").toStdString();
+    EXPECT_FALSE(w.Terminated());
+    EXPECT_TRUE(AllWords.isEmpty());
+    EXPECT_FALSE(WordListUnreadable());
 }
 
 TEST_F(ProgramFolder, WordListWithoutSettingsCountsAsChanged)
@@ -155,6 +284,19 @@ TEST_F(ProgramFolder, UnreadableWordListIsReportedAndNotOverwritten)
     EXPECT_EQ(log.Texts[0], "Cannot open file " + file("lumword.lst"));
     EXPECT_FALSE(w.Terminated());
     EXPECT_TRUE(WordListUnreadable());
+
+    // The first OK keeps it under another name and says where, once.
+    w.ExecuteConfigDialog = [] {
+        NowWords = {{"ball", 7}};
+        return true;
+    };
+    w.btConfigure->click();
+    ASSERT_EQ(log.Texts.size(), 2);
+    EXPECT_EQ(log.Texts[1], "The old word list could not be read. It has been kept as " + file("lumword.lst.unreadable") + ".");
+    EXPECT_TRUE(QFileInfo(file("lumword.lst.unreadable")).isDir());
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;ball;7\r\n"));
+    w.btConfigure->click();
+    EXPECT_EQ(log.Texts.size(), 2);
 }
 
 TEST_F(ProgramFolder, ProtectNeedsShiftAndAltHeldWhileClicking)
@@ -252,14 +394,42 @@ TEST_F(ProgramFolder, HintsFollowTheSetting)
 TEST_F(ProgramFolder, HelpButtonOpensTheContents)
 {
     withImages();
-    QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/Lumword.hlp", file("Lumword.hlp"));
+    withHelp();
     TfmMain w;
-    w.btHelp->click();
-    auto *viewer = HelpShowTopic(0);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.btHelp, Qt::LeftButton, Qt::NoModifier, w.btHelp->rect().center());
+    THelpViewer *viewer = openViewer();
+    ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->CurrentTopic(), 0);
-    EXPECT_TRUE(viewer->isVisible());
     EXPECT_FALSE(viewer->CurrentText().contains("no help topic"));
+    EXPECT_FALSE(viewer->CurrentText().contains("could not be"));
     viewer->close();
+}
+
+TEST_F(ProgramFolder, ExitEndsTheProgramWhileTheHelpWindowIsOpen)
+{
+    withImages();
+    withHelp();
+    TfmMain w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QPointer<THelpViewer> viewer;
+    bool opened = false;
+    // The clicks come from inside the running event loop, as a person's do.
+    QTimer clicks;
+    clicks.setSingleShot(true);
+    QObject::connect(&clicks, &QTimer::timeout, [&] {
+        QTest::mouseClick(w.btHelp, Qt::LeftButton, Qt::NoModifier, w.btHelp->rect().center());
+        viewer = openViewer();
+        opened = viewer;
+        QTest::mouseClick(w.btExit, Qt::LeftButton, Qt::NoModifier, w.btExit->rect().center());
+    });
+    clicks.start(0);
+    EXPECT_EQ(RunEventLoop(), 0);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());   // closing deletes it
+    EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(ProgramFolder, RunShowsTheWordsInUseUntilEscape)

@@ -1,12 +1,18 @@
 #include "data/uCommon.h"
+#include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
 #include "platform/ProgramFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,20 +51,38 @@ QStringList Texts(const TWordList &l)
 
 TEST_F(Database, FreshFolderGivesDefaultsAndMakesTheSoundFolder)
 {
-    const TSettings d;
+    // Every field of a first start, as the settings file's table gives them.
     EXPECT_EQ(Settings.ProgramDir, dir.path() + "/");
     EXPECT_EQ(Settings.SoundDir, dir.path() + "/wav/");
     EXPECT_TRUE(QFileInfo(file("wav")).isDir());
-    EXPECT_EQ(Settings.HotKey, 32);
-    EXPECT_EQ(Settings.ListChecksum, "NOT DEFINED");
     EXPECT_EQ(Settings.OpeningBack, "confetti");
-    EXPECT_EQ(Settings.OpeningColor, 0x800000);
+    EXPECT_EQ(Settings.OpeningColor, 8388608);
+    EXPECT_EQ(Settings.ListChecksum, "NOT DEFINED");
+    EXPECT_EQ(Settings.Hints, true);
+    EXPECT_EQ(Settings.Protect, false);
+    EXPECT_EQ(Settings.SoundMode, 0);
+    EXPECT_EQ(Settings.FontName, "Arial");
     EXPECT_EQ(Settings.FontSize, 96);
-    EXPECT_EQ(Settings.BackColor, 0xB5FFFF);
-    EXPECT_EQ(Settings.SoundSlot, 0x00010301);
-    EXPECT_TRUE(Settings.Hints && Settings.FontBold && !Settings.Protect && !Settings.AutoAdd);
+    EXPECT_EQ(Settings.FontColor, 255);
+    EXPECT_EQ(Settings.FontBold, true);
+    EXPECT_EQ(Settings.BackColor, 11927551);
+    EXPECT_EQ(Settings.Transition, 0);
+    EXPECT_EQ(Settings.Delay, 6);
+    EXPECT_EQ(Settings.Button, 0);
+    EXPECT_EQ(Settings.HotKey, 32);
+    EXPECT_EQ(Settings.SoundSlot, 66305);
+    EXPECT_EQ(Settings.AutoAdd, false);
     EXPECT_EQ(SettingsFileName(), file("lumword.INI"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);   // loading writes nothing
+
+    // Saved as they are, they reach the file in the file's encodings.
+    SaveSettings();
+    EXPECT_EQ(ReadAll(file("lumword.INI")),
+              QByteArray("[Opening]\nBack=confetti\nColor=8388608\n\n"
+                         "[Main]\nPosition=NOT DEFINED\nName=Arial\nSize=96\nColor=255\nBold=1\nBack=11927551\n"
+                         "Transition=0\nDelay=6\nButton=0\nKey=32\nSound=66305\n\n"
+                         "[General]\nHints=1\nProtect=0\nSoundMode=0\n\n"
+                         "[Config]\nAutoAdd=0\n"));
 }
 
 TEST_F(Database, SettingsEncodingsReadAndWriteBack)
@@ -182,6 +206,7 @@ TEST_F(Database, FailedSettingsSavePutsTheOldListBack)
     NowWords = {{"new", 2}};
     EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
     EXPECT_EQ(ReadAll(file("lumword.lst")), oldList);
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.pending")));
     EXPECT_EQ(Settings.ListChecksum, oldSum);
     EXPECT_EQ(NowWords, (TWordList{{"new", 2}}));   // the dialog's values stay in memory
 
@@ -224,4 +249,243 @@ TEST_F(Database, AFolderInPlaceOfTheListCannotBeOpened)
     EXPECT_THROW(LoadWordList(), EInOutError);
     EXPECT_TRUE(WordListUnreadable());
     EXPECT_TRUE(AllWords.isEmpty());
+}
+
+namespace {
+
+// Makes one step of replacing `target` fail while it lives.
+class FailingStep {
+public:
+    FailingStep(TFileStep failing, const QString &target)
+    {
+        FOld = SetFileStepHook([failing, target](TFileStep step, const QString &path) {
+            return !(step == failing && path == target);
+        });
+    }
+    ~FailingStep() { SetFileStepHook(FOld); }
+
+private:
+    TFileStepHook FOld;
+};
+
+} // namespace
+
+TEST_F(Database, SettingsWhoseFlushOrRenameFailsAreReportedAndTheOldFileStays)
+{
+    WriteAll(file("lumword.INI"), "[Main]\nSize=12\n");
+    LoadSettings();
+    for (TFileStep failing : {TFileStep::Flush, TFileStep::Rename}) {
+        FailingStep fail(failing, file("lumword.INI"));
+        Settings.FontSize = 40;
+        try {
+            SaveSettings();
+            FAIL() << "no error";
+        } catch (const EInOutError &e) {
+            EXPECT_EQ(e.Message(), "Unable to write to " + file("lumword.INI"));
+        }
+        EXPECT_EQ(ReadAll(file("lumword.INI")), QByteArray("[Main]\nSize=12\n"));
+    }
+}
+
+TEST_F(Database, AListWhoseFlushOrRenameFailsIsReportedAndTheOldFileStays)
+{
+    WriteAll(file("lumword.lst"), "2;old;1\r\n");
+    NowWords = {{"new", 2}};
+    for (TFileStep failing : {TFileStep::Flush, TFileStep::Rename}) {
+        FailingStep fail(failing, file("lumword.lst"));
+        try {
+            SaveWordList();
+            FAIL() << "no error";
+        } catch (const EInOutError &e) {
+            EXPECT_EQ(e.Message(), "Cannot create file " + file("lumword.lst"));
+        }
+        EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;old;1\r\n"));
+    }
+}
+
+TEST_F(Database, AnUnreadableListComesBackWhenTheSettingsCannotBeSaved)
+{
+    QDir().mkdir(file("lumword.lst"));   // a list that cannot be read as a file
+    WriteAll(file("lumword.lst/inside"), "kept");
+    SetWordListUnreadable(true);
+    NowWords = {{"fresh", 3}};
+    {
+        FailingStep fail(TFileStep::Rename, file("lumword.INI"));
+        EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
+    }
+    EXPECT_TRUE(QFileInfo(file("lumword.lst")).isDir());
+    EXPECT_EQ(ReadAll(file("lumword.lst/inside")), QByteArray("kept"));
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.unreadable")));
+    EXPECT_TRUE(WordListUnreadable());   // the next save still keeps it
+    EXPECT_EQ(Settings.ListChecksum, "NOT DEFINED");
+
+    // Saved once more, the list is set aside and the caller learns where.
+    EXPECT_EQ(SaveWordListAndSettings(), file("lumword.lst.unreadable"));
+    EXPECT_EQ(ReadAll(file("lumword.lst.unreadable/inside")), QByteArray("kept"));
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;fresh;3\r\n"));
+    EXPECT_FALSE(WordListUnreadable());
+    EXPECT_EQ(SaveWordListAndSettings(), QString());
+}
+
+// ---------------------------------------------------------------- a save stopped half-way
+
+namespace {
+
+// Every file of the folder with its bytes.
+QMap<QString, QByteArray> Snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        files[name] = ReadAll(folder + "/" + name);
+    return files;
+}
+
+} // namespace
+
+TEST_F(Database, EveryReplacementFlushesItsFolderAfterItsRename)
+{
+    NowWords = {{"ball", 7}};
+    QList<QPair<TFileStep, QString>> steps;
+    const TFileStepHook old = SetFileStepHook([&](TFileStep step, const QString &path) {
+        steps.append({step, QFileInfo(path).fileName()});
+        return true;
+    });
+    SaveWordListAndSettings();
+    SetFileStepHook(old);
+    const QList<QPair<TFileStep, QString>> expected = {
+        {TFileStep::Write, "lumword.lst.pending"}, {TFileStep::Flush, "lumword.lst.pending"},
+        {TFileStep::Rename, "lumword.lst.pending"}, {TFileStep::FlushFolder, "lumword.lst.pending"},
+        {TFileStep::Write, "lumword.INI"}, {TFileStep::Flush, "lumword.INI"},
+        {TFileStep::Rename, "lumword.INI"}, {TFileStep::FlushFolder, "lumword.INI"},
+        {TFileStep::Rename, "lumword.lst"}, {TFileStep::FlushFolder, "lumword.lst"}};
+    EXPECT_EQ(steps, expected);
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;ball;7\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"lumword.INI", "lumword.lst"}));
+}
+
+TEST_F(Database, SettingsOnDiskWhoseFolderFlushFailedStillCarryTheSaveThrough)
+{
+    NowWords = {{"old", 1}};
+    SaveWordListAndSettings();
+    NowWords = {{"new", 2}};
+    {
+        FailingStep fail(TFileStep::FlushFolder, file("lumword.INI"));
+        EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
+    }
+    // The settings name the new list, so the new list is the one in place.
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;new;2\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.pending")));
+    const QString inMemory = Settings.ListChecksum;
+    LoadSettings();
+    EXPECT_EQ(Settings.ListChecksum, inMemory);
+    EXPECT_EQ(Settings.ListChecksum, WordListChecksum(file("lumword.lst")));
+}
+
+TEST_F(Database, APendingListBesideAListMatchingTheChecksumIsRemovedAndNothingElseChanges)
+{
+    NowWords = {{"ball", 7}};
+    SaveWordListAndSettings();
+    const QMap<QString, QByteArray> before = Snapshot(dir.path());
+    for (const QByteArray &leftover : {QByteArray("1;half a save;3\r\n"), QByteArray("2;ball;7\r\n")}) {
+        WriteAll(file("lumword.lst.pending"), leftover);
+        LoadSettings();
+        const TSettings loaded = Settings;
+        EXPECT_EQ(FinishWordListSave(), QString());
+        EXPECT_EQ(Snapshot(dir.path()), before);
+        EXPECT_EQ(Settings.ListChecksum, loaded.ListChecksum);
+        EXPECT_FALSE(WordListUnreadable());
+    }
+}
+
+TEST_F(Database, APendingListTheSettingsNameReplacesTheListAtStart)
+{
+    NowWords = {{"ball", 7}};
+    SaveWordListAndSettings();
+    // As a save leaves the folder when it stops right after the settings.
+    WriteAll(file("lumword.lst.pending"), "2;sun;8\r\n");
+    Settings.ListChecksum = WordListChecksum(file("lumword.lst.pending"));
+    SaveSettings();
+
+    LoadSettings();
+    EXPECT_EQ(FinishWordListSave(), QString());
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;sun;8\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.pending")));
+    EXPECT_EQ(WordListChecksum(file("lumword.lst")), Settings.ListChecksum);
+}
+
+TEST_F(Database, AnUnreadableListInTheWayOfAFinishedSaveIsKeptAside)
+{
+    QDir().mkdir(file("lumword.lst"));
+    WriteAll(file("lumword.lst/inside"), "kept");
+    WriteAll(file("lumword.lst.pending"), "2;sun;8\r\n");
+    Settings.ListChecksum = WordListChecksum(file("lumword.lst.pending"));
+    SaveSettings();
+
+    LoadSettings();
+    EXPECT_EQ(FinishWordListSave(), file("lumword.lst.unreadable"));
+    EXPECT_EQ(ReadAll(file("lumword.lst.unreadable/inside")), QByteArray("kept"));
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;sun;8\r\n"));
+    EXPECT_FALSE(WordListUnreadable());
+}
+
+TEST_F(Database, ASaveKilledAtAnyStepLeavesTheOldOrTheNewListWithItsChecksum)
+{
+    // A child process does the save and is killed before one of its steps, as
+    // a crash or a power cut would stop it: no destructor, no clean-up runs.
+    const QByteArray oldList("2;ball;7\r\n");
+    const QByteArray newList("1;cat;1\r\n2;ball;7\r\n2;sun;8\r\n");
+    NowWords = {{"ball", 7}};
+    SaveWordListAndSettings();
+    ASSERT_EQ(ReadAll(file("lumword.lst")), oldList);
+    const QByteArray oldSettings = ReadAll(file("lumword.INI"));
+    const TSettings inMemory = Settings;
+
+    bool sawOld = false, sawNew = false, sawCompleted = false;
+    for (int killAt = 0; !sawCompleted; ++killAt) {
+        ASSERT_LT(killAt, 50) << "the save never completed";
+        WriteAll(file("lumword.lst"), oldList);
+        WriteAll(file("lumword.INI"), oldSettings);
+        QFile::remove(file("lumword.lst.pending"));
+        Settings = inMemory;
+        NewWords = {{"cat", 1}};
+        NowWords = {{"ball", 7}, {"sun", 8}};
+
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int step = 0;
+            SetFileStepHook([&](TFileStep, const QString &) {
+                if (step++ == killAt)
+                    ::kill(::getpid(), SIGKILL);
+                return true;
+            });
+            try {
+                SaveWordListAndSettings();
+            } catch (...) {
+                ::_exit(2);
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        if (WIFEXITED(status)) {
+            ASSERT_EQ(WEXITSTATUS(status), 0) << "the save failed in the child";
+            sawCompleted = true;
+        } else {
+            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        }
+
+        // The next start, up to its checksum test.
+        ClearWordLists();
+        LoadSettings();
+        EXPECT_NO_THROW(FinishWordListSave()) << killAt;
+        const QByteArray list = ReadAll(file("lumword.lst"));
+        EXPECT_TRUE(list == oldList || list == newList) << killAt << ": " << list.toStdString();
+        EXPECT_EQ(WordListChecksum(file("lumword.lst")), Settings.ListChecksum) << killAt;
+        EXPECT_FALSE(QFileInfo::exists(file("lumword.lst.pending"))) << killAt;
+        sawOld = sawOld || list == oldList;
+        sawNew = sawNew || list == newList;
+    }
+    EXPECT_TRUE(sawOld);
+    EXPECT_TRUE(sawNew);
 }

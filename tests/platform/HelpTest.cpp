@@ -52,6 +52,17 @@ TEST_F(HelpViewer, ShowsTheProgramsTopicsAndFollowsLinks)
     EXPECT_EQ(viewer.CurrentTopic(), 300);
 }
 
+TEST_F(HelpViewer, TitleNamesTheTopicAndTheProgramOnce)
+{
+    THelpViewer viewer;
+    viewer.ShowTopic(0);
+    EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("Pellan Wordlark Help \u2014 Nestling"));
+    viewer.ShowTopic(200);
+    EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("General settings \u2014 Nestling"));
+    viewer.ShowTopic(9999);
+    EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("Help \u2014 Nestling"));
+}
+
 TEST_F(HelpViewer, UnknownTopicAndMissingFileSayWhatIsWrong)
 {
     THelpViewer viewer;

@@ -81,3 +81,17 @@ TEST(Profile, UnwritableTargetFailsAndKeepsWhatWasThere)
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
 }
+
+TEST(Profile, BytesInMemoryReadExactlyAsTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.INI");
+    const QByteArray bytes("; note\r\n[main]\r\nSIZE=0x1F\r\n\r\n[Other]\rName=a b\n");
+    WriteAll(path, bytes);
+    const TIniFile fromFile(path);
+    const TIniFile fromBytes(path, bytes);
+    EXPECT_EQ(fromBytes.ReadInteger("Main", "Size", 96), 31);
+    EXPECT_EQ(fromBytes.ReadString("Other", "Name", ""), "a b");
+    EXPECT_EQ(fromBytes.Text(), fromFile.Text());
+    EXPECT_EQ(fromBytes.Text().toUtf8(), QByteArray("; note\r\n[main]\r\nSIZE=0x1F\r\n\r\n[Other]\r\nName=a b\r\n"));
+}

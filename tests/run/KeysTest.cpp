@@ -70,6 +70,33 @@ TEST(Keys, ShortcutsConvertToQtCombinationsAndText)
     EXPECT_EQ(ShortCutToText(0), "");
 }
 
+TEST(Keys, KeypadShortcutsConvertToKeypadCombinationsAndBack)
+{
+    // Num 0 to Num 9, Num *, Num +, Num -, Num . and Num /, by their virtual codes.
+    const struct {
+        uint16_t vk;
+        Qt::Key key;
+    } keypad[] = {{96, Qt::Key_0}, {97, Qt::Key_1}, {98, Qt::Key_2}, {99, Qt::Key_3}, {100, Qt::Key_4},
+                  {101, Qt::Key_5}, {102, Qt::Key_6}, {103, Qt::Key_7}, {104, Qt::Key_8}, {105, Qt::Key_9},
+                  {106, Qt::Key_Asterisk}, {107, Qt::Key_Plus}, {109, Qt::Key_Minus},
+                  {110, Qt::Key_Period}, {111, Qt::Key_Slash}};
+    for (const auto &k : keypad) {
+        const QKeyCombination plain = ShortCutToKeyCombination(k.vk);
+        EXPECT_EQ(plain.key(), k.key) << k.vk;
+        EXPECT_EQ(plain.keyboardModifiers(), Qt::KeypadModifier) << k.vk;
+        EXPECT_EQ(KeyCombinationToShortCut(plain), k.vk) << k.vk;
+
+        const QKeyCombination ctrl = ShortCutToKeyCombination(uint16_t(0x4000 | k.vk));
+        EXPECT_EQ(ctrl.key(), k.key) << k.vk;
+        EXPECT_EQ(ctrl.keyboardModifiers(), Qt::KeypadModifier | Qt::ControlModifier) << k.vk;
+        EXPECT_EQ(KeyCombinationToShortCut(ctrl), 0x4000 | k.vk) << k.vk;
+    }
+    // The main keyboard's keys of the same Qt key carry no keypad flag.
+    EXPECT_EQ(ShortCutToKeyCombination('5').keyboardModifiers(), Qt::NoModifier);
+    EXPECT_EQ(ShortCutToKeyCombination(189).keyboardModifiers(), Qt::NoModifier);
+    EXPECT_EQ(ShortCutToText(103), "Num 7");
+}
+
 TEST(Keys, KeyEventsGiveCodeAndModifiers)
 {
     QKeyEvent ctrlN(QEvent::KeyRelease, Qt::Key_N, Qt::ControlModifier, QStringLiteral("n"));
