@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -188,14 +189,119 @@ void TMMWaveDeviceThread::Execute()
 }
 
 // ===========================================================================
-// TMMWaveIn
+// TMMCustomWaveDevice
 
-TMMWaveIn::TMMWaveIn()
+TMMCustomWaveDevice::TMMCustomWaveDevice(TWaveDirection Direction, int NoDeviceMessage, const char *ClassName)
+    : FDirection(Direction), FNoDeviceMessage(NoDeviceMessage), FClassName(ClassName)
 {
-    FDeviceCount = WaveDevCount(TWaveDirection::Capture);
-    RebuildFormat();
+    FDeviceCount = WaveDevCount(Direction);
     SetDeviceID(0);
     FWindow = std::make_unique<TPostTarget>();
+}
+
+void TMMCustomWaveDevice::Error(const QString &Msg)
+{
+    FInError = true;
+    if (OnError)
+        OnError(this);
+    Raise(Msg);
+}
+
+[[noreturn]] void TMMCustomWaveDevice::Fail(const QString &Prefix, int Result)
+{
+    Error(MMPrefixed(Prefix, ResultText(Result)));
+    std::abort(); // not reached: Error always raises
+}
+
+void TMMCustomWaveDevice::Check(const QString &Prefix, int Result)
+{
+    if (Result != MMSYSERR_NOERROR)
+        Fail(Prefix, Result);
+}
+
+void TMMCustomWaveDevice::CheckClosed(bool Changing)
+{
+    if (Changing && IsDeviceOpen())
+        Error(MMMessage(28060));
+}
+
+void TMMCustomWaveDevice::SetBufferSize(int Value)
+{
+    Value = std::max(Value, 32);
+    CheckClosed(Value != FBufferSize);
+    TMMCustomSoundComponent::SetBufferSize(Value);
+}
+
+void TMMCustomWaveDevice::SetNumBuffers(int Value)
+{
+    if (Value <= 1)
+        return;
+    Value = std::min(Value, 500);
+    CheckClosed(Value != FNumBuffers);
+    FNumBuffers = Value;
+}
+
+void TMMCustomWaveDevice::SetDeviceID(TMMDeviceId Value)
+{
+    CheckClosed(true);
+    FDeviceID = ChooseDevice(FDirection, Value, FDeviceCount, FNoDeviceMessage, FCaps, FProductName);
+}
+
+void TMMCustomWaveDevice::SetCallBackMode(TMMCBMode Value)
+{
+    CheckClosed(IsDeviceOpen());
+    if (Value == cmCallback) {
+        // Handling buffers on the sound system's own thread is not offered:
+        // the chain behind would run where it must not block.
+        ShowCallbackRefusal(FClassName);
+        return;
+    }
+    FCallBackMode = Value;
+}
+
+void TMMCustomWaveDevice::FailedCleanly(std::exception_ptr Error, bool ViaError)
+{
+    if (!ViaError && OnError)
+        OnError(this);
+    (void)Error;
+}
+
+void TMMCustomWaveDevice::StopWorker() { FinishWorker(FThread, FThreadFailed); }
+
+void TMMCustomWaveDevice::WorkerFailed(std::exception_ptr Error)
+{
+    FThreadFailed = true;
+    const uint64_t session = FSession;
+    HandOverWorkerFailure(*FWindow, [this, session] {
+        if (session == FSession)
+            Close();
+    }, Error);
+}
+
+void TMMCustomWaveDevice::Stopped()
+{
+    // A link or format change on a running device stops it the full way.
+    if (IsRunning() || IsPaused())
+        Stop();
+    else
+        TMMDSPComponent::Stopped();
+}
+
+void TMMCustomWaveDevice::Closed()
+{
+    // Driven from elsewhere in the chain: close the device the full way.
+    if (IsDeviceOpen())
+        Close();
+    else
+        TMMCustomSoundComponent::Closed();
+}
+
+// ===========================================================================
+// TMMWaveIn
+
+TMMWaveIn::TMMWaveIn() : TMMCustomWaveDevice(TWaveDirection::Capture, 28160, "TMMWaveIn")
+{
+    RebuildFormat();
 }
 
 TMMWaveIn::~TMMWaveIn()
@@ -208,53 +314,7 @@ TMMWaveIn::~TMMWaveIn()
     FDevice.reset();
 }
 
-void TMMWaveIn::Error(const QString &Msg)
-{
-    FInError = true;
-    if (OnError)
-        OnError(this);
-    throw EMMWaveInError(Msg);
-}
-
-[[noreturn]] void TMMWaveIn::Fail(const QString &Prefix, int Result)
-{
-    Error(MMPrefixed(Prefix, ResultText(Result)));
-    throw EMMWaveInError(QString()); // not reached
-}
-
-void TMMWaveIn::Check(const QString &Prefix, int Result)
-{
-    if (Result != MMSYSERR_NOERROR)
-        Fail(Prefix, Result);
-}
-
-void TMMWaveIn::CheckClosed(bool Changing)
-{
-    if (Changing && IsDeviceOpen())
-        Error(MMMessage(28060));
-}
-
-void TMMWaveIn::SetBufferSize(int Value)
-{
-    Value = std::max(Value, 32);
-    CheckClosed(Value != FBufferSize);
-    TMMCustomSoundComponent::SetBufferSize(Value);
-}
-
-void TMMWaveIn::SetNumBuffers(int Value)
-{
-    if (Value <= 1)
-        return;
-    Value = std::min(Value, 500);
-    CheckClosed(Value != FNumBuffers);
-    FNumBuffers = Value;
-}
-
-void TMMWaveIn::SetDeviceID(TMMDeviceId Value)
-{
-    CheckClosed(true);
-    FDeviceID = ChooseDevice(TWaveDirection::Capture, Value, FDeviceCount, 28160, FCaps, FProductName);
-}
+[[noreturn]] void TMMWaveIn::Raise(const QString &Msg) { throw EMMWaveInError(Msg); }
 
 void TMMWaveIn::SetMode(TMMMode Value)
 {
@@ -280,18 +340,6 @@ void TMMWaveIn::SetSampleRate(int Value)
     CheckClosed(Value != FSampleRate);
     FSampleRate = Value;
     RebuildFormat();
-}
-
-void TMMWaveIn::SetCallBackMode(TMMCBMode Value)
-{
-    CheckClosed(IsDeviceOpen());
-    if (Value == cmCallback) {
-        // Handling buffers on the sound system's own thread is not offered:
-        // the chain behind would run where it must not block.
-        ShowCallbackRefusal("TMMWaveIn");
-        return;
-    }
-    FCallBackMode = Value;
 }
 
 void TMMWaveIn::SetTimeFormat(TMMTimeFormats Value)
@@ -456,13 +504,6 @@ void TMMWaveIn::BufferReady(PWaveHdr lpWaveHdr)
 
 // --- operations -------------------------------------------------------------
 
-void TMMWaveIn::FailedCleanly(std::exception_ptr Error, bool ViaError)
-{
-    if (!ViaError && OnError)
-        OnError(this);
-    (void)Error;
-}
-
 void TMMWaveIn::Open()
 {
     if (FDeviceCount == 0)
@@ -484,14 +525,8 @@ void TMMWaveIn::Open()
         FClosePending = false;
         ++FSession;
         TMMCustomSoundComponent::Opened();
-        if (FCallBackMode == cmThread) {
-            FThread = std::make_unique<TMMWaveInThread>(this);
-            FThread->OnFailure = [this](std::exception_ptr e) { WorkerFailed(e); };
-            if (!FThread->StartAndWait(5000)) {
-                FThread.reset();
-                Error(MMPrefixed(QStringLiteral("WaveIn:"), MMMessage(28088)));
-            }
-        }
+        if (FCallBackMode == cmThread)
+            StartWorker<TMMWaveInThread>(QStringLiteral("WaveIn:"));
         const int rc = TWaveDevice::Open(FDevice, TWaveDirection::Capture, FDeviceID, DevFormat(GetWaveFormat()),
                                          [this](TWaveDevMessage m, void *b, uint32_t n) { OnDevice(m, b, n); });
         Check(QStringLiteral("WaveInOpen:"), rc);
@@ -633,15 +668,6 @@ void TMMWaveIn::Stop()
     }
 }
 
-void TMMWaveIn::Stopped()
-{
-    // A link or format change on a running device stops it the full way.
-    if (IsRunning() || IsPaused())
-        Stop();
-    else
-        TMMDSPComponent::Stopped();
-}
-
 void TMMWaveIn::CompleteStop()
 {
     {
@@ -664,18 +690,6 @@ void TMMWaveIn::CompleteStop()
 }
 
 void TMMWaveIn::ReleaseHeaders() { FHeaders.clear(); }
-
-void TMMWaveIn::StopWorker() { FinishWorker(FThread, FThreadFailed); }
-
-void TMMWaveIn::WorkerFailed(std::exception_ptr Error)
-{
-    FThreadFailed = true;
-    const uint64_t session = FSession;
-    HandOverWorkerFailure(*FWindow, [this, session] {
-        if (session == FSession)
-            Close();
-    }, Error);
-}
 
 void TMMWaveIn::Close()
 {
@@ -729,24 +743,10 @@ void TMMWaveIn::Opened()
         OnOpen(this);
 }
 
-void TMMWaveIn::Closed()
-{
-    // Driven from elsewhere in the chain: close the device the full way.
-    if (IsDeviceOpen())
-        Close();
-    else
-        TMMCustomSoundComponent::Closed();
-}
-
 // ===========================================================================
 // TMMWaveOut
 
-TMMWaveOut::TMMWaveOut()
-{
-    FDeviceCount = WaveDevCount(TWaveDirection::Playback);
-    SetDeviceID(0);
-    FWindow = std::make_unique<TPostTarget>();
-}
+TMMWaveOut::TMMWaveOut() : TMMCustomWaveDevice(TWaveDirection::Playback, 28161, "TMMWaveOut") {}
 
 TMMWaveOut::~TMMWaveOut()
 {
@@ -758,63 +758,7 @@ TMMWaveOut::~TMMWaveOut()
     FDevice.reset();
 }
 
-void TMMWaveOut::Error(const QString &Msg)
-{
-    FInError = true;
-    if (OnError)
-        OnError(this);
-    throw EMMWaveOutError(Msg);
-}
-
-[[noreturn]] void TMMWaveOut::Fail(const QString &Prefix, int Result)
-{
-    Error(MMPrefixed(Prefix, ResultText(Result)));
-    throw EMMWaveOutError(QString());
-}
-
-void TMMWaveOut::Check(const QString &Prefix, int Result)
-{
-    if (Result != MMSYSERR_NOERROR)
-        Fail(Prefix, Result);
-}
-
-void TMMWaveOut::CheckClosed(bool Changing)
-{
-    if (Changing && IsDeviceOpen())
-        Error(MMMessage(28060));
-}
-
-void TMMWaveOut::SetBufferSize(int Value)
-{
-    Value = std::max(Value, 32);
-    CheckClosed(Value != FBufferSize);
-    TMMCustomSoundComponent::SetBufferSize(Value);
-}
-
-void TMMWaveOut::SetNumBuffers(int Value)
-{
-    if (Value <= 1)
-        return;
-    Value = std::min(Value, 500);
-    CheckClosed(Value != FNumBuffers);
-    FNumBuffers = Value;
-}
-
-void TMMWaveOut::SetDeviceID(TMMDeviceId Value)
-{
-    CheckClosed(IsDeviceOpen());
-    FDeviceID = ChooseDevice(TWaveDirection::Playback, Value, FDeviceCount, 28161, FCaps, FProductName);
-}
-
-void TMMWaveOut::SetCallBackMode(TMMCBMode Value)
-{
-    CheckClosed(IsDeviceOpen());
-    if (Value == cmCallback) {
-        ShowCallbackRefusal("TMMWaveOut");
-        return;
-    }
-    FCallBackMode = Value;
-}
+[[noreturn]] void TMMWaveOut::Raise(const QString &Msg) { throw EMMWaveOutError(Msg); }
 
 void TMMWaveOut::SetLooping(bool Value)
 {
@@ -988,13 +932,6 @@ void TMMWaveOut::BufferDone(PWaveHdr H, uint64_t Session)
 
 // --- operations -------------------------------------------------------------
 
-void TMMWaveOut::FailedCleanly(std::exception_ptr Error, bool ViaError)
-{
-    if (!ViaError && OnError)
-        OnError(this);
-    (void)Error;
-}
-
 void TMMWaveOut::Open()
 {
     if (FDeviceCount == 0)
@@ -1016,14 +953,8 @@ void TMMWaveOut::Open()
         FClosePending = false;
         ++FSession;
         TMMCustomSoundComponent::Opened();
-        if (FCallBackMode == cmThread) {
-            FThread = std::make_unique<TMMWaveOutThread>(this);
-            FThread->OnFailure = [this](std::exception_ptr e) { WorkerFailed(e); };
-            if (!FThread->StartAndWait(5000)) {
-                FThread.reset();
-                Error(MMPrefixed(QStringLiteral("WaveOut:"), MMMessage(28088)));
-            }
-        }
+        if (FCallBackMode == cmThread)
+            StartWorker<TMMWaveOutThread>(QStringLiteral("WaveOut:"));
         const int rc = TWaveDevice::Open(FDevice, TWaveDirection::Playback, FDeviceID, DevFormat(GetWaveFormat()),
                                          [this](TWaveDevMessage m, void *b, uint32_t n) { OnDevice(m, b, n); });
         Check(QStringLiteral("WaveOutOpen:"), rc);
@@ -1228,14 +1159,6 @@ void TMMWaveOut::Stop()
     }
 }
 
-void TMMWaveOut::Stopped()
-{
-    if (IsRunning() || IsPaused())
-        Stop();
-    else
-        TMMDSPComponent::Stopped();
-}
-
 void TMMWaveOut::CompleteStop()
 {
     {
@@ -1265,18 +1188,6 @@ void TMMWaveOut::CompleteStop()
         OnStop(this);
     if (FClosePending)
         Close();
-}
-
-void TMMWaveOut::StopWorker() { FinishWorker(FThread, FThreadFailed); }
-
-void TMMWaveOut::WorkerFailed(std::exception_ptr Error)
-{
-    FThreadFailed = true;
-    const uint64_t session = FSession;
-    HandOverWorkerFailure(*FWindow, [this, session] {
-        if (session == FSession)
-            Close();
-    }, Error);
 }
 
 void TMMWaveOut::Close()
@@ -1319,10 +1230,3 @@ void TMMWaveOut::Close()
 
 void TMMWaveOut::Opened() { Open(); }
 
-void TMMWaveOut::Closed()
-{
-    if (IsDeviceOpen())
-        Close();
-    else
-        TMMCustomSoundComponent::Closed();
-}

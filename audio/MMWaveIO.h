@@ -74,13 +74,11 @@ public:
 
 // ---------------------------------------------------------------------------
 
-class TMMWaveIn : public TMMCustomSoundComponent {
+// What both wave devices share: the device number, buffer count and
+// callback mode with their checks, the error path, and the state a running
+// device keeps between the device's thread and the user-interface thread.
+class TMMCustomWaveDevice : public TMMCustomSoundComponent {
 public:
-    TMMWaveIn();
-    ~TMMWaveIn() override;
-
-    bool HasInputPort() const override { return false; }
-
     // Properties
     void SetBufferSize(int Value) override;           // below 32 becomes 32
     int NumBuffers() const { return FNumBuffers; }
@@ -88,72 +86,50 @@ public:
     TMMDeviceId DeviceID() const { return FDeviceID; }
     void SetDeviceID(TMMDeviceId Value);              // out of range stored as badDeviceId
     QString ProductName() const { return FProductName; }
-    TMMMode Mode() const { return FMode; }
-    void SetMode(TMMMode Value);
-    TMMBits BitLength() const { return FBitLength; }
-    void SetBitLength(TMMBits Value);
-    int SampleRate() const { return FSampleRate; }
-    void SetSampleRate(int Value);                    // clamped to 8000..100000
+    TMMTimeFormats TimeFormat() const { return FTimeFormat; }
     TMMCBMode CallBackMode() const { return FCallBackMode; }
     void SetCallBackMode(TMMCBMode Value);
-    TMMTimeFormats TimeFormat() const { return FTimeFormat; }
-    void SetTimeFormat(TMMTimeFormats Value);
-    int64_t MaxRecordTime() const { return FMaxRecordTime; }
-    void SetMaxRecordTime(int64_t Value);             // -1 = no limit
 
     unsigned DeviceState() const { return FDeviceState; }
-    int64_t Position() const;
     int DeviceCount() const { return FDeviceCount; }
-    // Bytes passed down the chain since Start.
-    int64_t RecordedBytes() const { return FRecordedBytes; }
     // The open platform device (for measuring), or none.
     const TWaveDevice *Device() const { return FDevice.get(); }
 
-    // Operations
+    // Calls OnError and raises the device's own error class.
     void Error(const QString &Msg) override;
-    void Open() override;
-    void Close() override;
-    void Start() override;
-    void Pause() override;
-    void Restart() override;
-    void Stop() override;
-
-    void AssignWaveFormat(const TWaveFormatEx *Format) override;
-    void Opened() override;
     void Closed() override;
-    void Started() override;
-    void Paused() override;
-    void Restarted() override;
     void Stopped() override;
-    void BufferReady(PWaveHdr lpWaveHdr) override;
 
-private:
+protected:
+    // ClassName is the caption of the callback mode refusal; NoDeviceMessage
+    // names the product when there is no such device.
+    TMMCustomWaveDevice(TWaveDirection Direction, int NoDeviceMessage, const char *ClassName);
+
+    // Throws the device's own error class with Msg.
+    [[noreturn]] virtual void Raise(const QString &Msg) = 0;
+
     void CheckClosed(bool Changing);
-    void RebuildFormat();
-    void ComputeMaxBytes();
     bool IsDeviceOpen() const { return (FDeviceState & dsOpen) != 0; }
     bool IsRunning() const { return (FDeviceState & dsRunning) != 0; }
     bool IsPaused() const { return (FDeviceState & dsPaused) != 0; }
     [[noreturn]] void Fail(const QString &Prefix, int Result);
     void Check(const QString &Prefix, int Result);
-    void OnDevice(TWaveDevMessage Message, void *Buffer, uint32_t Bytes);
-    void BufferReturned(PWaveHdr H, uint64_t Session);
-    void QueueHeader(PWaveHdr H);
-    void CompleteStop();
-    void ReleaseHeaders();
-    void StopWorker();
     void FailedCleanly(std::exception_ptr Error, bool ViaError);
+    void StopWorker();
     void WorkerFailed(std::exception_ptr Error);
+    // Starts the cmThread worker; a worker that does not come up is an error
+    // prefixed with Prefix.
+    template <class TThread> void StartWorker(const QString &Prefix);
+
+    const TWaveDirection FDirection;
+    const int FNoDeviceMessage;
+    const char *const FClassName;
 
     int FNumBuffers = 10;
     TMMDeviceId FDeviceID = 0;
     QString FProductName;
-    TMMMode FMode = mMono;
-    TMMBits FBitLength = b8Bit;
-    int FSampleRate = 11025;
-    TMMCBMode FCallBackMode = cmWindow;
     TMMTimeFormats FTimeFormat = tfByte;
-    int64_t FMaxRecordTime = -1;
+    TMMCBMode FCallBackMode = cmWindow;
     std::atomic<bool> FInError{false}; // an error is on its way through Error()
 
     std::unique_ptr<TPostTarget> FWindow; // the component's message window
@@ -163,35 +139,94 @@ private:
     std::atomic<unsigned> FDeviceState{dsClosed};
     std::vector<TWaveHdrPtr> FHeaders;
     std::atomic<int> FQueuedCount{0};
-    int FNextIndex = 0;
-    std::atomic<int64_t> FRecordedBytes{0};
-    int64_t FMaxBytes = 0xFFFFFFFF;
     int FCallbackDepth = 0;
     std::atomic<bool> FStopPending{false}, FClosePending{false}, FStopping{false}, FResetting{false},
         FClosing{false};
     std::atomic<bool> FThreadFailed{false};
     std::atomic<uint64_t> FSession{0}; // notifications of an earlier opening are ignored
-    std::unique_ptr<TMMWaveInThread> FThread;
-    std::mutex FLock;
+    std::unique_ptr<TMMWaveDeviceThread> FThread;
+    mutable std::mutex FLock;
+};
+
+template <class TThread> void TMMCustomWaveDevice::StartWorker(const QString &Prefix)
+{
+    FThread = std::make_unique<TThread>(this);
+    FThread->OnFailure = [this](std::exception_ptr e) { WorkerFailed(e); };
+    if (!FThread->StartAndWait(5000)) {
+        FThread.reset();
+        Error(MMPrefixed(Prefix, MMMessage(28088)));
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+class TMMWaveIn : public TMMCustomWaveDevice {
+public:
+    TMMWaveIn();
+    ~TMMWaveIn() override;
+
+    bool HasInputPort() const override { return false; }
+
+    // Properties
+    TMMMode Mode() const { return FMode; }
+    void SetMode(TMMMode Value);
+    TMMBits BitLength() const { return FBitLength; }
+    void SetBitLength(TMMBits Value);
+    int SampleRate() const { return FSampleRate; }
+    void SetSampleRate(int Value);                    // clamped to 8000..100000
+    void SetTimeFormat(TMMTimeFormats Value);
+    int64_t MaxRecordTime() const { return FMaxRecordTime; }
+    void SetMaxRecordTime(int64_t Value);             // -1 = no limit
+
+    int64_t Position() const;
+    // Bytes passed down the chain since Start.
+    int64_t RecordedBytes() const { return FRecordedBytes; }
+
+    // Operations
+    void Open() override;
+    void Close() override;
+    void Start() override;
+    void Pause() override;
+    void Restart() override;
+    void Stop() override;
+
+    void AssignWaveFormat(const TWaveFormatEx *Format) override;
+    void Opened() override;
+    void Started() override;
+    void Paused() override;
+    void Restarted() override;
+    void BufferReady(PWaveHdr lpWaveHdr) override;
+
+protected:
+    [[noreturn]] void Raise(const QString &Msg) override;
+
+private:
+    void RebuildFormat();
+    void ComputeMaxBytes();
+    void OnDevice(TWaveDevMessage Message, void *Buffer, uint32_t Bytes);
+    void BufferReturned(PWaveHdr H, uint64_t Session);
+    void QueueHeader(PWaveHdr H);
+    void CompleteStop();
+    void ReleaseHeaders();
+
+    TMMMode FMode = mMono;
+    TMMBits FBitLength = b8Bit;
+    int FSampleRate = 11025;
+    int64_t FMaxRecordTime = -1;
+
+    int FNextIndex = 0;
+    std::atomic<int64_t> FRecordedBytes{0};
+    int64_t FMaxBytes = 0xFFFFFFFF;
 };
 
 // ---------------------------------------------------------------------------
 
-class TMMWaveOut : public TMMCustomSoundComponent {
+class TMMWaveOut : public TMMCustomWaveDevice {
 public:
     TMMWaveOut();
     ~TMMWaveOut() override;
 
-    void SetBufferSize(int Value) override;
-    int NumBuffers() const { return FNumBuffers; }
-    void SetNumBuffers(int Value);
-    TMMDeviceId DeviceID() const { return FDeviceID; }
-    void SetDeviceID(TMMDeviceId Value);
-    QString ProductName() const { return FProductName; }
-    TMMTimeFormats TimeFormat() const { return FTimeFormat; }
     void SetTimeFormat(TMMTimeFormats Value) { FTimeFormat = Value; }
-    TMMCBMode CallBackMode() const { return FCallBackMode; }
-    void SetCallBackMode(TMMCBMode Value);
     bool Looping() const { return FLooping; }
     void SetLooping(bool Value);
     uint16_t LoopCount() const { return FLoopCount; }
@@ -200,14 +235,10 @@ public:
     TMMNotifyEvent OnLooping;
     TMMBufferEvent OnBufferFilled;
 
-    unsigned DeviceState() const { return FDeviceState; }
     int64_t Position() const;
-    int DeviceCount() const { return FDeviceCount; }
     // Headers written since Start (for tests and measuring).
     int UsedCount() const { return FUsedCount; }
-    const TWaveDevice *Device() const { return FDevice.get(); }
 
-    void Error(const QString &Msg) override;
     void Open() override;
     void Close() override;
     void Rewind();
@@ -218,60 +249,32 @@ public:
 
     void AssignWaveFormat(const TWaveFormatEx *Format) override;
     void Opened() override;
-    void Closed() override;
     void Started() override;
     void Paused() override;
     void Restarted() override;
-    void Stopped() override;
     void BufferReady(PWaveHdr lpWaveHdr) override;
     void BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers) override;
 
+protected:
+    [[noreturn]] void Raise(const QString &Msg) override;
+
 private:
-    void CheckClosed(bool Changing);
-    bool IsDeviceOpen() const { return (FDeviceState & dsOpen) != 0; }
-    bool IsRunning() const { return (FDeviceState & dsRunning) != 0; }
-    bool IsPaused() const { return (FDeviceState & dsPaused) != 0; }
-    [[noreturn]] void Fail(const QString &Prefix, int Result);
-    void Check(const QString &Prefix, int Result);
     void OnDevice(TWaveDevMessage Message, void *Buffer, uint32_t Bytes);
     void BufferDone(PWaveHdr H, uint64_t Session);
     int Load(PWaveHdr H);
     void Write(PWaveHdr H);
     int Prime(bool Allocate);
     void CompleteStop();
-    void StopWorker();
-    void FailedCleanly(std::exception_ptr Error, bool ViaError);
-    void WorkerFailed(std::exception_ptr Error);
     int64_t DevicePosition() const;
 
-    int FNumBuffers = 10;
-    TMMDeviceId FDeviceID = 0;
-    QString FProductName;
-    TMMTimeFormats FTimeFormat = tfByte;
-    TMMCBMode FCallBackMode = cmWindow;
     bool FLooping = false;
     uint16_t FLoopCount = 0;
-    std::atomic<bool> FInError{false};
 
-    std::unique_ptr<TPostTarget> FWindow;
-    int FDeviceCount = 0;
-    TWaveDevCaps FCaps;
-    std::unique_ptr<TWaveDevice> FDevice;
-    std::atomic<unsigned> FDeviceState{dsClosed};
-    std::vector<TWaveHdrPtr> FHeaders;
     int FCurrentIndex = 0;
     int FUsedCount = 0;
-    std::atomic<int> FQueuedCount{0};
     bool FMoreBuffers = false;
     bool FAnnouncedMore = false; // the chain said more would come on the last load
     int32_t FLoopsLeft = 0;
     int64_t FPositionBase = 0;
     int64_t FLoopPosition = 0;
-    int FCallbackDepth = 0;
-    std::atomic<bool> FStopPending{false}, FClosePending{false}, FStopping{false}, FResetting{false},
-        FClosing{false};
-    std::atomic<bool> FThreadFailed{false};
-    std::atomic<uint64_t> FSession{0};
-    std::unique_ptr<TMMWaveOutThread> FThread;
-    mutable std::mutex FLock;
 };
