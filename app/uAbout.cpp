@@ -164,7 +164,7 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     laURL->setAccessibleDescription(QStringLiteral("Opens the web page in the browser"));
     connect(laURL, &TURLLabel::OnClick, this, &TfmAbout::laURLClick);
 
-    btOk = CreateDialogButton(client, QRect(315, 198, 75, 25), QStringLiteral("&Ok"));
+    btOk = CreateCommandButton(client, QRect(315, 198, 75, 25), QStringLiteral("&Ok"), TCommandLook::Dialog);
     btOk->SetFontColor(clNavy);
     btOk->SetDefault(true);
     btOk->SetModalResult(mrOk);

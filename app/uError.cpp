@@ -32,19 +32,6 @@ QLabel *MakeLabel(QWidget *parent, const QRect &geometry, const QString &text)
 
 } // namespace
 
-ToxButton *CreateDialogButton(QWidget *parent, const QRect &geometry, const QString &caption)
-{
-    auto *b = new ToxButton(parent);
-    b->setGeometry(geometry);
-    b->SetStyle(bsStandard);
-    b->SetFont3D(fsInset);
-    b->Background()->SetStyle(oxbSolid);
-    b->SetFocusStyle(fsBoldFont);
-    b->setFont(SansSerif11());
-    b->SetCaption(caption);
-    return b;
-}
-
 void CentreOnScreen(QWidget *dialog)
 {
     const QWidget *owner = dialog->parentWidget();
@@ -79,13 +66,15 @@ TfmError::TfmError(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
                        QStringLiteral("You may want to see the Tutorial, which shows you how to enter new words to "
                                       "the database. Do you want to run the Tutorial now?"));
 
-    btOk = CreateDialogButton(client, QRect(7, 108, 162, 25), QStringLiteral("&Yes, show me the tutorial"));
+    btOk = CreateCommandButton(client, QRect(7, 108, 162, 25), QStringLiteral("&Yes, show me the tutorial"),
+                               TCommandLook::Dialog);
     btOk->SetDefault(true);
     btOk->SetModalResult(mrYes);
     SetHelpContext(btOk, kDialogButtonsTopic);
     connect(btOk, &ToxButton::OnClick, this, &TfmError::btOkClick);
 
-    oxButton1 = CreateDialogButton(client, QRect(175, 108, 242, 25), QStringLiteral("&No, I already know how to use the program"));
+    oxButton1 = CreateCommandButton(client, QRect(175, 108, 242, 25),
+                                    QStringLiteral("&No, I already know how to use the program"), TCommandLook::Dialog);
     oxButton1->SetModalResult(mrNo);
     SetHelpContext(oxButton1, kDialogButtonsTopic);
 

@@ -9,10 +9,6 @@ class ToxButton;
 class ToxForm;
 class TPGPanel;
 
-// A command button of the program's small dialogs: standard frame, inset
-// caption, solid face, bold while focused, "MS Sans Serif" at 11 pixels.
-ToxButton *CreateDialogButton(QWidget *parent, const QRect &geometry, const QString &caption);
-
 // Places a dialog in the middle of the screen its parent is on (or the primary one).
 void CentreOnScreen(QWidget *dialog);
 

@@ -65,14 +65,6 @@ QFont NamedFont(const QString &family, int pixelSize, bool bold)
     return f;
 }
 
-ToxButton *CreateConfigButton(QWidget *parent, const QRect &geometry, const QString &caption)
-{
-    auto *b = new ToxButton(parent);
-    b->setGeometry(geometry);
-    b->SetCaption(caption);
-    return b;
-}
-
 // ---------------------------------------------------------------------------
 // TPageControl
 
@@ -142,9 +134,9 @@ void TfmConfig::CreateFrame()
     Pages->addTab(tsRecord, QStringLiteral("Database Recording"));
     Pages->addTab(tsSelect, QStringLiteral("Database Select"));
 
-    btOk = CreateConfigButton(client, QRect(7, 331, 75, 25), QStringLiteral("&Ok"));
-    btCancel = CreateConfigButton(client, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"));
-    btHelp = CreateConfigButton(client, QRect(177, 331, 75, 25), QStringLiteral("&Help"));
+    btOk = CreateCommandButton(client, QRect(7, 331, 75, 25), QStringLiteral("&Ok"), TCommandLook::Plain);
+    btCancel = CreateCommandButton(client, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"), TCommandLook::Plain);
+    btHelp = CreateCommandButton(client, QRect(177, 331, 75, 25), QStringLiteral("&Help"), TCommandLook::Plain);
     btOk->SetModalResult(mrOk);
     btCancel->SetModalResult(mrCancel);
     btCancel->SetCancel(true);

@@ -69,7 +69,7 @@ void TfmConfig::CreateGeneralPage()
     cbBold = Place(new QCheckBox(QStringLiteral("Bold"), pnLook), QRect(150, 52, 98, 18));
     coBack = Place(new TColorButton(pnLook), QRect(80, 88, 56, 22));
     CreateLabel(pnLook, QRect(8, 91, 70, 16), QStringLiteral("Background"), coBack);
-    oxButton1 = CreateConfigButton(pnLook, QRect(150, 86, 98, 25), QStringLiteral("Preview"));
+    oxButton1 = CreateCommandButton(pnLook, QRect(150, 86, 98, 25), QStringLiteral("Preview"), TCommandLook::Plain);
     SetHint(cbFont, QStringLiteral("This is the font that will be used"), 201);
     SetHint(udSize, QStringLiteral("This is the size of the font"), 202);
     SetHint(coFont, QStringLiteral("This is the color of the font"), 203);
@@ -91,7 +91,7 @@ void TfmConfig::CreateGeneralPage()
     laDelay = Place(new QLabel(pnChange), QRect(120, 31, 128, 16));
     laDelay->setAlignment(Qt::AlignCenter);
     auto makeMouseButton = [this](int x, const QString &caption) {
-        ToxButton *b = CreateConfigButton(pnChange, QRect(x, 60, 42, 22), caption);
+        ToxButton *b = CreateCommandButton(pnChange, QRect(x, 60, 42, 22), caption, TCommandLook::Plain);
         b->SetButtonType(oxbToggle);
         b->SetGroup(1);
         b->SetGroupAllowNoSel(false);

@@ -63,9 +63,9 @@ void TfmConfig::CreateRecordPage()
     lbAll->setAccessibleName(QStringLiteral("All words"));
     SetHint(lbAll, QStringLiteral("Select a word from the list to change the sound or delete it"), 301);
 
-    btNew = CreateConfigButton(page, QRect(218, 24, 75, 25), QStringLiteral("New"));
-    btDelete = CreateConfigButton(page, QRect(302, 24, 75, 25), QStringLiteral("Delete"));
-    btSave = CreateConfigButton(page, QRect(386, 24, 75, 25), QStringLiteral("Save"));
+    btNew = CreateCommandButton(page, QRect(218, 24, 75, 25), QStringLiteral("New"), TCommandLook::Plain);
+    btDelete = CreateCommandButton(page, QRect(302, 24, 75, 25), QStringLiteral("Delete"), TCommandLook::Plain);
+    btSave = CreateCommandButton(page, QRect(386, 24, 75, 25), QStringLiteral("Save"), TCommandLook::Plain);
     SetHint(btNew, QStringLiteral("Insert a new word"), 302);
     SetHint(btDelete, QStringLiteral("Delete the word or cancel the action"), 303);
     SetHint(btSave, QStringLiteral("Save the word and sound"), 304);
@@ -81,8 +81,8 @@ void TfmConfig::CreateRecordPage()
     cbAdd->setGeometry(282, 100, 121, 17);
     SetHint(cbAdd, QStringLiteral("Check to add this word to the list of word to use"), 305);
 
-    btRec = CreateConfigButton(page, QRect(222, 144, 110, 41), QStringLiteral("Record"));
-    btPlay = CreateConfigButton(page, QRect(348, 144, 110, 41), QStringLiteral("Play"));
+    btRec = CreateCommandButton(page, QRect(222, 144, 110, 41), QStringLiteral("Record"), TCommandLook::Plain);
+    btPlay = CreateCommandButton(page, QRect(348, 144, 110, 41), QStringLiteral("Play"), TCommandLook::Plain);
     SetHint(btRec, QStringLiteral("Click to Record a word"), 306);
     SetHint(btPlay, QStringLiteral("Click to Play a word"), 307);
 

@@ -228,7 +228,7 @@ void TfmConfig::CreateSelectPage()
     connect(btKnown2Now, &ToxButton::OnClick, this, [this] { MoveSelected(lbKnown, lbNow); });
 
     auto selectButton = [this, page](int x, int w, const QString &caption, TWordListBox *list, bool value) {
-        ToxButton *b = CreateConfigButton(page, QRect(x, 265, w, 22), caption);
+        ToxButton *b = CreateCommandButton(page, QRect(x, 265, w, 22), caption, TCommandLook::Plain);
         b->setAccessibleName(caption + " " + list->accessibleName());
         SetHint(b, value ? QStringLiteral("Select all the words on the list above")
                          : QStringLiteral("Unselect all the words on the list above"),

@@ -964,3 +964,20 @@ void ToxButton::resizeEvent(QResizeEvent *e)
     // checked against the face size when it is used rather than dropped here.
     QAbstractButton::resizeEvent(e);
 }
+
+ToxButton *CreateCommandButton(QWidget *parent, const QRect &geometry, const QString &caption, TCommandLook look)
+{
+    auto *b = new ToxButton(parent);
+    b->setGeometry(geometry);
+    if (look == TCommandLook::Dialog) {
+        b->SetStyle(bsStandard);
+        b->SetFont3D(fsInset);
+        b->Background()->SetStyle(oxbSolid);
+        b->SetFocusStyle(fsBoldFont);
+        QFont f(QStringLiteral("MS Sans Serif"));
+        f.setPixelSize(11);
+        b->setFont(f);
+    }
+    b->SetCaption(caption);
+    return b;
+}

@@ -349,3 +349,13 @@ private:
     QString FCacheCaption;
     int FFacePaints = 0;
 };
+
+// The looks of a command button made by CreateCommandButton.
+enum class TCommandLook {
+    Plain,  // the button's own defaults
+    Dialog, // standard frame, inset caption, solid face, bold while focused,
+            // "MS Sans Serif" at 11 pixels
+};
+
+// A command button of the program's dialogs, placed at geometry.
+ToxButton *CreateCommandButton(QWidget *parent, const QRect &geometry, const QString &caption, TCommandLook look);

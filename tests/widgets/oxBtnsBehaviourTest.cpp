@@ -621,4 +621,28 @@ TEST_F(ToxButtonBehaviour, FocusOutlineOfAPressedInsetButtonMovesWithTheFace)
     QTest::mouseRelease(standard, Qt::LeftButton, {}, QPoint(30, 15));
 }
 
+TEST(CreateCommandButton, DialogLookAndPlainLook)
+{
+    QWidget w;
+    ToxButton *dialog = CreateCommandButton(&w, QRect(7, 108, 162, 25), QStringLiteral("&Yes"), TCommandLook::Dialog);
+    EXPECT_EQ(dialog->parentWidget(), &w);
+    EXPECT_EQ(dialog->geometry(), QRect(7, 108, 162, 25));
+    EXPECT_EQ(dialog->Caption(), QStringLiteral("&Yes"));
+    EXPECT_EQ(dialog->Style(), bsStandard);
+    EXPECT_EQ(dialog->Font3D(), fsInset);
+    EXPECT_EQ(dialog->Background()->Style(), oxbSolid);
+    EXPECT_EQ(dialog->FocusStyle(), ToxFocusStyles(fsBoldFont));
+    EXPECT_EQ(dialog->font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(dialog->font().pixelSize(), 11);
+
+    ToxButton *plain = CreateCommandButton(&w, QRect(7, 331, 75, 25), QStringLiteral("&Ok"), TCommandLook::Plain);
+    EXPECT_EQ(plain->geometry(), QRect(7, 331, 75, 25));
+    EXPECT_EQ(plain->Caption(), QStringLiteral("&Ok"));
+    EXPECT_EQ(plain->Style(), bsAuto);
+    EXPECT_EQ(plain->Font3D(), fsNormal);
+    EXPECT_EQ(plain->FocusStyle(), ToxFocusStyles(fsDefault) | fsText);
+    const ToxButton fresh(&w);
+    EXPECT_EQ(plain->font(), fresh.font());
+}
+
 } // namespace
