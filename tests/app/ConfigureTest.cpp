@@ -7,6 +7,7 @@
 #include "data/uCommon.h"
 #include "platform/ProgramFile.h"
 #include "support/MessageLog.h"
+#include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
 #include "widgets/oxBtns.h"
 
@@ -22,27 +23,9 @@
 
 namespace {
 
-class Configure : public ::testing::Test {
+class Configure : public ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings = TSettings();
-        ClearWordLists();
-    }
-    void TearDown() override
-    {
-        ClearWordLists();
-        SetProgramFilePath(QString());
-        Application()->SetShowHint(true);
-    }
-    void WithImages()
-    {
-        QDir().mkdir(dir.filePath("images"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
-                                dir.filePath("images/confetti.jpg")));
-    }
+    void WithImages() { CopyImage("confetti.jpg"); }
     // A database saved by the program: two new words and one in use.
     void SavedDatabase()
     {
@@ -80,8 +63,6 @@ protected:
         Click(dlg.btNew2Now);
     }
     QString File(const QString &name) const { return dir.filePath(name); }
-
-    QTemporaryDir dir;
 };
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include "support/MessageLog.h"
 #include "support/TestSupport.h"
+#include "support/WaveFiles.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -49,28 +50,6 @@ void PumpFor(int Ms)
     t.start();
     while (t.elapsed() < Ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-// 8-bit stereo PCM of a sine (amplitude 100 around 128), or of silence.
-QByteArray Tone(double Hz, int Rate, int Frames)
-{
-    QByteArray b(Frames * 2, char(128));
-    for (int i = 0; i < Frames && Hz > 0; ++i) {
-        const char v = char(128 + int(std::lround(100 * std::sin(2 * M_PI * Hz * i / Rate))));
-        b[2 * i] = v;
-        b[2 * i + 1] = v;
-    }
-    return b;
-}
-
-void WriteWave(const QString &Path, const QByteArray &Data, int Rate = 22050)
-{
-    TMMWave w;
-    const TWaveFormatEx f = MakePCMWaveFormat(8, 2, uint32_t(Rate));
-    w.CreateFile(Path, &f);
-    if (!Data.isEmpty())
-        w.WriteData(Data.constData(), Data.size());
-    w.CloseFile();
 }
 
 QByteArray WaveData(const QString &Path)

@@ -5,6 +5,7 @@
 #include "data/uCommon.h"
 #include "platform/AppHints.h"
 #include "platform/ProgramFile.h"
+#include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -19,29 +20,14 @@
 
 namespace cfgtest {
 
-class ConfigFolder : public ::testing::Test {
+class ConfigFolder : public ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings = TSettings();
-        ClearWordLists();
-    }
-    void TearDown() override
-    {
-        ClearWordLists();
-        SetProgramFilePath(QString());
-        SetApplicationShowHint(true);
-    }
     // Pictures in the images folder under the names given (each a copy of a
     // shipped background).
     void Images(const QStringList &names)
     {
-        QDir().mkpath(dir.filePath("images"));
-        const QString source = QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg";
         for (const QString &n : names)
-            ASSERT_TRUE(QFile::copy(source, dir.filePath("images/" + n))) << n.toStdString();
+            CopyImage(n);
     }
     // The settings file as given, then read.
     void Load(const QByteArray &ini)
@@ -50,8 +36,6 @@ protected:
         LoadSettings();
     }
     QString File(const QString &name) const { return dir.filePath(name); }
-
-    QTemporaryDir dir;
 };
 
 inline void Show(QWidget &w)

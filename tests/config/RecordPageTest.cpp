@@ -10,6 +10,7 @@
 #include "platform/playsound.h"
 #include "platform/wavedev.h"
 #include "support/MessageLog.h"
+#include "support/WaveFiles.h"
 #include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"
 
@@ -43,27 +44,6 @@ void PumpFor(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// 8-bit stereo PCM of a 440 Hz sine, amplitude 100 around 128.
-QByteArray Tone(int frames)
-{
-    QByteArray b(frames * 2, char(128));
-    for (int i = 0; i < frames; ++i) {
-        const char v = char(128 + int(std::lround(100 * std::sin(2 * M_PI * 440 * i / 22050.0))));
-        b[2 * i] = v;
-        b[2 * i + 1] = v;
-    }
-    return b;
-}
-
-void WriteWave(const QString &path, const QByteArray &data)
-{
-    TMMWave w;
-    const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
-    w.CreateFile(path, &f);
-    w.WriteData(data.constData(), data.size());
-    w.CloseFile();
-}
-
 // Data bytes of a wave file as the reader sees them, -1 when it is not one.
 int64_t WaveDataBytes(const QString &path)
 {
@@ -74,11 +54,6 @@ int64_t WaveDataBytes(const QString &path)
         return -1;
     }
     return w.WaveFormat() ? w.DataBytes() : -1;
-}
-
-const char *ServerHint()
-{
-    return "no wave device on ALSA \"default\"; start the test sound server: tools/soundserver.sh start";
 }
 
 QImage IconImage(const QIcon &icon) { return icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32); }
@@ -117,16 +92,16 @@ protected:
     }
     static void RequireServer()
     {
-        ASSERT_GT(WaveDevCount(TWaveDirection::Capture), 0) << ServerHint();
-        ASSERT_GT(WaveDevCount(TWaveDirection::Playback), 0) << ServerHint();
+        ASSERT_GT(WaveDevCount(TWaveDirection::Capture), 0) << SoundServerHint();
+        ASSERT_GT(WaveDevCount(TWaveDirection::Playback), 0) << SoundServerHint();
     }
     // A tone into the sound server for as long as a test records.
     void StartTone()
     {
         const QString tone = File("tone.wav");
-        WriteWave(tone, Tone(8 * 22050));
+        WriteWave(tone, Tone(440, 22050, 8 * 22050));
         ASSERT_TRUE(PlaySound(tone));
-        ASSERT_TRUE(PumpUntil([] { return PlaySoundStatus().Playing; }, 5000)) << ServerHint();
+        ASSERT_TRUE(PumpUntil([] { return PlaySoundStatus().Playing; }, 5000)) << SoundServerHint();
     }
     void TearDown() override
     {
@@ -596,7 +571,7 @@ TEST_F(RecordPage, PlayPlaysToTheEndWithStopOnTheButtonMeanwhile)
 {
     RequireServer();
     AllWords = NowWords = {{"ball", 2}};
-    WriteWave(SoundFileName(2), Tone(22050 * 3 / 4));   // three quarters of a second
+    WriteWave(SoundFileName(2), Tone(440, 22050, 22050 * 3 / 4));   // three quarters of a second
     TfmConfig dlg;
     Open(dlg);
     ClickRow(dlg.lbAll, 0);
@@ -652,7 +627,7 @@ TEST_F(RecordPage, ChoosingAnotherWordOrDeletingStopsTheDeviceFirst)
 {
     RequireServer();
     AllWords = NowWords = {{"ball", 0}, {"cat", 1}};
-    WriteWave(SoundFileName(1), Tone(22050 * 4));
+    WriteWave(SoundFileName(1), Tone(440, 22050, 22050 * 4));
     TfmConfig dlg;
     Open(dlg);
     ClickRow(dlg.lbAll, 0);

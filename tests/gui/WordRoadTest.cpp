@@ -16,7 +16,9 @@
 #include "platform/wavedev.h"
 #include "run/uRun.h"
 #include "support/MessageLog.h"
+#include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
+#include "support/WaveFiles.h"
 #include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"
 
@@ -68,26 +70,6 @@ void ShowPage(TfmConfig &dlg, int index)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
 }
 
-QByteArray Tone(int frames)
-{
-    QByteArray b(frames * 2, char(128));
-    for (int i = 0; i < frames; ++i) {
-        const char v = char(128 + int(std::lround(100 * std::sin(2 * M_PI * 440 * i / 22050.0))));
-        b[2 * i] = v;
-        b[2 * i + 1] = v;
-    }
-    return b;
-}
-
-void WriteWave(const QString &path, const QByteArray &data)
-{
-    TMMWave w;
-    const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
-    w.CreateFile(path, &f);
-    w.WriteData(data.constData(), data.size());
-    w.CloseFile();
-}
-
 uint32_t U32At(const QByteArray &b, int at)
 {
     uint32_t v = 0;
@@ -102,44 +84,31 @@ QString Crc(const QByteArray &bytes)
     return QStringLiteral("%1").arg(uint(crc), 8, 16, QChar('0')).toUpper();
 }
 
-const char *ServerHint()
-{
-    return "no wave device on ALSA \"default\"; start the test sound server: tools/soundserver.sh start";
-}
-
-class WordRoad : public ::testing::Test {
+class WordRoad : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings = TSettings();
-        ClearWordLists();
-        QDir().mkpath(dir.filePath("images"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
-                                dir.filePath("images/confetti.jpg")));
+        ProgramFolderTest::SetUp();
+        CopyImage("confetti.jpg");
         QDir().mkpath(dir.filePath("wav"));
     }
     void TearDown() override
     {
         StopSound();
         WaitPlaySoundIdle(5000);
-        ClearWordLists();
-        SetProgramFilePath(QString());
-        if (Application())
-            Application()->SetShowHint(true);
+        ProgramFolderTest::TearDown();
     }
     static void RequireServer()
     {
-        ASSERT_GT(WaveDevCount(TWaveDirection::Capture), 0) << ServerHint();
-        ASSERT_GT(WaveDevCount(TWaveDirection::Playback), 0) << ServerHint();
+        ASSERT_GT(WaveDevCount(TWaveDirection::Capture), 0) << SoundServerHint();
+        ASSERT_GT(WaveDevCount(TWaveDirection::Playback), 0) << SoundServerHint();
     }
     void StartTone()
     {
         const QString tone = dir.filePath("tone.wav");
-        WriteWave(tone, Tone(10 * 22050));
+        WriteWave(tone, Tone(440, 22050, 10 * 22050));
         ASSERT_TRUE(PlaySound(tone));
-        ASSERT_TRUE(PumpUntil([] { return PlaySoundStatus().Playing; }, 5000)) << ServerHint();
+        ASSERT_TRUE(PumpUntil([] { return PlaySoundStatus().Playing; }, 5000)) << SoundServerHint();
     }
     // Clicks Configure and runs `act` on the dialog once it is open.
     static void Configure(TfmMain &w, const std::function<void(TfmConfig &)> &act)
@@ -188,8 +157,6 @@ protected:
         });
         return seen;
     }
-
-    QTemporaryDir dir;
 };
 
 } // namespace
