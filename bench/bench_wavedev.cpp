@@ -10,6 +10,7 @@
 #include "audio/MMRingBuffer.h"
 #include "audio/MMWave.h"
 #include "audio/MMWaveIO.h"
+#include "tests/support/PageChains.h"
 
 #include <benchmark/benchmark.h>
 
@@ -90,49 +91,6 @@ QString ToneFile()
     return path;
 }
 
-struct TRecorder {
-    TMMWaveIn WaveIn;
-    TMMRingBuffer MMRingBuffer1;
-    TMMWaveFile RecFile;
-    TRecorder()
-    {
-        WaveIn.SetBufferSize(4096);
-        WaveIn.SetCallBackMode(cmThread);
-        WaveIn.SetDeviceID(MapperId);
-        WaveIn.SetNumBuffers(50);
-        WaveIn.SetMode(mStereo);
-        WaveIn.SetSampleRate(22050);
-        WaveIn.SetTimeFormat(tfMillisecond);
-        MMRingBuffer1.SetInput(&WaveIn);
-        MMRingBuffer1.SetOutput(&RecFile);
-        MMRingBuffer1.SetBufferSize(4096);
-        MMRingBuffer1.SetNumBuffers(100);
-        MMRingBuffer1.SetQueueMode(qmWrite);
-        RecFile.Wave()->FileMustExist = false;
-        RecFile.Wave()->SetFileName(Dir().filePath("rec.wav"));
-    }
-};
-
-struct TPlayer {
-    TMMWaveFile PlayFile;
-    TMMRingBuffer PlayRingBuffer;
-    TMMWaveOut WaveOut;
-    TPlayer()
-    {
-        PlayRingBuffer.SetInput(&PlayFile);
-        PlayRingBuffer.SetBufferSize(4096);
-        PlayRingBuffer.SetNumBuffers(100);
-        PlayRingBuffer.SetQueueMode(qmRead);
-        WaveOut.SetInput(&PlayRingBuffer);
-        WaveOut.SetBufferSize(4096);
-        WaveOut.SetNumBuffers(50);
-        WaveOut.SetDeviceID(MapperId);
-        WaveOut.SetTimeFormat(tfMillisecond);
-        PlayFile.Wave()->SetFileName(QString());
-        PlayFile.Wave()->SetFileName(ToneFile());
-    }
-};
-
 bool HaveDevices(benchmark::State &state)
 {
     if (WaveDevCount(TWaveDirection::Capture) > 0 && WaveDevCount(TWaveDirection::Playback) > 0)
@@ -146,7 +104,7 @@ void BM_RecordingChainCpu(benchmark::State &state)
     if (!HaveDevices(state))
         return;
     for (auto _ : state) {
-        TRecorder rec;
+        TRecorder rec(Dir().filePath("rec.wav"));
         rec.WaveIn.Open();
         const double cpu0 = CpuSeconds();
         const auto t0 = Clock::now();
@@ -202,6 +160,7 @@ void BM_PlaybackChainCpu(benchmark::State &state)
         return;
     for (auto _ : state) {
         TPlayer p;
+        p.Load(ToneFile());
         QEventLoop loop;
         p.WaveOut.OnStop = [&](TMMComponent *) { loop.quit(); };
         p.WaveOut.Open();
@@ -271,7 +230,7 @@ void BM_StartToCaptureRunning(benchmark::State &state)
     for (auto _ : state) {
         std::vector<double> running, firstData;
         for (int i = 0; i < 10; ++i) {
-            TRecorder rec;
+            TRecorder rec(Dir().filePath("rec.wav"));
             std::atomic<int64_t> firstNs{0};
             rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr) {
                 int64_t zero = 0;
@@ -303,6 +262,8 @@ void BM_StartToFirstPlaybackWrite(benchmark::State &state)
         std::vector<double> first, started;
         for (int i = 0; i < 10; ++i) {
             TPlayer p;
+            p.Load(ToneFile());
+        p.Load(ToneFile());
             p.WaveOut.Open();
             const auto t0 = Clock::now();
             p.WaveOut.Start();

@@ -9,6 +9,7 @@
 #include "platform/wavedev.h"
 
 #include "support/MessageLog.h"
+#include "support/PageChains.h"
 #include "support/TestSupport.h"
 #include "support/WaveFiles.h"
 
@@ -84,56 +85,6 @@ double ToneShare(const QByteArray &Data, double Hz, int Rate)
     // A pure tone of n samples gives power = energy * n / 2.
     return power / (energy * n / 2);
 }
-
-// The recording page's chain: WaveIn -> MMRingBuffer1 -> RecFile.
-struct TRecorder {
-    TMMWaveIn WaveIn;
-    TMMRingBuffer MMRingBuffer1;
-    TMMWaveFile RecFile;
-    explicit TRecorder(const QString &Path)
-    {
-        WaveIn.SetBufferSize(4096);
-        WaveIn.SetCallBackMode(cmThread);
-        WaveIn.SetDeviceID(MapperId);
-        WaveIn.SetNumBuffers(50);
-        WaveIn.SetMode(mStereo);
-        WaveIn.SetSampleRate(22050);
-        WaveIn.SetTimeFormat(tfMillisecond);
-        MMRingBuffer1.SetInput(&WaveIn);
-        MMRingBuffer1.SetOutput(&RecFile);
-        MMRingBuffer1.SetBufferSize(4096);
-        MMRingBuffer1.SetNumBuffers(100);
-        MMRingBuffer1.SetQueueMode(qmWrite);
-        RecFile.Wave()->FileMustExist = false;
-        RecFile.Wave()->SetFileName(Path);
-    }
-};
-
-// The page's playback chain: PlayFile -> PlayRingBuffer -> WaveOut.
-struct TPlayer {
-    TMMWaveFile PlayFile;
-    TMMRingBuffer PlayRingBuffer;
-    TMMWaveOut WaveOut;
-    explicit TPlayer(TMMCBMode Mode = cmWindow)
-    {
-        PlayRingBuffer.SetInput(&PlayFile);
-        PlayRingBuffer.SetBufferSize(4096);
-        PlayRingBuffer.SetNumBuffers(100);
-        PlayRingBuffer.SetQueueMode(qmRead);
-        WaveOut.SetInput(&PlayRingBuffer);
-        WaveOut.SetBufferSize(4096);
-        WaveOut.SetNumBuffers(50);
-        WaveOut.SetDeviceID(MapperId);
-        WaveOut.SetTimeFormat(tfMillisecond);
-        WaveOut.SetCallBackMode(Mode);
-    }
-    void Load(const QString &Path)
-    {
-        WaveOut.Close();
-        PlayFile.Wave()->SetFileName(QString());
-        PlayFile.Wave()->SetFileName(Path);
-    }
-};
 
 // Counts OnStop and remembers on which thread it ran.
 struct TStopWatch {
