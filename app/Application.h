@@ -2,6 +2,8 @@
 // The application object: catches the program's errors where the event loop
 // delivers an event, shows their message and lets the program go on; holds the
 // application-wide hint switch.
+#include "platform/AppHints.h"
+
 #include <QApplication>
 
 class TApplication : public QApplication {
@@ -12,8 +14,8 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 
     // Hints (tool tips) for every window of the program, switched at once.
-    bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool on) { FShowHint = on; }
+    bool ShowHint() const { return ApplicationShowHint(); }
+    void SetShowHint(bool on) { SetApplicationShowHint(on); }
 
     static void HandleException(const std::exception &e);
 
@@ -23,9 +25,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    bool FShowHint = true;
 };
 
 TApplication *Application();
