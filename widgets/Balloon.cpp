@@ -14,19 +14,6 @@ namespace {
 
 QPointer<TBalloonHint> GBalloonHint;
 
-// Black where x + y is even, clear elsewhere; tiled from the window's corner.
-const QImage &ShadePattern()
-{
-    static const QImage pattern = [] {
-        QImage p(8, 8, QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                p.setPixel(x, y, (x + y) % 2 == 0 ? 0xFF000000u : 0u);
-        return p;
-    }();
-    return pattern;
-}
-
 QFont DefaultBalloonFont()
 {
     QFont f(QStringLiteral("MS Sans Serif"));
@@ -283,8 +270,7 @@ void TBalloonWindow::ActivateHintOn(const QPoint &pointer, const QString &hint, 
     setGeometry(area);
     const int s = settings.ShadowDepth();
     if (settings.Behavior() & bbUseRegions) {
-        const QRegion outline = Balloon::Outline(size, s, FPosition, settings.Shape());
-        setMask(s > 0 ? outline.united(outline.translated(s, s)) : outline);
+        setMask(Shapes(size, s, FPosition, settings.Shape()).Cut);
     } else {
         clearMask();
     }
@@ -325,33 +311,54 @@ QImage TBalloonWindow::GrabBeneath(const QRect &area, QScreen *screen) const
     return beneath;
 }
 
+const TBalloonWindow::TShapes &TBalloonWindow::Shapes(QSize size, int s, TBalloonPosition position, TBalloonShape shape)
+{
+    TShapes &c = FShapes;
+    if (c.Size == size && c.Shadow == s && c.Position == position && c.Shape == shape)
+        return c;
+    c.Size = size;
+    c.Shadow = s;
+    c.Position = position;
+    c.Shape = shape;
+    c.Outline = Balloon::Outline(size, s, position, shape);
+    // The fill lies within a 1-pixel frame along the outline.
+    c.Inner = c.Outline.intersected(c.Outline.translated(1, 0)).intersected(c.Outline.translated(-1, 0))
+                  .intersected(c.Outline.translated(0, 1)).intersected(c.Outline.translated(0, -1));
+    const QRegion moved = c.Outline.translated(s, s);
+    c.Cut = s > 0 ? c.Outline.united(moved) : c.Outline;
+    // Only what the fill leaves uncovered is seen of the shadow.
+    c.Shade = s > 0 ? moved.subtracted(c.Outline) : QRegion();
+    return c;
+}
+
 void TBalloonWindow::PaintFace(const QFont &font, const QColor &text)
 {
     const TBalloonBase &settings = BalloonSettings();
     const QSize size = FBeneath.size();
     const int s = settings.ShadowDepth();
-    const QRegion outline = Balloon::Outline(size, s, FPosition, settings.Shape());
+    const TShapes &shapes = Shapes(size, s, FPosition, settings.Shape());
 
     FFace = FBeneath;
-    QPainter p(&FFace);
     if (s > 0) {
-        const QRegion moved = outline.translated(s, s);
-        if (settings.ShadowStyle() == ssSolid) {
-            p.setClipRegion(moved);
-            p.fillRect(FFace.rect(), Qt::black);
-        } else {
-            p.setClipRegion(moved.united(outline));
-            p.fillRect(FFace.rect(), QBrush(ShadePattern()));
+        const bool solid = settings.ShadowStyle() == ssSolid;
+        const QRect bounds = FFace.rect();
+        for (QRect r : shapes.Shade) {
+            r &= bounds;
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                auto *line = reinterpret_cast<QRgb *>(FFace.scanLine(y));
+                // Black where x + y is even, or everywhere for a solid shadow.
+                const int step = solid ? 1 : 2;
+                const int start = solid ? r.left() : r.left() + ((r.left() + y) & 1);
+                for (int x = start; x <= r.right(); x += step)
+                    line[x] = 0xFF000000u;
+            }
         }
     }
-    // A 1-pixel frame inside the outline, the fill within it.
-    const QRegion inner = outline.intersected(outline.translated(1, 0)).intersected(outline.translated(-1, 0))
-                              .intersected(outline.translated(0, 1)).intersected(outline.translated(0, -1));
-    p.setClipRegion(outline);
-    p.fillRect(FFace.rect(), FBorder);
-    p.setClipRegion(inner);
-    p.fillRect(FFace.rect(), FFill);
-    p.setClipping(false);
+    QPainter p(&FFace);
+    for (const QRect &r : shapes.Outline)
+        p.fillRect(r, FBorder);
+    for (const QRect &r : shapes.Inner)
+        p.fillRect(r, FFill);
 
     p.setFont(font);
     p.setPen(text);

@@ -145,6 +145,18 @@ private:
     void PaintFace(const QFont &font, const QColor &text);
     void Cancel();
 
+    // The balloon's regions for one size and look, kept while the same hint
+    // comes again.
+    struct TShapes {
+        QSize Size;
+        int Shadow = -1;
+        TBalloonPosition Position = bpAboveRight;
+        TBalloonShape Shape = bsRoundRect;
+        QRegion Outline, Inner, Shade, Cut;
+    };
+    const TShapes &Shapes(QSize size, int shadow, TBalloonPosition position, TBalloonShape shape);
+    TShapes FShapes;
+
     TBalloonPosition FPosition = bpAboveRight;
     QString FHint;
     QColor FFill, FBorder;
