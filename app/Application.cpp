@@ -5,11 +5,17 @@
 #include "platform/MessageBox.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QThread>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     installEventFilter(this);
+    // The dialogs' "MS Sans Serif" is a narrow sans serif close to Arial's
+    // widths; fontconfig has no alias for it and gives a much wider face, which
+    // cuts off the captions of the dialogs' buttons. Arial's metric twins stand in.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 }
 
 TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplication::instance()); }

@@ -1,6 +1,9 @@
 #include "app/uMain.h"
 
 #include "app/Application.h"
+#include "app/uAbout.h"
+#include "app/uError.h"
+#include "config/uConfig.h"
 #include "data/uCommon.h"
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
@@ -13,6 +16,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -29,6 +34,26 @@ void ReportSetAside(const QString &aside)
     ShowMessageBox(QStringLiteral("The old word list could not be read. It has been kept as %1.")
                        .arg(QDir::toNativeSeparators(aside)),
                    QMessageBox::Information);
+}
+
+// The picture of a background name. The configuration dialog lists pictures
+// by lower-case name whatever their file is called ("Clouds.JPG" is
+// "clouds"), so a name that is not there as written is looked for without
+// regard to case.
+QString BackgroundFile(const QString &name)
+{
+    const QString folder = Settings.ProgramDir + "images/";
+    const QString exact = folder + name + ".jpg";
+    if (QFileInfo::exists(exact))
+        return exact;
+    QDirIterator it(folder, QDir::Files);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (info.completeBaseName().compare(name, Qt::CaseInsensitive) == 0
+            && info.suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
+            return info.filePath();
+    }
+    return exact;   // missing: the picture box reports it
 }
 
 } // namespace
@@ -125,6 +150,11 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
+    ExecuteConfigDialog = [this] {
+        TfmConfig fmConfig(this);
+        return fmConfig.exec() == mrOk;
+    };
+
     FormCreate();
 }
 
@@ -185,7 +215,7 @@ void TfmMain::ApplyLook()
     // buttons in the old colour.
     for (ToxButton *b : {btAbout, btRun, btConfigure, btHelp, btExit})
         b->SetFontColor(Settings.OpeningColor);
-    pgBack->SetFileName(Settings.ProgramDir + "images/" + Settings.OpeningBack + ".jpg");
+    pgBack->SetFileName(BackgroundFile(Settings.OpeningBack));
 }
 
 void TfmMain::btRunClick()
@@ -195,7 +225,8 @@ void TfmMain::btRunClick()
     if (FRunOpen)
         return;
     if (NowWords.isEmpty()) {
-        // Stand-in: the no-words dialog arrives with the dialogs issue.
+        TfmError fmError(this);
+        fmError.exec();
         return;
     }
     FRunOpen = true;
@@ -216,8 +247,15 @@ void TfmMain::btConfigureClick()
         return;
     if (!ExecuteConfigDialog())
         return;
-    // The steps stop at the first failure; the dialog's values stay in memory.
-    ApplyLook();
+    // A background that cannot be shown is reported, and the words and
+    // settings the parent has just set are still written: losing them over a
+    // picture would be far worse. A failing write stops the steps after it;
+    // the dialog's values stay in memory.
+    try {
+        ApplyLook();
+    } catch (const std::exception &e) {
+        TApplication::HandleException(e);
+    }
     const QString aside = SaveWordListAndSettings();
     if (!aside.isEmpty())
         ReportSetAside(aside);
@@ -229,7 +267,8 @@ void TfmMain::btExitClick() { close(); }
 
 void TfmMain::btAboutClick()
 {
-    // Stand-in: the about box arrives with the dialogs issue.
+    TfmAbout fmAbout(this);
+    fmAbout.exec();
 }
 
 void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)

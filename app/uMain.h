@@ -32,8 +32,8 @@ public:
     void btAboutClick();
 
     // Opens the configuration dialog modally; true when it closed with OK.
-    // Stand-in until the configuration dialog lands: the default opens nothing.
-    std::function<bool()> ExecuteConfigDialog = [] { return false; };
+    // Tests put their own in its place to drive the steps after OK.
+    std::function<bool()> ExecuteConfigDialog;
 
     TPGPanel *PGPanel1;
     TPGImage *pgBack;

@@ -1,5 +1,7 @@
 #include "audio/MMObj.h"
 
+#include "platform/PostTarget.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -626,7 +628,7 @@ void TMMCustomSoundComponent::Rewound()
 // ---------------------------------------------------------------------------
 // Worker threads
 
-TMMDSPThread::TMMDSPThread(TMMDSPComponent *Owner) : FOwner(Owner) {}
+TMMDSPThread::TMMDSPThread(TMMDSPComponent *Owner) : FOwner(Owner), FSync(std::make_shared<TMMSyncChannel>()) {}
 
 TMMDSPThread::~TMMDSPThread() { Join(); }
 
@@ -644,8 +646,10 @@ bool TMMDSPThread::StartAndWait(int TimeOutMs)
 
 void TMMDSPThread::Join()
 {
-    if (FThread.joinable() && FThread.get_id() != std::this_thread::get_id())
+    if (FThread.joinable() && FThread.get_id() != std::this_thread::get_id()) {
+        FSync->Close();
         FThread.join();
+    }
 }
 
 void TMMDSPThread::RaisePriority()
@@ -662,11 +666,13 @@ void TMMDSPThread::Run()
         std::lock_guard<std::mutex> g(ThreadListLock());
         ThreadList().push_back(std::this_thread::get_id());
     }
+    TMMSyncChannel::BindToCurrentThread(FSync);
     try {
         Execute();
     } catch (...) {
         HandleWorkerException(std::current_exception());
     }
+    TMMSyncChannel::BindToCurrentThread(nullptr);
     {
         std::lock_guard<std::mutex> g(ThreadListLock());
         auto &l = ThreadList();
@@ -687,43 +693,131 @@ bool IsMainThread()
     return !app || QThread::currentThread() == app->thread();
 }
 
+// ---------------------------------------------------------------------------
+// Hand-over to the user-interface thread
+
+struct TMMSyncChannel::TState {
+    // One lock for the channel and the phases of its calls; a call is in
+    // exactly one phase, so the UI thread and the worker agree on whether it
+    // runs.
+    std::mutex Lock;
+    std::condition_variable Changed;
+    bool Closed = false;
+    TPostTarget Target;
+};
+
+namespace {
+enum class TCallPhase { Queued, Running, Done, Dropped };
+struct TSyncCall {
+    TCallPhase Phase = TCallPhase::Queued; // guarded by the channel's lock
+    std::exception_ptr Error;
+};
+thread_local std::shared_ptr<TMMSyncChannel> BoundChannel;
+} // namespace
+
+TMMSyncChannel::TMMSyncChannel() : FState(std::make_shared<TState>()) {}
+
+TMMSyncChannel::~TMMSyncChannel() { Close(); }
+
+void TMMSyncChannel::Close()
+{
+    {
+        std::lock_guard<std::mutex> g(FState->Lock);
+        if (FState->Closed)
+            return;
+        FState->Closed = true;
+    }
+    FState->Changed.notify_all();
+    FState->Target.Close();
+}
+
+bool TMMSyncChannel::IsClosed() const
+{
+    std::lock_guard<std::mutex> g(FState->Lock);
+    return FState->Closed;
+}
+
+TMMSyncChannel::TResult TMMSyncChannel::Call(std::function<void()> Handler, int PickUpLimitMs)
+{
+    const std::shared_ptr<TState> st = FState;
+    auto call = std::make_shared<TSyncCall>();
+    {
+        std::lock_guard<std::mutex> g(st->Lock);
+        if (st->Closed)
+            return srClosed;
+    }
+    const bool posted = st->Target.Post([st, call, Handler = std::move(Handler)] {
+        {
+            std::lock_guard<std::mutex> g(st->Lock);
+            if (call->Phase != TCallPhase::Queued)
+                return;
+            call->Phase = TCallPhase::Running;
+        }
+        std::exception_ptr error;
+        try {
+            Handler();
+        } catch (...) {
+            error = std::current_exception();
+        }
+        {
+            std::lock_guard<std::mutex> g(st->Lock);
+            call->Phase = TCallPhase::Done;
+            call->Error = error;
+        }
+        st->Changed.notify_all();
+    });
+    if (!posted)
+        return srClosed;
+
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point pickUpBy = Clock::now() + std::chrono::milliseconds(std::max(PickUpLimitMs, 0));
+    std::unique_lock<std::mutex> g(st->Lock);
+    for (;;) {
+        if (call->Phase == TCallPhase::Done) {
+            const std::exception_ptr error = call->Error;
+            g.unlock();
+            if (error)
+                std::rethrow_exception(error);
+            return srDone;
+        }
+        if (st->Closed) {
+            if (call->Phase == TCallPhase::Queued)
+                call->Phase = TCallPhase::Dropped;
+            return srClosed;
+        }
+        const Clock::time_point now = Clock::now();
+        if (call->Phase == TCallPhase::Queued) {
+            if (now >= pickUpBy) {
+                call->Phase = TCallPhase::Dropped;
+                return srTimedOut;
+            }
+            st->Changed.wait_until(g, pickUpBy);
+        } else {
+            // Running on the UI thread: it is busy with our handler, not stuck
+            // waiting for us; look again now and then in case we are closed.
+            st->Changed.wait_for(g, std::chrono::seconds(1));
+        }
+    }
+}
+
+void TMMSyncChannel::BindToCurrentThread(std::shared_ptr<TMMSyncChannel> Channel) { BoundChannel = std::move(Channel); }
+
+std::shared_ptr<TMMSyncChannel> TMMSyncChannel::Current() { return BoundChannel; }
+
 void CallInMainThread(const std::function<void()> &Handler)
 {
     if (!Handler)
         return;
     QCoreApplication *app = QCoreApplication::instance();
-    if (!app || IsMainThread() || !IsChainWorkerThread()) {
+    const std::shared_ptr<TMMSyncChannel> channel = TMMSyncChannel::Current();
+    if (!app || IsMainThread() || !channel) {
         Handler();
         return;
     }
-    // The worker posts the call and waits on a handshake of its own, so that
-    // everything the handler did is ordered before the worker goes on.
-    struct TCall {
-        std::mutex Lock;
-        std::condition_variable Done;
-        bool Finished = false;
-        std::exception_ptr Error;
-    };
-    auto call = std::make_shared<TCall>();
-    QMetaObject::invokeMethod(
-        app,
-        [call, &Handler] {
-            std::exception_ptr error;
-            try {
-                Handler();
-            } catch (...) {
-                error = std::current_exception();
-            }
-            std::lock_guard<std::mutex> g(call->Lock);
-            call->Error = error;
-            call->Finished = true;
-            call->Done.notify_one();
-        },
-        Qt::QueuedConnection);
-    std::unique_lock<std::mutex> g(call->Lock);
-    call->Done.wait(g, [&] { return call->Finished; });
-    if (call->Error)
-        std::rethrow_exception(call->Error);
+    if (channel->Call(Handler) == TMMSyncChannel::srTimedOut)
+        throw EMMSyncError(QStringLiteral("The user-interface thread did not take the handler within %1 ms; "
+                                          "it was not run")
+                               .arg(kMMSyncPickUpLimitMs));
 }
 
 namespace {
@@ -759,6 +853,23 @@ void HandleWorkerException(std::exception_ptr Error)
         }
         return;
     }
-    if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
+    if (QCoreApplication *app = QCoreApplication::instance()) {
+        // The error object was made on this thread and is read on the UI
+        // thread; the release and acquire on Ready order the two in a way a
+        // thread checker can see (Qt's own queue is not instrumented).
+        struct TPassed {
+            std::atomic<bool> Ready{false};
+            std::exception_ptr Error;
+        };
+        auto passed = std::make_shared<TPassed>();
+        passed->Error = Error;
+        passed->Ready.store(true, std::memory_order_release);
+        QMetaObject::invokeMethod(
+            app,
+            [passed] {
+                if (passed->Ready.load(std::memory_order_acquire))
+                    std::rethrow_exception(passed->Error);
+            },
+            Qt::QueuedConnection);
+    }
 }

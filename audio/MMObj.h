@@ -293,6 +293,44 @@ protected:
 bool IsSoundDevice(const TMMComponent *Component);
 
 // ---------------------------------------------------------------------------
+// A worker thread's synchronize facility: runs calls on the user-interface
+// thread with the worker waiting for each. The worker only waits while the
+// channel is open; whoever is about to wait for that worker on the UI thread
+// closes its channel first, which wakes the worker at once and drops a call
+// the UI thread has not started. So the two never wait for each other.
+
+constexpr int kMMSyncPickUpLimitMs = 5000;
+
+class TMMSyncChannel {
+public:
+    enum TResult {
+        srDone,     // the handler ran (its exception, if any, is raised again)
+        srClosed,   // the channel was closed: dropped, or left running on the UI thread
+        srTimedOut  // the UI thread did not start it within the limit: dropped
+    };
+    TMMSyncChannel();
+    ~TMMSyncChannel(); // closes
+    TMMSyncChannel(const TMMSyncChannel &) = delete;
+    TMMSyncChannel &operator=(const TMMSyncChannel &) = delete;
+
+    // Worker side. Must not be called on the user-interface thread.
+    TResult Call(std::function<void()> Handler, int PickUpLimitMs = kMMSyncPickUpLimitMs);
+    // Any thread; safe to call twice.
+    void Close();
+    bool IsClosed() const;
+
+    // The channel CallInMainThread uses on the calling thread (none: unbind).
+    static void BindToCurrentThread(std::shared_ptr<TMMSyncChannel> Channel);
+    static std::shared_ptr<TMMSyncChannel> Current();
+
+private:
+    struct TState;
+    std::shared_ptr<TState> FState;
+};
+
+class EMMSyncError : public Exception { public: using Exception::Exception; };
+
+// ---------------------------------------------------------------------------
 // Worker thread bound to one chain component. Registered in a process-wide
 // list while it exists, so that CallInMainThread can tell chain workers apart.
 
@@ -306,6 +344,8 @@ public:
     bool StartAndWait(int TimeOutMs = 5000);
     void Terminate() { FTerminated = true; }
     bool Terminated() const { return FTerminated; }
+    // Closes the thread's hand-over first, so a worker waiting in
+    // CallInMainThread cannot hold up the join.
     void Join();
     TMMDSPComponent *Owner() const { return FOwner; }
     TEvent &ReadyEvent() { return FReady; }
@@ -319,6 +359,7 @@ protected:
 private:
     void Run();
     TMMDSPComponent *FOwner;
+    std::shared_ptr<TMMSyncChannel> FSync;
     std::thread FThread;
     std::atomic<bool> FTerminated{false};
     TEvent FReady{false};
@@ -329,9 +370,12 @@ bool IsChainWorkerThread();
 // True on the user-interface thread (or when there is no application object).
 bool IsMainThread();
 
-// Runs Handler on the user-interface thread: a registered chain worker blocks
-// until the UI thread has run it (its exception is raised again in the
-// worker); any other thread, the UI thread included, calls it directly.
+// Runs Handler on the user-interface thread. A thread with a hand-over of its
+// own (chain workers, the high-resolution timer's thread) waits until the UI
+// thread has run it and gets its exception raised again; when the thread is
+// being stopped the handler is dropped, and when the UI thread does not pick
+// it up within kMMSyncPickUpLimitMs, EMMSyncError says so. Any other thread,
+// the UI thread included, calls it directly.
 void CallInMainThread(const std::function<void()> &Handler);
 
 // Where an exception that reached the top of a worker goes. The default posts

@@ -167,6 +167,7 @@ void TPGImage::SetFileName(const QString &fileName) { LoadPicture(fileName, 0); 
 void TPGImage::LoadPicture(const QString &fileName, int imageNo)
 {
     FFileName.clear();
+    FLoadAborted = false;
     const bool hourglass = FShowHourGlass;
     if (hourglass)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -181,21 +182,35 @@ void TPGImage::LoadPicture(const QString &fileName, int imageNo)
             picture->SetBackgroundColor(FBackGroundColor);
             picture->OnProgressStart = [this] { if (OnPixelGraphicProgressStart) OnPixelGraphicProgressStart(); };
             picture->OnProgressEnd = [this] { if (OnPixelGraphicProgressEnd) OnPixelGraphicProgressEnd(); };
-            picture->OnProgress = [this](int step, int maximum, bool &) {
+            picture->OnProgress = [this](int step, int maximum, bool &abort) {
                 if (OnPixelGraphicProgress)
-                    OnPixelGraphicProgress(step, maximum);
+                    OnPixelGraphicProgress(step, maximum, abort);
+                FLoadAborted = FLoadAborted || abort;
             };
-            picture->LoadFromFile(fileName, imageNo);
-            picture->OnChange = [this] { FDisplayStale = true; update(); };
-            FPicture = std::move(picture);
+            try {
+                picture->LoadFromFile(fileName, imageNo);
+            } catch (const Exception &) {
+                // A reader stopped by its owner may complain about the rows it
+                // was not given (JPEG does); the owner asked for the stop.
+                if (!FLoadAborted)
+                    throw;
+            }
+            // A stopped load leaves only part of a picture, which is not shown.
+            if (!FLoadAborted) {
+                picture->OnChange = [this] { FDisplayStale = true; update(); };
+                FPicture = std::move(picture);
+            }
         }
-        FFileName = fileName;
+        if (!FLoadAborted)
+            FFileName = fileName;
     } catch (...) {
+        FLoadAborted = false;
         if (hourglass)
             QGuiApplication::restoreOverrideCursor();
         PictureChanged();
         throw;
     }
+    FLoadAborted = false;
     if (hourglass)
         QGuiApplication::restoreOverrideCursor();
     PictureChanged();

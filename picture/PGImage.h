@@ -146,7 +146,9 @@ public:
     std::function<void()> OnPaint;
     std::function<void()> OnPainting;
     std::function<void()> OnPixelGraphicChange;
-    std::function<void(int step, int maximum)> OnPixelGraphicProgress;
+    // The reader's progress; setting abort stops the load, which then leaves
+    // the control without a picture and with an empty FileName.
+    std::function<void(int step, int maximum, bool &abort)> OnPixelGraphicProgress;
     std::function<void()> OnPixelGraphicProgressStart;
     std::function<void()> OnPixelGraphicProgressEnd;
     std::function<void()> OnSelectionChange;
@@ -201,6 +203,7 @@ private:
     QTimer *FScrollTimer;
 
     QString FFileName;
+    bool FLoadAborted = false; // the owner stopped the load under way
     TActionMode FActionMode = amMoveImage;
     bool FAutoScroll = true;
     bool FAutoSize = false;

@@ -47,11 +47,20 @@ bool TEvent::WaitFor(int TimeOutMs)
 {
     std::unique_lock<std::mutex> g(FLock);
     const auto signalled = [this] { return FState; };
+    ++FWaiting;
+    bool got = true;
     if (TimeOutMs < 0)
         FCond.wait(g, signalled);
-    else if (!FCond.wait_for(g, std::chrono::milliseconds(TimeOutMs), signalled))
-        return false;
-    return TryConsumeLocked();
+    else
+        got = FCond.wait_for(g, std::chrono::milliseconds(TimeOutMs), signalled);
+    --FWaiting;
+    return got && TryConsumeLocked();
+}
+
+int TEvent::Waiting() const
+{
+    std::lock_guard<std::mutex> g(FLock);
+    return FWaiting + int(FWaiters.size());
 }
 
 void TEvent::AddWaiter(TWaiter *W)

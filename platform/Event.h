@@ -21,6 +21,8 @@ public:
     // Current state without consuming it (also for auto-reset events).
     bool IsSet() const;
     bool ManualReset() const { return FManualReset; }
+    // Threads parked in WaitFor or WaitForAny on this event right now.
+    int Waiting() const;
 
     // Waits until the event is signalled; TimeOutMs < 0 waits for ever.
     // Returns false when the time ran out. An auto-reset event is consumed.
@@ -46,4 +48,5 @@ private:
     std::condition_variable FCond;
     bool FState;
     std::vector<TWaiter *> FWaiters; // multi-event waits currently parked on this event
+    int FWaiting = 0;                // WaitFor calls currently parked
 };

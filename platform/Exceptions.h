@@ -23,3 +23,10 @@ class EInOutError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// The system ran out of something it hands out in limited numbers (timers,
+// handles): "Not enough timers available".
+class EOutOfResources : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -222,7 +222,10 @@ protected:
                 return true;
             }
         }
-        return false;
+        // A dialog closes on Escape only through its Cancel button: with none
+        // that can act, Escape does nothing rather than reaching the dialog's
+        // own reject.
+        return escape && qobject_cast<QDialog *>(FWindow);
     }
 
 private:
@@ -266,6 +269,8 @@ ToxButton::ToxButton(QWidget *parent) : QAbstractButton(parent)
         }
     });
     AttachDialogKeys();
+    setFont(QApplication::font(this)); // not the container's: ParentFont is off
+    WatchParent();
 }
 
 ToxButton::~ToxButton()
@@ -350,6 +355,9 @@ TColor ToxButton::Color() const
             const QVariant v = p->property("Color");
             if (v.isValid() && v.canConvert<int>())
                 return TColor(v.toInt());
+            const QColor own = p->palette().color(p->backgroundRole());
+            if (own != QApplication::palette(p).color(p->backgroundRole()))
+                return FromQColor(own);
         }
         return clBtnFace;
     }
@@ -371,6 +379,73 @@ void ToxButton::SetParentColor(bool on)
         return;
     FParentColor = on;
     LookChanged();
+}
+
+void ToxButton::ParentColorChanged()
+{
+    if (FParentColor)
+        LookChanged();
+}
+
+// The parent's colour changes through its "Color" property; a palette change
+// reaches the button by itself.
+void ToxButton::WatchParent()
+{
+    QWidget *p = parentWidget();
+    if (p == FWatchedParent)
+        return;
+    if (FWatchedParent)
+        FWatchedParent->removeEventFilter(this);
+    FWatchedParent = p;
+    if (p)
+        p->installEventFilter(this);
+}
+
+bool ToxButton::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == FWatchedParent && e->type() == QEvent::DynamicPropertyChange
+        && static_cast<QDynamicPropertyChangeEvent *>(e)->propertyName() == "Color")
+        ParentColorChanged();
+    return QAbstractButton::eventFilter(watched, e);
+}
+
+void ToxButton::setFont(const QFont &font)
+{
+    FParentFont = false;
+    QFont own = font.resolve(QApplication::font(this));
+    own.setResolveMask(QFont::AllPropertiesResolved);
+    QWidget::setFont(own);
+}
+
+void ToxButton::SetParentFont(bool on)
+{
+    if (on == FParentFont)
+        return;
+    FParentFont = on;
+    if (on)
+        QWidget::setFont(QFont()); // nothing of its own: everything comes from the container
+    else
+        KeepOwnFont(); // the font it has now becomes its own
+}
+
+// Qt hands a container's font to every font property a child did not set
+// itself, so a button that does not follow its container holds a font with
+// every property set. This catches fonts that did not come through setFont
+// above (a call through a QWidget pointer).
+void ToxButton::KeepOwnFont()
+{
+    if (FKeepingFont)
+        return;
+    if (FParentFont) {
+        if (!testAttribute(Qt::WA_SetFont))
+            return; // the container's font, which it follows
+        FParentFont = false;
+    }
+    QFont current = font();
+    current.setResolveMask(QFont::AllPropertiesResolved);
+    FKeepingFont = true;
+    auto done = qScopeGuard([this] { FKeepingFont = false; });
+    QWidget::setFont(current);
 }
 
 void ToxButton::SetButtonType(ToxButtonType type)
@@ -718,7 +793,9 @@ void ToxButton::enterEvent(QEnterEvent *e)
 
 void ToxButton::leaveEvent(QEvent *)
 {
-    SetHot(false);
+    // While pressed the face keeps its hot look; the release settles it.
+    if (!FPressed)
+        SetHot(false);
     emit OnMouseLeave();
 }
 
@@ -782,6 +859,10 @@ void ToxButton::keyReleaseEvent(QKeyEvent *e)
     FPressed = false;
     FSpacePressed = false;
     SetVisualDown(false);
+    // The pointer may have left while Space held the button, and that Leave
+    // kept the hot look.
+    if (!underMouse())
+        FHot = false;
     if (FButtonType == oxbToggle)
         SetValue(!FValue);
     update();
@@ -842,6 +923,7 @@ bool ToxButton::event(QEvent *e)
     }
     case QEvent::ParentChange:
         AttachDialogKeys();
+        WatchParent();
         LookChanged();
         break;
     default:
@@ -862,6 +944,9 @@ void ToxButton::changeEvent(QEvent *e)
         LookChanged();
         break;
     case QEvent::FontChange:
+        KeepOwnFont();
+        LookChanged();
+        break;
     case QEvent::PaletteChange:
     case QEvent::StyleChange:
     case QEvent::ApplicationPaletteChange:

@@ -172,12 +172,20 @@ public:
     TColor ShadowColor() const { return FShadowColor; }
     void SetShadowColor(TColor color);
 
-    // Button colour; while ParentColor is set it follows the parent's "Color"
-    // property, or clBtnFace when the parent has none.
+    // Button colour; while ParentColor is set it follows the parent's colour:
+    // its "Color" (dynamic) property, else its background colour when that
+    // differs from the application's, else clBtnFace.
     TColor Color() const;
     void SetColor(TColor color);
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool on);
+    // With ParentFont False (the default) the button keeps its own font whatever
+    // its container's font does. Setting a font turns ParentFont off; the
+    // properties that font leaves open come from the application's default
+    // font, never from the container. (Hides QWidget::setFont.)
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool on);
+    void setFont(const QFont &font);
     TColor FontColor() const { return FFontColor; }
     void SetFontColor(TColor color);
 
@@ -251,6 +259,7 @@ protected:
     void showEvent(QShowEvent *e) override;
     bool hitButton(const QPoint &pos) const override;
     void checkStateSet() override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     // Everything of the button's state that changes how the face looks.
@@ -291,6 +300,9 @@ private:
     void RepeatTimer();
     void ClickActions(bool emitClicked);
     void AttachDialogKeys();
+    void KeepOwnFont();
+    void WatchParent();
+    void ParentColorChanged();
 
     ToxButtonStyle FStyle = bsAuto;
     ToxFont3D FFont3D = fsNormal;
@@ -305,6 +317,9 @@ private:
     TColor FShadowColor = clGray;
     TColor FColor = clBtnFace;
     bool FParentColor = true;
+    bool FParentFont = false;
+    bool FKeepingFont = false;
+    QPointer<QWidget> FWatchedParent;
     TColor FFontColor = clBtnText;
 
     ToxButtonType FButtonType = oxbCommand;

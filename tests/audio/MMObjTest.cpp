@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Under ThreadSanitizer: Qt's own libraries are not instrumented, so the
@@ -442,6 +443,60 @@ TEST(MMThreads, CallInMainThreadRunsOnTheUserInterfaceThread)
     EXPECT_EQ(ranOn, QCoreApplication::instance()->thread());
     EXPECT_TRUE(caught); // the handler's error is raised again in the worker
     EXPECT_FALSE(IsChainWorkerThread());
+}
+
+TEST(MMThreads, JoiningAWorkerThatWaitsForTheUserInterfaceThreadDoesNotHang)
+{
+    // The UI thread joins while the worker waits in CallInMainThread: before
+    // the join the worker's hand-over is closed, so it goes on and ends, and
+    // the handler it asked for never runs.
+    TMMDSPComponent owner;
+    TCallerThread worker(&owner);
+    std::atomic<bool> asking{false};
+    bool ran = false;
+    worker.Body = [&] {
+        asking = true;
+        CallInMainThread([&] { ran = true; });
+    };
+    ASSERT_TRUE(worker.StartAndWait());
+    while (!asking)
+        std::this_thread::yield();
+    worker.Join(); // no event is processed on this thread until it returns
+    EXPECT_TRUE(worker.Done);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ran);
+}
+
+TEST(MMThreads, HandOverNotPickedUpInTimeIsDroppedAndSaysSo)
+{
+    TMMSyncChannel channel;
+    std::atomic<int> result{-1};
+    bool ran = false;
+    std::thread worker([&] { result = channel.Call([&] { ran = true; }, 20); });
+    worker.join(); // the UI thread took nothing meanwhile
+    EXPECT_EQ(result, TMMSyncChannel::srTimedOut);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ran);
+
+    // Through CallInMainThread on a thread bound to a closed channel: dropped quietly.
+    auto closed = std::make_shared<TMMSyncChannel>();
+    closed->Close();
+    bool threw = false;
+    std::thread other([&] {
+        TMMSyncChannel::BindToCurrentThread(closed);
+        try {
+            CallInMainThread([&] { ran = true; });
+        } catch (...) {
+            threw = true;
+        }
+        TMMSyncChannel::BindToCurrentThread(nullptr);
+    });
+    other.join();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ran);
+    EXPECT_FALSE(threw);
 }
 
 TEST(MMThreads, WorkerExceptionsGoToTheErrorHandler)

@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -120,7 +122,7 @@ TEST(MMRingBuffer, OverflowDropsBlocksOneByOneAndNeverExceedsTheRing)
     ring.SetNumBuffers(10);
     ring.SetBufferSize(64);
     TEvent gate(true);
-    ring.OnFlushQueue = [&](TMMComponent *) { gate.WaitFor(-1); }; // the worker cannot keep up
+    ring.OnFlushQueue = [&](TMMComponent *) { gate.WaitFor(10000); }; // the worker cannot keep up
     std::atomic<int> overflows{0};
     ring.OnOverlow = [&](TMMComponent *) { ++overflows; };
     ring.Opened();
@@ -271,6 +273,46 @@ TEST(MMRingBuffer, SourceThatEndsByGivingNothingEndsTheReader)
     }
 }
 
+TEST(MMRingBuffer, SourceEndingRightAfterTheWriteIndexWrappedMarksTheLastSlot)
+{
+    // Four slots of 32 bytes. The first fill stores slots 0 to 2; three reads
+    // empty them, the third asks for a refill, which stores slot 3 (the write
+    // index wraps to 0) and then gets nothing and no more: the end belongs on
+    // slot 3, the newest block.
+    TScriptSource src;
+    const TWaveFormatEx f = MakePCMWaveFormat(8, 1, 22050);
+    src.SetWaveFormat(&f);
+    src.Steps = {{Pattern(96, 1), true}, {QByteArray(), true}, {Pattern(32, 2), true}, {QByteArray(), false}};
+    TMMRingBuffer ring;
+    ring.SetInput(&src);
+    ring.SetQueueMode(qmRead);
+    ring.SetNumBuffers(4);
+    ring.SetBufferSize(32);
+    std::atomic<int> fillsDone{0};
+    ring.OnFillQueueEnd = [&](TMMComponent *) { ++fillsDone; };
+    ring.Opened();
+    ring.Started();
+
+    QByteArray got;
+    for (int i = 0; i < 3; ++i) {
+        const TLoad l = Load(ring, 32);
+        EXPECT_TRUE(l.More) << i;
+        got += l.Bytes;
+    }
+    EXPECT_EQ(got, Pattern(96, 1));
+    for (int i = 0; i < 5000 && fillsDone < 2; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_EQ(fillsDone, 2);
+    ASSERT_EQ(src.Calls, 4);
+    EXPECT_EQ(ring.Count(), 1);
+
+    const TLoad last = Load(ring, 32);
+    EXPECT_EQ(last.Bytes, Pattern(32, 2));
+    EXPECT_FALSE(last.More) << "the end-of-data mark sits on slot 3";
+    ring.Stopped();
+    ring.Closed();
+}
+
 TEST(MMRingBuffer, FirstReadGivesUpAfterTimeOut)
 {
     // A source whose first answer never comes in time.
@@ -279,7 +321,7 @@ TEST(MMRingBuffer, FirstReadGivesUpAfterTimeOut)
         TEvent Release{true};
         void BufferLoad(PWaveHdr H, bool &More) override
         {
-            Release.WaitFor(-1);
+            Release.WaitFor(10000);
             H->dwBytesRecorded = 0;
             More = false;
         }

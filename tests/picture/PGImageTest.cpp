@@ -1,7 +1,9 @@
 #include "picture/PGImage.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -12,8 +14,31 @@ namespace {
 // decoded colours are exact.
 QColor Source(int x, int y) { return QColor(20 + x * 20, 30 + y * 25, 100 + (x * 7 + y * 13) % 150); }
 
+// Button colours that differ from each other and from the window colour, so
+// each system colour shows which palette role it came from.
+constexpr QRgb kFace = 0xFFB0C4D0, kHighlight = 0xFFF8F0E0, kShadow = 0xFF605870, kWindow = 0xFFE8E8E8;
+
+class TKnownPalette {
+public:
+    TKnownPalette() : FSaved(QApplication::palette())
+    {
+        QPalette pal = FSaved;
+        pal.setColor(QPalette::Button, QColor::fromRgb(kFace));
+        pal.setColor(QPalette::Light, QColor::fromRgb(kHighlight));
+        pal.setColor(QPalette::Dark, QColor::fromRgb(kShadow));
+        pal.setColor(QPalette::Window, QColor::fromRgb(kWindow));
+        QApplication::setPalette(pal);
+    }
+    ~TKnownPalette() { QApplication::setPalette(FSaved); }
+
+private:
+    QPalette FSaved;
+};
+
 class PictureBox : public ::testing::Test {
 protected:
+    TKnownPalette palette;
+
     void SetUp() override
     {
         QImage img(10, 8, QImage::Format_RGB888);
@@ -215,12 +240,67 @@ TEST_F(PictureBox, FailedLoadLeavesTheControlEmptyAndPassesTheErrorOn)
     EXPECT_THROW(box.SetFileName(dir.filePath("missing.jpg")), Exception);
     EXPECT_FALSE(QGuiApplication::overrideCursor());   // the hourglass is gone again
     const QImage out = Render(box);
-    EXPECT_EQ(out.pixel(15, 10), ToQColor(clBtnFace).rgb());
+    EXPECT_EQ(out.pixel(15, 10), kFace);
 
     // A name without a file part is no error: just nothing to show.
     box.SetFileName(dir.path() + "/");
     EXPECT_EQ(box.PixelGraphic(), nullptr);
     EXPECT_EQ(box.FileName(), dir.path() + "/");
+}
+
+TEST_F(PictureBox, ProgressHandlerStopsALongLoadAndLeavesTheBoxEmpty)
+{
+    // 200 rows, so each format reports progress 200 times when left alone.
+    QImage tall(16, 200, QImage::Format_RGB888);
+    tall.fill(QColor(200, 40, 40));
+    const QString png = dir.filePath("tall.png"), jpg = dir.filePath("tall.jpg");
+    ASSERT_TRUE(tall.save(png, "PNG"));
+    ASSERT_TRUE(tall.save(jpg, "JPG"));
+
+    for (const QString &file : {png, jpg}) {
+        SCOPED_TRACE(file.toStdString());
+        TPGImage box;
+        box.SetTiling(tRepeat);
+        box.resize(30, 20);
+        box.SetFileName(path); // something shown before
+        ASSERT_NE(box.PixelGraphic(), nullptr);
+
+        int calls = 0, callsAfterStop = 0, starts = 0, ends = 0, maximum = 0;
+        bool stopped = false;
+        box.OnPixelGraphicProgressStart = [&] { ++starts; };
+        box.OnPixelGraphicProgressEnd = [&] { ++ends; };
+        box.OnPixelGraphicProgress = [&](int, int max, bool &abort) {
+            EXPECT_FALSE(abort) << "the flag starts clear";
+            maximum = max;
+            callsAfterStop += stopped;
+            if (++calls == 10) {
+                abort = true;
+                stopped = true;
+            }
+        };
+        EXPECT_NO_THROW(box.SetFileName(file));
+        EXPECT_EQ(maximum, 200);
+        EXPECT_EQ(calls, 10) << "the reader stops at the first abort";
+        EXPECT_EQ(callsAfterStop, 0);
+        EXPECT_EQ(starts, 1);
+        EXPECT_EQ(ends, 1);
+        EXPECT_EQ(box.PixelGraphic(), nullptr);
+        EXPECT_TRUE(box.FileName().isEmpty());
+        EXPECT_EQ(box.BoxRect().size(), QSize(0, 0));
+        EXPECT_EQ(Render(box).pixel(15, 10), kFace);
+        EXPECT_FALSE(QGuiApplication::overrideCursor());
+
+        // The next load, not stopped, shows the whole picture.
+        calls = 0;
+        box.OnPixelGraphicProgress = [&](int, int, bool &) { ++calls; };
+        box.SetFileName(file);
+        EXPECT_EQ(calls, 200);
+        ASSERT_NE(box.PixelGraphic(), nullptr);
+        EXPECT_EQ(box.PixelGraphic()->Height(), 200);
+        EXPECT_EQ(box.FileName(), file);
+        const QRgb shown = Render(box).pixel(5, 5);
+        EXPECT_LE(qAbs(qRed(shown) - 200) + qAbs(qGreen(shown) - 40) + qAbs(qBlue(shown) - 40), 6);
+    }
 }
 
 TEST_F(PictureBox, ZeroSizedControlsPaintWithoutTrouble)
@@ -296,6 +376,7 @@ TEST_F(PictureBox, MoveImageDragScrollsALargePicture)
 
 TEST(TransparentPanel, DrawsOnlyItsBevelFrame)
 {
+    TKnownPalette palette;
     QWidget parent;
     parent.resize(30, 30);
     parent.setAutoFillBackground(true);
@@ -308,10 +389,10 @@ TEST(TransparentPanel, DrawsOnlyItsBevelFrame)
     EXPECT_EQ(panel->InnerRect(), QRect(5, 5, 20, 20));
     const QImage out = parent.grab().toImage();
     EXPECT_EQ(out.pixelColor(15, 15), QColor(Qt::magenta));
-    EXPECT_EQ(out.pixel(0, 0), ToQColor(clBtnHighlight).rgb());
-    EXPECT_EQ(out.pixel(4, 10), ToQColor(clBtnHighlight).rgb());
-    EXPECT_EQ(out.pixel(29, 29), ToQColor(clBtnShadow).rgb());
-    EXPECT_EQ(out.pixel(25, 10), ToQColor(clBtnShadow).rgb());
+    EXPECT_EQ(out.pixel(0, 0), kHighlight);
+    EXPECT_EQ(out.pixel(4, 10), kHighlight);
+    EXPECT_EQ(out.pixel(29, 29), kShadow);
+    EXPECT_EQ(out.pixel(25, 10), kShadow);
 }
 
 TEST_F(PictureBox, AutoSizeFollowsThePictureWithinItsBounds)
@@ -353,8 +434,8 @@ TEST_F(PictureBox, EmptyBoxShowsItsFrameAndClocks)
     const QImage out = Render(framed);
     EXPECT_EQ(out.pixel(0, 50), qRgb(255, 0, 0));          // frame
     EXPECT_EQ(out.pixel(40, 40), qRgb(255, 255, 0));       // box colour
-    EXPECT_EQ(out.pixel(59 - 7, 59), ToQColor(clBtnShadow).rgb());   // centre clock outline
-    EXPECT_EQ(out.pixel(12, 15), ToQColor(clBtnFace).rgb());         // a corner clock face, under its hands
+    EXPECT_EQ(out.pixel(59 - 7, 59), kShadow);   // centre clock outline
+    EXPECT_EQ(out.pixel(12, 15), kFace);         // a corner clock face, under its hands
 }
 
 TEST_F(PictureBox, DraggingCreatesASelectionAndReportsIt)

@@ -155,13 +155,13 @@ QImage PngReference(const QString &path, TColor background)
         }
     }
     if (facts.gamma > 0) {
-        const double r = (1.0 / facts.gamma) / PGDefaultGamma;
+        const double r = (1.0 / facts.gamma) / 1.8; // to the default gamma
         if (std::fabs(r - 1.0) > 0.05) {
-            const auto t = PGGammaTable(r);
+            const auto t = [r](int v) { return int(std::lround(255.0 * std::pow(v / 255.0, r))); };
             for (int y = 0; y < out.height(); ++y) {
                 QRgb *row = reinterpret_cast<QRgb *>(out.scanLine(y));
                 for (int x = 0; x < out.width(); ++x)
-                    row[x] = qRgb(t[qRed(row[x])], t[qGreen(row[x])], t[qBlue(row[x])]);
+                    row[x] = qRgb(t(qRed(row[x])), t(qGreen(row[x])), t(qBlue(row[x])));
             }
         }
     }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <zlib.h>
@@ -207,6 +208,76 @@ TEST(PGraphicLoad, TargaRunLengthAndTopDownImagesLoad)
     EXPECT_THROW(LoadBytes(pg, tga.left(tga.size() - 2), "tga"), EPGTGAFileFormatReader);
 }
 
+// An 18-byte Targa header.
+QByteArray TgaHeader(int idLength, int mapType, int imageType, int mapFirst, int mapLength, int mapBits,
+                     int width, int height, int depth, int descriptor = 0)
+{
+    QByteArray h(18, '\0');
+    h[0] = char(idLength);
+    h[1] = char(mapType);
+    h[2] = char(imageType);
+    h[3] = char(mapFirst);
+    h[5] = char(mapLength);
+    h[7] = char(mapBits);
+    h[12] = char(width);
+    h[14] = char(height);
+    h[16] = char(depth);
+    h[17] = char(descriptor);
+    return h;
+}
+
+TEST(PGraphicLoad, TargaFifteenAndSixteenBitColoursWidenEachChannel)
+{
+    // x RRRRR GGGGG BBBBB, little-endian: full red, full green, full blue, and
+    // r 16, g 8, b 1 with the top bit set (ignored). 5 bits widen to 8 as
+    // c * 8 + c / 4: 31 -> 255, 16 -> 132, 8 -> 66, 1 -> 8.
+    const QByteArray pixels = QByteArray::fromHex("007c" "e003" "1f00" "01c1");
+    for (int depth : {15, 16}) {
+        SCOPED_TRACE(depth);
+        TPixelGraphic pg;
+        LoadBytes(pg, TgaHeader(0, 0, 2, 0, 0, 0, 4, 1, depth) + pixels, "tga");
+        EXPECT_EQ(pg.BitCount(), 24);
+        EXPECT_EQ(pg.PixelColor(0, 0), RGBColor(255, 0, 0));
+        EXPECT_EQ(pg.PixelColor(1, 0), RGBColor(0, 255, 0));
+        EXPECT_EQ(pg.PixelColor(2, 0), RGBColor(0, 0, 255));
+        EXPECT_EQ(pg.PixelColor(3, 0), RGBColor(132, 66, 8));
+    }
+    // Run-length encoded: a run of two reds, then green and blue as they are.
+    TPixelGraphic pg;
+    LoadBytes(pg, TgaHeader(0, 0, 10, 0, 0, 0, 4, 1, 16) + QByteArray::fromHex("81007c" "01e0031f00"), "tga");
+    EXPECT_EQ(pg.PixelColor(0, 0), RGBColor(255, 0, 0));
+    EXPECT_EQ(pg.PixelColor(1, 0), RGBColor(255, 0, 0));
+    EXPECT_EQ(pg.PixelColor(2, 0), RGBColor(0, 255, 0));
+    EXPECT_EQ(pg.PixelColor(3, 0), RGBColor(0, 0, 255));
+}
+
+TEST(PGraphicLoad, TargaColourMappedImagesUseTheirMapFromItsFirstIndex)
+{
+    // A 3-byte ID field to skip; a 24-bit map (blue, green, red per entry) that
+    // starts at index 2: 2 red, 3 green, 4 blue. 3 by 2, bottom row first.
+    TPixelGraphic pg;
+    LoadBytes(pg, TgaHeader(3, 1, 1, 2, 3, 24, 3, 2, 8) + "abc" + QByteArray::fromHex("0000ff" "00ff00" "ff0000") +
+                      QByteArray::fromHex("020304" "040403"), "tga");
+    EXPECT_EQ(pg.BitCount(), 8);
+    EXPECT_EQ(pg.Pixel(0, 1), 2);
+    EXPECT_EQ(pg.PixelColor(0, 1), clRed);
+    EXPECT_EQ(pg.PixelColor(1, 1), clLime);
+    EXPECT_EQ(pg.PixelColor(2, 1), clBlue);
+    EXPECT_EQ(pg.PixelColor(0, 0), clBlue);
+    EXPECT_EQ(pg.PixelColor(2, 0), clLime);
+
+    // 16-bit map entries and run-length data: index 0 once, then a run of two 1s.
+    LoadBytes(pg, TgaHeader(0, 1, 9, 0, 2, 16, 3, 1, 8) + QByteArray::fromHex("007c" "1f00") +
+                      QByteArray::fromHex("0000" "8101"), "tga");
+    EXPECT_EQ(pg.PixelColor(0, 0), RGBColor(255, 0, 0));
+    EXPECT_EQ(pg.PixelColor(1, 0), RGBColor(0, 0, 255));
+    EXPECT_EQ(pg.PixelColor(2, 0), RGBColor(0, 0, 255));
+
+    // A mapped image without a map is refused.
+    EXPECT_THROW(LoadBytes(pg, TgaHeader(0, 0, 1, 0, 0, 0, 1, 1, 8) + QByteArray(1, '\0'), "tga"),
+                 EPGTGAFileFormatReader);
+}
+
 TEST(PGraphicLoad, ImageNumberOtherThanZeroIsRefusedWithTheFormatPrefix)
 {
     TPixelGraphic pg;
@@ -324,12 +395,22 @@ TEST(PGraphicLoad, PngGammaIsCorrectedToTheDefaultGamma)
     LoadBytes(raw, plain);
     LoadBytes(corrected, gamma);
     EXPECT_DOUBLE_EQ(corrected.Gamma(), 1.8);
-    const auto t = PGGammaTable((100000.0 / 45455) / 1.8);
+    // Each channel becomes 255 x (v / 255)^(2.2 / 1.8), rounded: 128 -> 110, 64 -> 47.
+    const double r = (100000.0 / 45455) / 1.8;
+    const auto expect = [r](int v) { return int(std::lround(255.0 * std::pow(v / 255.0, r))); };
+    ASSERT_EQ(expect(128), 110);
+    ASSERT_EQ(expect(64), 47);
+    int checked = 0, mid = 0;
     for (int y = 0; y < raw.Height(); y += 5)
         for (int x = 0; x < raw.Width(); x += 3) {
             const TColor c = raw.Pixel(x, y);
-            EXPECT_EQ(corrected.Pixel(x, y), RGBColor(t[c & 0xFF], t[(c >> 8) & 0xFF], t[(c >> 16) & 0xFF]));
+            const int red = c & 0xFF, green = (c >> 8) & 0xFF, blue = (c >> 16) & 0xFF;
+            EXPECT_EQ(corrected.Pixel(x, y), RGBColor(expect(red), expect(green), expect(blue))) << x << "," << y;
+            ++checked;
+            mid += red > 20 && red < 235;
         }
+    EXPECT_GT(checked, 50);
+    EXPECT_GT(mid, 10) << "the samples must include values the curve moves";
     // With the correction switched off the picture keeps the file's gamma.
     PGGammaCorrection = false;
     TPixelGraphic kept;

@@ -458,3 +458,31 @@ TEST(PGraphicPcx, RunLengthPlanesAndTheTrailingPaletteDecode)
     EXPECT_EQ(ErrorOf<EPGPCXFileFormatReader>([&] { LoadBytes(pg, PcxHeader(3, 1, 2, 1, 4, true)); }),
               "PCX: Unknown subformat");
 }
+
+TEST(PGraphicPcx, RunsUpToSixtyThreeBytesAndAcrossPlanes)
+{
+    TPixelGraphic pg;
+    // 8-bit, 72 by 2. Row 0: 63 x 2, 7 x 3, one 0xC5 (a value that needs a run
+    // of one), a plain 4. Row 1: 63 x 7, 9 x 7.
+    QByteArray pal(769, '\0');
+    pal[0] = 12;
+    LoadBytes(pg, PcxHeader(72, 2, 8, 1, 72, true) +
+                      QByteArray::fromHex("ff02" "c703" "c1c5" "04" "ff07" "c907") + pal);
+    ASSERT_EQ(pg.Width(), 72);
+    for (int x = 0; x < 63; ++x)
+        ASSERT_EQ(pg.Pixel(x, 0), 2) << x;
+    for (int x = 63; x < 70; ++x)
+        ASSERT_EQ(pg.Pixel(x, 0), 3) << x;
+    EXPECT_EQ(pg.Pixel(70, 0), 0xC5);
+    EXPECT_EQ(pg.Pixel(71, 0), 4);
+    for (int x = 0; x < 72; ++x)
+        ASSERT_EQ(pg.Pixel(x, 1), 7) << x;
+
+    // 24-bit, 40 by 1: a run of 60 fills the red plane and half the green one.
+    LoadBytes(pg, PcxHeader(40, 1, 8, 3, 40, true) + QByteArray::fromHex("fc11" "d422" "e833"));
+    EXPECT_EQ(pg.BitCount(), 24);
+    EXPECT_EQ(pg.PixelColor(0, 0), RGBColor(0x11, 0x11, 0x33));
+    EXPECT_EQ(pg.PixelColor(19, 0), RGBColor(0x11, 0x11, 0x33));
+    EXPECT_EQ(pg.PixelColor(20, 0), RGBColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(pg.PixelColor(39, 0), RGBColor(0x11, 0x22, 0x33));
+}

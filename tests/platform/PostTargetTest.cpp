@@ -96,3 +96,24 @@ TEST(TPostTarget, ManyPostersRaceAgainstCloseWithoutLosingOrder)
         EXPECT_EQ(order[i], i);
     target.reset();
 }
+
+TEST(TPostTarget, ACallMayCloseItsOwnTarget)
+{
+    // A timer handler that changes its timer closes the target whose call is
+    // running: the rest of the queue is dropped and nothing is touched after.
+    auto target = std::make_unique<TPostTarget>();
+    int runs = 0;
+    for (int i = 0; i < 3; ++i)
+        target->Post([&] {
+            ++runs;
+            target->Close();
+        });
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(target->Pending(), 0);
+    EXPECT_FALSE(target->Post([&] { ++runs; }));
+    target.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(runs, 1);
+}

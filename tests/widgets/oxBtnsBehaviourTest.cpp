@@ -56,6 +56,50 @@ TEST_F(ToxButtonBehaviour, PressDragOffAndReleaseGivesNoClickReleaseInsideGivesO
     EXPECT_EQ(onClick.count(), 1);
 }
 
+TEST_F(ToxButtonBehaviour, LeavingWhilePressedKeepsTheHotLookUntilTheRelease)
+{
+    TTiledParent w;
+    w.resize(300, 140);
+    ToxButton *b = MainButton(&w, QStringLiteral("Run"), QRect(10, 10, 200, 100));
+    QSignalSpy left(b, &ToxButton::OnMouseLeave), clicks(b, &ToxButton::OnClick);
+    ShowActive(w);
+    b->setFocus();
+    const QImage flat = Grab(w);
+
+    QTest::mouseMove(b, QPoint(100, 50));
+    ASSERT_TRUE(b->IsHot());
+    QTest::keyPress(b, Qt::Key_Space);
+    QTest::mouseMove(&w, QPoint(260, 120)); // off the button, still in the window
+    ASSERT_EQ(left.count(), 1);
+    EXPECT_TRUE(b->IsHot()) << "Leave while pressed leaves hot alone";
+    EXPECT_TRUE(b->IsDown());
+    QTest::keyRelease(b, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_FALSE(b->IsHot()) << "released with the pointer outside";
+    EXPECT_EQ(Grab(w), flat) << "flat again: no bevel";
+
+    // Not pressed, Leave clears hot at once.
+    QTest::mouseMove(b, QPoint(100, 50));
+    EXPECT_TRUE(b->IsHot());
+    QTest::mouseMove(&w, QPoint(260, 120));
+    EXPECT_EQ(left.count(), 2);
+    EXPECT_FALSE(b->IsHot());
+
+    // Pressed with Space and released over the button: still hot.
+    QTest::mouseMove(b, QPoint(100, 50));
+    QTest::keyClick(b, Qt::Key_Space);
+    EXPECT_TRUE(b->IsHot());
+    EXPECT_EQ(clicks.count(), 2);
+
+    // The mouse: dragged off and released there, hot goes with the release.
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(100, 50));
+    QTest::mouseMove(b, QPoint(250, 110));
+    EXPECT_TRUE(b->IsHot());
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(250, 110));
+    EXPECT_FALSE(b->IsHot());
+    EXPECT_EQ(clicks.count(), 2);
+}
+
 TEST_F(ToxButtonBehaviour, ToggleGroupActsAsRadioButtonsAndKeepsOneDown)
 {
     QWidget w;
@@ -117,6 +161,77 @@ TEST_F(ToxButtonBehaviour, ToggleGroupActsAsRadioButtonsAndKeepsOneDown)
     ToxButton plain(box);
     plain.SetValue(true);
     EXPECT_FALSE(plain.Value());
+}
+
+TEST_F(ToxButtonBehaviour, GroupSettingsChangedOnAnUpButtonLeaveTheDownButtonAlone)
+{
+    QWidget w;
+    w.resize(200, 60);
+    ToxButton *btLeft = new ToxButton(&w), *btRight = new ToxButton(&w), *btNone = new ToxButton(&w);
+    int x = 0;
+    for (ToxButton *b : {btLeft, btRight, btNone}) {
+        b->setGeometry(x, 0, 42, 20);
+        x += 45;
+        b->SetStyle(bsStandard);
+        b->SetButtonType(oxbToggle);
+    }
+    ShowActive(w);
+    QTest::mouseClick(btRight, Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(btRight->Value());
+
+    btLeft->SetGroup(3);
+    btLeft->SetGroup(0); // back into the group, still up
+    EXPECT_TRUE(btRight->Value());
+    EXPECT_TRUE(btRight->isChecked());
+    btNone->SetGroupAllowNoSel(true);
+    EXPECT_TRUE(btRight->Value());
+    EXPECT_TRUE(btRight->GroupAllowNoSel()) << "the setting still spreads through the group";
+    EXPECT_FALSE(btLeft->Value());
+    EXPECT_FALSE(btNone->Value());
+
+    // The group keeps working: a click moves the choice.
+    QTest::mouseClick(btNone, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(btNone->Value());
+    EXPECT_FALSE(btRight->Value());
+}
+
+TEST_F(ToxButtonBehaviour, DisablingAPressedButtonDrawsItUpAndItDoesNotClick)
+{
+    QWidget w;
+    w.resize(200, 80);
+    auto *b = new ToxButton(&w), *reference = new ToxButton(&w);
+    b->setGeometry(0, 0, 60, 25);
+    reference->setGeometry(0, 40, 60, 25);
+    for (ToxButton *x : {b, reference}) {
+        x->SetStyle(bsStandard);
+        x->SetFocusStyle({});
+        x->SetCaption(QStringLiteral("Stop"));
+    }
+    QSignalSpy clicks(b, &ToxButton::OnClick);
+    ShowActive(w);
+    const QImage up = Grab(*reference);
+    reference->setEnabled(false);
+    const QImage disabledUp = Grab(*reference);
+
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(30, 12));
+    ASSERT_TRUE(b->IsDown());
+    b->setEnabled(false);
+    EXPECT_FALSE(b->IsDown());
+    EXPECT_FALSE(b->IsPressed());
+    EXPECT_EQ(Grab(*b), disabledUp);
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(30, 12));
+    b->setEnabled(true);
+    EXPECT_EQ(Grab(*b), up);
+    EXPECT_EQ(clicks.count(), 0);
+
+    // The same when Space holds it down.
+    b->setFocus();
+    QTest::keyPress(b, Qt::Key_Space);
+    ASSERT_TRUE(b->IsDown());
+    b->setEnabled(false);
+    EXPECT_EQ(Grab(*b), disabledUp);
+    QTest::keyRelease(b, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 0);
 }
 
 TEST_F(ToxButtonBehaviour, SpaceClicksOnReleaseAndTogglesAToggleButton)
@@ -231,6 +346,48 @@ TEST_F(ToxButtonBehaviour, EnterClicksDefaultWhileAListBoxHasFocusEscapeTheCance
     EXPECT_EQ(cancel.count(), 1);
     EXPECT_EQ(f.Dialog.result(), mrCancel);
     EXPECT_FALSE(f.Dialog.isVisible());
+}
+
+TEST_F(ToxButtonBehaviour, EscapeDoesNothingInADialogWithoutAUsableCancelButton)
+{
+    // The no-words dialog: a Yes (Default) and a No button, neither of them Cancel.
+    QDialog dialog;
+    dialog.resize(300, 100);
+    auto *yes = new ToxButton(&dialog);
+    yes->setGeometry(5, 5, 120, 25);
+    yes->SetCaption(QStringLiteral("&Yes"));
+    yes->SetDefault(true);
+    yes->SetModalResult(mrYes);
+    auto *no = new ToxButton(&dialog);
+    no->setGeometry(130, 5, 120, 25);
+    no->SetCaption(QStringLiteral("&No"));
+    no->SetModalResult(mrNo);
+    QSignalSpy yesClicks(yes, &ToxButton::OnClick), noClicks(no, &ToxButton::OnClick);
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    ShowActive(dialog);
+
+    no->setFocus();
+    QTest::keyClick(no, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(rejected.count(), 0);
+    dialog.setFocus(); // nothing focused inside: the key goes to the dialog itself
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(rejected.count(), 0);
+    EXPECT_EQ(yesClicks.count() + noClicks.count(), 0);
+
+    // A Cancel button that is disabled cannot act, so Escape still does nothing.
+    no->SetCancel(true);
+    no->setEnabled(false);
+    yes->setFocus();
+    QTest::keyClick(yes, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(noClicks.count(), 0);
+    no->setEnabled(true);
+    QTest::keyClick(yes, Qt::Key_Escape);
+    EXPECT_EQ(noClicks.count(), 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), mrNo);
 }
 
 TEST_F(ToxButtonBehaviour, EnterClicksTheFocusedButtonNotTheDefault)
@@ -430,6 +587,38 @@ TEST_F(ToxButtonBehaviour, FocusedButtonDrawsADottedRectangleAroundItsCaption)
     EXPECT_EQ(Px(img, r.left() + 2, r.top()), inverted);
     b->setFocus();
     EXPECT_EQ(CountOf(Grab(*a), inverted, QRect(r.left(), r.top(), r.width(), 1)), 0);
+}
+
+TEST_F(ToxButtonBehaviour, FocusOutlineOfAPressedInsetButtonMovesWithTheFace)
+{
+    QWidget w;
+    w.resize(200, 100);
+    auto *inset = new ToxButton(&w), *standard = new ToxButton(&w);
+    inset->setGeometry(10, 10, 60, 30);
+    standard->setGeometry(10, 50, 60, 30);
+    for (ToxButton *b : {inset, standard})
+        b->SetFocusStyle(fsOutline);
+    inset->SetStyle(bsInset);
+    standard->SetStyle(bsStandard);
+    ShowActive(w);
+    const QRgb inverted = kFace ^ 0xFFFFFF;
+
+    // bsInset: 4 pixels in, one pixel further right and down while pressed.
+    inset->setFocus();
+    const QRect up = BoxOf(Grab(*inset), inverted);
+    EXPECT_EQ(up, QRect(4, 4, 52, 22));
+    QTest::mousePress(inset, Qt::LeftButton, {}, QPoint(30, 15));
+    EXPECT_EQ(BoxOf(Grab(*inset), inverted), up.translated(1, 1));
+    QTest::mouseRelease(inset, Qt::LeftButton, {}, QPoint(30, 15));
+    EXPECT_EQ(BoxOf(Grab(*inset), inverted), up);
+
+    // bsStandard: 3 pixels in, and it stays put.
+    standard->setFocus();
+    const QRect standardUp = BoxOf(Grab(*standard), inverted);
+    EXPECT_EQ(standardUp, QRect(3, 3, 54, 24));
+    QTest::mousePress(standard, Qt::LeftButton, {}, QPoint(30, 15));
+    EXPECT_EQ(BoxOf(Grab(*standard), inverted), standardUp);
+    QTest::mouseRelease(standard, Qt::LeftButton, {}, QPoint(30, 15));
 }
 
 } // namespace

@@ -435,6 +435,116 @@ TEST_F(ToxButtonFace, FocusedButtonIsBoldAndBtAboutKeepsItsWeight)
     EXPECT_EQ(navy(exit), exitPlain);
 }
 
+TEST_F(ToxButtonFace, OwnFontStaysWhenTheContainerFontChanges)
+{
+    // A dialog form in Arial; its buttons carry their own small font.
+    QWidget form;
+    form.resize(300, 100);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(14);
+    form.setFont(arial);
+    auto *own = new ToxButton(&form), *plain = new ToxButton(&form);
+    own->setGeometry(5, 5, 120, 30);
+    plain->setGeometry(5, 40, 120, 30);
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(11); // family and size set; weight and style left open
+    own->setFont(small);
+    for (ToxButton *b : {own, plain}) {
+        b->SetStyle(bsStandard);
+        b->SetFocusStyle({});
+        b->SetCaption(QStringLiteral("Save"));
+    }
+    EXPECT_FALSE(own->ParentFont());
+    const QImage ownBefore = Grab(*own), plainBefore = Grab(*plain);
+    const QFont appFont = QApplication::font(plain);
+    EXPECT_EQ(plain->font().pixelSize(), appFont.pixelSize());
+    EXPECT_EQ(plain->font().pointSize(), appFont.pointSize());
+
+    QFont big(QStringLiteral("Arial"));
+    big.setPixelSize(24);
+    big.setBold(true);
+    big.setItalic(true);
+    form.setFont(big);
+    EXPECT_EQ(own->font().pixelSize(), 11);
+    EXPECT_FALSE(own->font().bold());
+    EXPECT_FALSE(own->font().italic());
+    EXPECT_EQ(Grab(*own), ownBefore);
+    EXPECT_FALSE(plain->font().bold());
+    EXPECT_EQ(Grab(*plain), plainBefore) << "a button never given a font keeps the default";
+
+    // A font set while the form is bold takes what it leaves open from the
+    // default font, not from the form.
+    QFont eleven(QStringLiteral("Arial"));
+    eleven.setPixelSize(11);
+    own->setFont(eleven);
+    EXPECT_FALSE(own->font().bold());
+    EXPECT_FALSE(own->font().italic());
+    EXPECT_EQ(Grab(*own), ownBefore);
+
+    // ParentFont follows the form from then on; setting a font turns it off.
+    own->SetParentFont(true);
+    EXPECT_EQ(own->font().pixelSize(), 24);
+    EXPECT_TRUE(own->font().bold());
+    EXPECT_NE(Grab(*own), ownBefore);
+    form.setFont(arial);
+    EXPECT_EQ(own->font().pixelSize(), 14);
+    EXPECT_FALSE(own->font().bold());
+    own->setFont(eleven);
+    EXPECT_FALSE(own->ParentFont());
+    form.setFont(big);
+    EXPECT_EQ(Grab(*own), ownBefore);
+
+    // A font set through a QWidget pointer takes what it leaves open from the
+    // form as it is then, and keeps it from then on.
+    static_cast<QWidget *>(own)->setFont(eleven);
+    EXPECT_TRUE(own->font().bold());
+    form.setFont(arial);
+    EXPECT_TRUE(own->font().bold());
+    EXPECT_EQ(own->font().pixelSize(), 11);
+}
+
+TEST_F(ToxButtonFace, ParentColourIsFollowedAndRepaintsTheCachedFace)
+{
+    QWidget form;
+    form.resize(200, 100);
+    form.setProperty("Color", clRed);
+    auto *b = new ToxButton(&form);
+    b->setGeometry(5, 5, 40, 20);
+    b->SetStyle(bsStandard);
+    EXPECT_TRUE(b->ParentColor());
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0xFF0000u);
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0xFF0000u); // now from the cache
+
+    form.setProperty("Color", clLime);
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0x00FF00u);
+
+    // Without the property, the container's own background colour counts.
+    form.setProperty("Color", QVariant());
+    EXPECT_EQ(Px(Grab(*b), 20, 10), kFace);
+    QPalette pal = form.palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(0x2040C0));
+    form.setPalette(pal);
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0x2040C0u);
+
+    // A colour of its own ends the following, until ParentColor is set again.
+    b->SetColor(clYellow);
+    EXPECT_FALSE(b->ParentColor());
+    form.setProperty("Color", clLime);
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0xFFFF00u);
+    b->SetParentColor(true);
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0x00FF00u);
+
+    // Moved to another container, it takes that one's colour.
+    QWidget other;
+    other.setProperty("Color", clBlue);
+    b->setParent(&other);
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0x0000FFu);
+    form.setProperty("Color", clRed);
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0x0000FFu) << "the old container no longer counts";
+    other.setProperty("Color", clFuchsia);
+    EXPECT_EQ(Px(Grab(*b), 20, 10), 0xFF00FFu);
+}
+
 TEST_F(ToxButtonFace, CachedFaceIsPaintedOncePerStateAndRedrawnAfterAChange)
 {
     ToxButton b;

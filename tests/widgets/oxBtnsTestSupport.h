@@ -14,6 +14,7 @@ namespace oxtest {
 
 constexpr QRgb kFace = 0xC0C0C0, kShadow = 0x808080, kHigh = 0xFFFFFF, kBlack = 0x000000,
                kLight = 0xDFDFDF;
+constexpr QRgb kWindow = 0xE8E4DC;
 constexpr QRgb kTileA = 0x30A030, kTileB = 0xE0D040;
 constexpr QRgb kNavy = 0x000080;
 
@@ -64,7 +65,7 @@ protected:
         FSaved = QApplication::palette();
         QPalette pal = FSaved;
         pal.setColor(QPalette::Button, QColor::fromRgb(kFace));
-        pal.setColor(QPalette::Window, QColor::fromRgb(kFace));
+        pal.setColor(QPalette::Window, QColor::fromRgb(kWindow)); // not the button colour
         pal.setColor(QPalette::Dark, QColor::fromRgb(kShadow));
         pal.setColor(QPalette::Light, QColor::fromRgb(kHigh));
         pal.setColor(QPalette::Shadow, QColor::fromRgb(kBlack));

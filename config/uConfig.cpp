@@ -1,0 +1,351 @@
+// The dialog frame: pages, OK, Cancel, Help, creation and taking the values back.
+#include "config/uConfig.h"
+
+#include "config/uConfigCommon.h"
+#include "picture/PGImage.h"
+#include "platform/AppHints.h"
+#include "platform/MessageBox.h"
+#include "platform/help.h"
+#include "widgets/ColorBtn.h"
+#include "widgets/StdCtrls.h"
+#include "widgets/oxBtns.h"
+#include "widgets/oxForm.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRadioButton>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShortcut>
+#include <QFocusEvent>
+#include <QTabBar>
+
+#include <cmath>
+
+namespace {
+
+// Tabs of one fixed width.
+class TPageTabBar : public QTabBar {
+public:
+    explicit TPageTabBar(QWidget *parent) : QTabBar(parent)
+    {
+        setAttribute(Qt::WA_Hover);   // the tab under the pointer lights up
+        setExpanding(false);
+        setDrawBase(true);
+    }
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        return QSize(160, QTabBar::tabSizeHint(index).height());
+    }
+};
+
+} // namespace
+
+void SetHint(QWidget *w, const QString &hint, int helpContext)
+{
+    if (!hint.isEmpty())
+        w->setToolTip(hint);
+    if (helpContext != 0)
+        SetHelpContext(w, helpContext);
+}
+
+QFont NamedFont(const QString &family, int pixelSize, bool bold)
+{
+    // Asked for by name: where the family is missing, the font system picks
+    // its metric-compatible substitute when the text is drawn.
+    QFont f(family);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+ToxButton *CreateConfigButton(QWidget *parent, const QRect &geometry, const QString &caption)
+{
+    auto *b = new ToxButton(parent);
+    b->setGeometry(geometry);
+    b->SetCaption(caption);
+    return b;
+}
+
+// ---------------------------------------------------------------------------
+// TPageControl
+
+TPageControl::TPageControl(QWidget *parent) : QTabWidget(parent)
+{
+    setTabBar(new TPageTabBar(this));
+    setUsesScrollButtons(false);
+}
+
+int TPageControl::ActiveTag() const
+{
+    const QWidget *page = currentWidget();
+    return page ? page->property("Tag").toInt() : -1;
+}
+
+// ---------------------------------------------------------------------------
+// TfmConfig
+
+TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("fmConfig"));
+    setWindowTitle(QStringLiteral("Configure Wordlark"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(NamedFont(QStringLiteral("Arial"), 11, false));
+    setModal(true);
+
+    // The caption bar with its "?" button, painted by the dialog itself.
+    oxForm1 = new ToxForm(this);
+    oxForm1->SetCaptionButtons(oxbHelp);
+    oxForm1->SetClientSize(484, 363);
+
+    CreateFrame();
+    CreateGeneralPage();
+    CreateRecordPage();
+    CreateSelectPage();
+    SetTabOrder();
+
+    if (const QScreen *screen = (owner ? owner->screen() : QGuiApplication::primaryScreen()))
+        move(screen->availableGeometry().center() - rect().center());
+
+    FormCreate();
+    connect(Pages, &QTabWidget::currentChanged, this, &TfmConfig::PagesChange);
+    connect(this, &QDialog::finished, this, &TfmConfig::FormClose);
+}
+
+TfmConfig::~TfmConfig() { FormClose(); }
+
+void TfmConfig::CreateFrame()
+{
+    QWidget *client = oxForm1->Client();
+    Pages = new TPageControl(client);
+    Pages->setObjectName(QStringLiteral("Pages"));
+    Pages->setGeometry(0, 0, 484, 325);
+    tsGeneral = new QWidget;
+    tsRecord = new QWidget;
+    tsSelect = new QWidget;
+    tsGeneral->setProperty("Tag", 0);
+    tsRecord->setProperty("Tag", 1);
+    tsSelect->setProperty("Tag", 2);
+    Pages->addTab(tsGeneral, QStringLiteral("General"));
+    Pages->addTab(tsRecord, QStringLiteral("Database Recording"));
+    Pages->addTab(tsSelect, QStringLiteral("Database Select"));
+
+    btOk = CreateConfigButton(client, QRect(7, 331, 75, 25), QStringLiteral("&Ok"));
+    btCancel = CreateConfigButton(client, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"));
+    btHelp = CreateConfigButton(client, QRect(177, 331, 75, 25), QStringLiteral("&Help"));
+    btOk->SetModalResult(mrOk);
+    btCancel->SetModalResult(mrCancel);
+    btCancel->SetCancel(true);
+    SetHint(btOk, QStringLiteral("Close the dialog, saving changes made"), 501);
+    SetHint(btCancel, QStringLiteral("Cancel all the changes made and close the dialog"), 502);
+    SetHint(btHelp, QStringLiteral("Get help"), 104);
+    connect(btOk, &ToxButton::OnClick, this, &TfmConfig::btOkClick);
+    connect(btCancel, &ToxButton::OnClick, this, &TfmConfig::btCancelClick);
+    connect(btHelp, &ToxButton::OnClick, this, &TfmConfig::btHelpClick);
+}
+
+void TfmConfig::SetTabOrder()
+{
+    const QList<QWidget *> order = {
+        Pages->tabBar(),
+        // General page.
+        cbFont, udSize, coFont, cbBold, coBack, oxButton1, Fondos, coMainFont,
+        rbDelay, rbMove, rbClick, rbKey, tbDelay, btNone, btLeft, btRight, hkKey,
+        cbHints, cbProtect, rbNormal, rbDelayed, rbMute,
+        // Recording page.
+        lbAll, cbAdd,
+        // Selection page.
+        lbNew, lbNow, lbKnown, btNew2Now, btNow2New, btNow2Known, btKnown2Now,
+        btAllNew, btAllNow, btAllKnow, btNoneNew, btNoneNow, btNoneKnow,
+        btOk, btCancel, btHelp,
+    };
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    // Ctrl+Tab turns the pages wherever the focus is; a combo box would
+    // otherwise take the Tab as a letter to search for.
+    auto turn = [this](int by) { Pages->setCurrentIndex((Pages->currentIndex() + by + Pages->count()) % Pages->count()); };
+    for (const QKeySequence &k : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(k, this), &QShortcut::activated, this, [turn] { turn(1); });
+    for (const QKeySequence &k : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                  QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(k, this), &QShortcut::activated, this, [turn] { turn(-1); });
+
+    // Tab into a radio group lands on its checked button, as the arrow keys
+    // then move from there.
+    for (QRadioButton *rb : findChildren<QRadioButton *>())
+        rb->installEventFilter(this);
+}
+
+bool TfmConfig::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        auto *rb = qobject_cast<QRadioButton *>(watched);
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (rb && !rb->isChecked() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+            for (QRadioButton *other : rb->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+                if (other->isChecked() && other->isVisible() && other->isEnabled()) {
+                    other->setFocus(reason);
+                    break;
+                }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TfmConfig::ListBackgrounds()
+{
+    const QString folder = Settings.ProgramDir + "images";
+    if (!QFileInfo(folder).isDir())
+        return false;
+    // In the order the file system lists them.
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (info.suffix().compare(QLatin1String("JPG"), Qt::CaseInsensitive) == 0)
+            ImageNames << info.filePath();
+    }
+    return true;
+}
+
+void TfmConfig::FormCreate()
+{
+    MaxWords = 500;
+    Pages->setCurrentWidget(tsGeneral);
+    SetApplicationShowHint(Settings.Hints);
+
+    // A missing images folder is reported; the dialog still opens with every
+    // other control, the word lists and the sound numbers filled, so that no
+    // page works on missing data.
+    if (ListBackgrounds()) {
+        Fondos->setUpdatesEnabled(false);
+        for (const QString &path : std::as_const(ImageNames))
+            Fondos->addItem(QFileInfo(path).completeBaseName().toLower());
+        Fondos->setUpdatesEnabled(true);
+        for (int i = 0; i < Fondos->count(); ++i)
+            if (Fondos->item(i)->text().compare(Settings.OpeningBack, Qt::CaseInsensitive) == 0) {
+                Fondos->setCurrentRow(i);
+                break;
+            }
+        FondosClick();
+    } else {
+        ShowMessageBox(QStringLiteral("Invalid starting directory"), QMessageBox::Critical);
+    }
+
+    coMainFont->SetColor(Settings.OpeningColor);
+    coMainFontClick();
+    cbHints->setChecked(Settings.Hints);
+    cbProtect->setChecked(Settings.Protect);
+    rbNormal->setChecked(Settings.SoundMode == sndNormal);
+    rbDelayed->setChecked(Settings.SoundMode == sndDelayed);
+    rbMute->setChecked(Settings.SoundMode == sndMute);
+
+    cbFont->SetFontName(Settings.FontName);
+    cbBold->setChecked(Settings.FontBold);
+    udSize->SetValue(Settings.FontSize);
+    coFont->SetColor(Settings.FontColor);
+    coBack->SetColor(Settings.BackColor);
+
+    rbDelay->setChecked(Settings.Transition == tmDelay);
+    tbDelay->SetPosition(Settings.Delay);
+    tbDelayChange();
+    rbMove->setChecked(Settings.Transition == tmMouseMove);
+    rbClick->setChecked(Settings.Transition == tmMouseClick);
+    btNone->SetValue(Settings.Button == btnAny);
+    btLeft->SetValue(Settings.Button == btnLeft);
+    btRight->SetValue(Settings.Button == btnRight);
+    rbKey->setChecked(Settings.Transition == tmKeyPress);
+    hkKey->SetHotKey(Settings.HotKey);
+    rbOptClick();
+
+    cbAdd->setChecked(Settings.AutoAdd);
+
+    lbAll->SetWords(AllWords);
+    lbNew->SetWords(NewWords);
+    lbNow->SetWords(NowWords);
+    lbKnown->SetWords(KnownWords);
+
+    UsedSounds = QBitArray(MaxWords);
+    for (const TWordEntry &w : std::as_const(AllWords))
+        if (w.SoundNo >= 0 && w.SoundNo < MaxWords)
+            UsedSounds.setBit(w.SoundNo);
+}
+
+void TfmConfig::FormClose()
+{
+    if (FClosed)
+        return;
+    FClosed = true;
+    ImageNames.clear();
+    UsedSounds.clear();
+}
+
+void TfmConfig::PagesChange()
+{
+    // The recording page brings its own entry step and its devices, which
+    // leaving it stops; the selection page shows fresh counts.
+    if (Pages->ActiveTag() == 2)
+        UpdateCounts();
+}
+
+void TfmConfig::btOkClick()
+{
+    // With no background selected (no pictures, or the stored name matches
+    // none) the stored name stays and everything else is taken over.
+    if (QListWidgetItem *item = Fondos->currentItem(); item && item->isSelected())
+        Settings.OpeningBack = item->text();
+    Settings.OpeningColor = coMainFont->Color();
+    Settings.Hints = cbHints->isChecked();
+    Settings.Protect = cbProtect->isChecked();
+    if (rbNormal->isChecked())
+        Settings.SoundMode = sndNormal;
+    if (rbDelayed->isChecked())
+        Settings.SoundMode = sndDelayed;
+    if (rbMute->isChecked())
+        Settings.SoundMode = sndMute;
+
+    Settings.FontName = cbFont->FontName();
+    Settings.FontSize = udSize->Value();
+    Settings.FontColor = coFont->Color();
+    Settings.FontBold = cbBold->isChecked();
+    Settings.BackColor = coBack->Color();
+
+    if (rbDelay->isChecked())
+        Settings.Transition = tmDelay;
+    if (rbMove->isChecked())
+        Settings.Transition = tmMouseMove;
+    if (rbClick->isChecked())
+        Settings.Transition = tmMouseClick;
+    if (rbKey->isChecked())
+        Settings.Transition = tmKeyPress;
+    Settings.Delay = tbDelay->Position();
+
+    if (btNone->Value())
+        Settings.Button = btnAny;
+    if (btLeft->Value())
+        Settings.Button = btnLeft;
+    if (btRight->Value())
+        Settings.Button = btnRight;
+
+    Settings.HotKey = hkKey->HotKey();
+    rbOptClick();
+
+    Settings.AutoAdd = cbAdd->isChecked();
+
+    AllWords = lbAll->Words();
+    NewWords = lbNew->Words();
+    NowWords = lbNow->Words();
+    KnownWords = lbKnown->Words();
+}
+
+void TfmConfig::btCancelClick()
+{
+    // The button's modal result closes the dialog; nothing is taken over.
+}
+
+void TfmConfig::btHelpClick() { HelpShowTopic(200 + 100 * Pages->ActiveTag()); }

@@ -1,0 +1,162 @@
+#pragma once
+// TfmConfig: the configuration dialog. Three pages (general settings, word
+// recording, word selection) and OK, Cancel and Help. It works on copies of
+// Settings and the word lists; OK copies its controls back, and the main
+// window then writes the files.
+#include "data/uCommon.h"
+
+#include <QBitArray>
+#include <QDialog>
+#include <QListWidget>
+#include <QStringList>
+#include <QTabWidget>
+
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+class TColorButton;
+class TFontComboBox;
+class THotKey;
+class TPGImage;
+class TPGLabel;
+class TPGPanel;
+class TSpinEdit;
+class TTrackBar;
+class ToxButton;
+class ToxForm;
+
+// A list box of words, each entry carrying its sound number. Entries are kept
+// in alphabetical order without regard to case; an added word goes after the
+// entries that compare equal to it.
+class TWordListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TWordListBox(QWidget *parent = nullptr);
+
+    // Adds the word at its sorted place and returns its row.
+    int AddWord(const TWordEntry &word);
+    TWordEntry Word(int row) const;
+    TWordList Words() const;
+    // Replaces the contents with the words, sorted.
+    void SetWords(const TWordList &words);
+
+    // Lets the current entry be dragged to another list that allows it too;
+    // the drop itself is the dialog's (DroppedFrom).
+    void SetDragMoves(bool on);
+
+signals:
+    // A drag from `source` ended over this list.
+    void DroppedFrom(TWordListBox *source);
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    bool AcceptsFrom(const QObject *source) const;
+    bool FDragMoves = false;
+};
+
+// The page control: tabs of a fixed width that light up under the pointer.
+class TPageControl : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit TPageControl(QWidget *parent = nullptr);
+    // The tag of the page shown (0 general, 1 recording, 2 selection).
+    int ActiveTag() const;
+};
+
+class TfmConfig : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfmConfig(QWidget *owner = nullptr);
+    ~TfmConfig() override;
+
+    // Frame.
+    ToxForm *oxForm1;
+    TPageControl *Pages;
+    QWidget *tsGeneral;
+    QWidget *tsRecord;
+    QWidget *tsSelect;
+    ToxButton *btOk;
+    ToxButton *btCancel;
+    ToxButton *btHelp;
+
+    // General page.
+    TPGPanel *pnLook, *pnChange, *pnMain, *pnOptions;
+    TFontComboBox *cbFont;
+    TSpinEdit *udSize;
+    TColorButton *coFont;
+    QCheckBox *cbBold;
+    TColorButton *coBack;
+    ToxButton *oxButton1;           // Preview
+    QListWidget *Fondos;
+    TPGImage *pgOpening;
+    TPGLabel *laMain;
+    TColorButton *coMainFont;
+    QRadioButton *rbDelay, *rbMove, *rbClick, *rbKey;
+    TTrackBar *tbDelay;
+    QLabel *laDelay;
+    ToxButton *btLeft, *btNone, *btRight;
+    THotKey *hkKey;
+    QCheckBox *cbHints, *cbProtect;
+    QRadioButton *rbNormal, *rbDelayed, *rbMute;
+
+    // Recording page (its editing controls come with the recording page itself).
+    TWordListBox *lbAll;
+    QCheckBox *cbAdd;
+
+    // Selection page.
+    QLabel *Label1, *Label2, *Label5;
+    QLabel *laNew, *laNow, *laKnown;
+    TWordListBox *lbNew, *lbNow, *lbKnown;
+    ToxButton *btNew2Now, *btNow2New, *btNow2Known, *btKnown2Now;
+    ToxButton *btAllNew, *btAllNow, *btAllKnow;
+    ToxButton *btNoneNew, *btNoneNow, *btNoneKnow;
+
+    // Fields.
+    QStringList ImageNames;         // full paths of the background pictures, in Fondos' order
+    int MaxWords = 500;
+    QBitArray UsedSounds;           // sound numbers taken by the words of lbAll
+    bool Playing = false;
+    bool Recording = false;
+
+    // Handlers.
+    void FormCreate();
+    void FormClose();
+    void PagesChange();
+    void rbOptClick();
+    void tbDelayChange();
+    void FondosClick();
+    void coMainFontClick();
+    void cbHintsClick();
+    void btPreviewClick();
+    void btOkClick();
+    void btCancelClick();
+    void btHelpClick();
+
+    // The end of a drag from one selection list onto another: the source's
+    // current entry moves (not its whole selection).
+    void lbNewEndDrag(TWordListBox *source, TWordListBox *target);
+
+    void MoveSelected(TWordListBox *source, TWordListBox *destination);
+    void SelectAll(QListWidget *list, bool value);
+    void UpdateCounts();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void CreateFrame();
+    void CreateGeneralPage();
+    void CreateRecordPage();
+    void CreateSelectPage();
+    void SetTabOrder();
+    // Lists the background pictures into ImageNames and Fondos; false when
+    // the images folder cannot be listed.
+    bool ListBackgrounds();
+
+    bool FClosed = false;
+};

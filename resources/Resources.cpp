@@ -1,0 +1,13 @@
+#include "resources/Resources.h"
+
+#include <QtCore/qglobal.h>
+
+#include <mutex>
+
+static void InitLedFonts() { Q_INIT_RESOURCE(ledfonts); }
+
+void InitResources()
+{
+    static std::once_flag once;
+    std::call_once(once, InitLedFonts);
+}

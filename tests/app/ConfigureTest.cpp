@@ -1,0 +1,180 @@
+// The main window's Configure with the real dialog: OK writes the word list,
+// its checksum and the settings; Cancel leaves both files as they were.
+#include "app/Application.h"
+#include "app/uMain.h"
+#include "config/uConfig.h"
+#include "picture/PGImage.h"
+#include "data/uCommon.h"
+#include "platform/ProgramFile.h"
+#include "support/MessageLog.h"
+#include "support/TestSupport.h"
+#include "widgets/oxBtns.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Configure : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        SetProgramFilePath(dir.filePath("lumword"));
+        Settings = TSettings();
+        ClearWordLists();
+    }
+    void TearDown() override
+    {
+        ClearWordLists();
+        SetProgramFilePath(QString());
+        Application()->SetShowHint(true);
+    }
+    void WithImages()
+    {
+        QDir().mkdir(dir.filePath("images"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
+                                dir.filePath("images/confetti.jpg")));
+    }
+    // A database saved by the program: two new words and one in use.
+    void SavedDatabase()
+    {
+        LoadSettings();
+        NewWords = {{"kite", 4}, {"apple", 1}};
+        NowWords = {{"ball", 3}};
+        SaveWordListAndSettings();
+        ClearWordLists();
+        Settings = TSettings();
+    }
+    // Clicks Configure and runs `act` on the dialog once it is open.
+    void Configure_(TfmMain &w, const std::function<void(TfmConfig &)> &act)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, &w, [&] {
+            TfmConfig *dlg = w.findChild<TfmConfig *>();
+            ASSERT_NE(dlg, nullptr);
+            ASSERT_TRUE(dlg->isVisible());
+            ran = true;
+            act(*dlg);
+            // Whatever happened, the dialog must not stay open.
+            if (dlg->isVisible())
+                dlg->reject();
+        });
+        QTest::mouseClick(w.btConfigure, Qt::LeftButton, {}, w.btConfigure->rect().center());
+        EXPECT_TRUE(ran);
+        EXPECT_EQ(w.findChild<TfmConfig *>(), nullptr) << "the dialog is released after use";
+    }
+    static void Click(QWidget *b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    static void MoveAllNewToNow(TfmConfig &dlg)
+    {
+        QTabBar *bar = dlg.Pages->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        Click(dlg.btAllNew);
+        Click(dlg.btNew2Now);
+    }
+    QString File(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(Configure, CancelAfterChangesLeavesBothFilesUntouched)
+{
+    WithImages();
+    SavedDatabase();
+    const QByteArray ini = ReadAll(File("lumword.INI")), list = ReadAll(File("lumword.lst"));
+    const QDateTime iniTime = QFileInfo(File("lumword.INI")).lastModified();
+    const QDateTime listTime = QFileInfo(File("lumword.lst")).lastModified();
+    TfmMain w;
+    w.show();
+    ASSERT_FALSE(w.Terminated());
+    Configure_(w, [](TfmConfig &dlg) {
+        QTest::mouseClick(dlg.cbBold, Qt::LeftButton, {}, QPoint(6, dlg.cbBold->height() / 2));
+        MoveAllNewToNow(dlg);
+        Click(dlg.btCancel);
+    });
+    EXPECT_EQ(ReadAll(File("lumword.INI")), ini);
+    EXPECT_EQ(ReadAll(File("lumword.lst")), list);
+    EXPECT_EQ(QFileInfo(File("lumword.INI")).lastModified(), iniTime);
+    EXPECT_EQ(QFileInfo(File("lumword.lst")).lastModified(), listTime);
+    EXPECT_TRUE(Settings.FontBold);
+    EXPECT_EQ(NowWords, TWordList({{"ball", 3}}));
+}
+
+TEST_F(Configure, OkWritesTheNewSelectionItsChecksumAndTheSettings)
+{
+    WithImages();
+    SavedDatabase();
+    TfmMain w;
+    w.show();
+    ASSERT_FALSE(w.Terminated());
+    Configure_(w, [](TfmConfig &dlg) {
+        QTest::mouseClick(dlg.cbBold, Qt::LeftButton, {}, QPoint(6, dlg.cbBold->height() / 2));
+        MoveAllNewToNow(dlg);
+        Click(dlg.btOk);
+    });
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("2;apple;1\r\n2;ball;3\r\n2;kite;4\r\n"));
+    // The next start reads what was written and finds the checksum in agreement.
+    Settings = TSettings();
+    LoadSettings();
+    EXPECT_EQ(Settings.ListChecksum, WordListChecksum(File("lumword.lst")));
+    EXPECT_FALSE(Settings.FontBold);
+    MessageLog log;
+    TfmMain again;
+    EXPECT_FALSE(again.Terminated());
+    EXPECT_TRUE(log.Texts.isEmpty());
+    EXPECT_EQ(NowWords, TWordList({{"apple", 1}, {"ball", 3}, {"kite", 4}}));
+}
+
+TEST_F(Configure, ABackgroundThatCannotBeShownIsReportedAndTheWordsAreStillWritten)
+{
+    // No images folder: the dialog says so, the main window's picture fails
+    // after OK, and the parent's moves still reach the disk.
+    SavedDatabase();
+    MessageLog log;
+    TfmMain w;
+    w.show();
+    ASSERT_FALSE(w.Terminated());
+    log.Texts.clear();
+    Configure_(w, [](TfmConfig &dlg) {
+        MoveAllNewToNow(dlg);
+        Click(dlg.btOk);
+    });
+    ASSERT_EQ(log.Texts.size(), 2) << log.Texts.join("; ").toStdString();
+    EXPECT_EQ(log.Texts[0], "Invalid starting directory");
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("2;apple;1\r\n2;ball;3\r\n2;kite;4\r\n"));
+    Settings = TSettings();
+    LoadSettings();
+    EXPECT_EQ(Settings.ListChecksum, WordListChecksum(File("lumword.lst")));
+    EXPECT_EQ(Settings.OpeningBack, "confetti");
+}
+
+TEST_F(Configure, ABackgroundWhoseFileNameHasCapitalsIsShownAfterOk)
+{
+    QDir().mkdir(dir.filePath("images"));
+    for (const char *name : {"confetti.jpg", "Clouds.JPG"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
+                                dir.filePath(QString("images/") + name)));
+    MessageLog log;
+    TfmMain w;
+    w.show();
+    Configure_(w, [](TfmConfig &dlg) {
+        const QList<QListWidgetItem *> found = dlg.Fondos->findItems("clouds", Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        const QRect r = dlg.Fondos->visualItemRect(found.first());
+        QTest::mouseClick(dlg.Fondos->viewport(), Qt::LeftButton, {}, r.center());
+        Click(dlg.btOk);
+    });
+    EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join("; ").toStdString();
+    EXPECT_EQ(Settings.OpeningBack, "clouds");
+    EXPECT_EQ(w.pgBack->FileName(), File("images/Clouds.JPG"));
+    EXPECT_NE(w.pgBack->PixelGraphic(), nullptr);
+}

@@ -1,0 +1,102 @@
+#pragma once
+// A program folder for the configuration dialog's tests, and clicks that land
+// where a user's would.
+#include "config/uConfig.h"
+#include "data/uCommon.h"
+#include "platform/AppHints.h"
+#include "platform/ProgramFile.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace cfgtest {
+
+class ConfigFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        SetProgramFilePath(dir.filePath("lumword"));
+        Settings = TSettings();
+        ClearWordLists();
+    }
+    void TearDown() override
+    {
+        ClearWordLists();
+        SetProgramFilePath(QString());
+        SetApplicationShowHint(true);
+    }
+    // Pictures in the images folder under the names given (each a copy of a
+    // shipped background).
+    void Images(const QStringList &names)
+    {
+        QDir().mkpath(dir.filePath("images"));
+        const QString source = QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg";
+        for (const QString &n : names)
+            ASSERT_TRUE(QFile::copy(source, dir.filePath("images/" + n))) << n.toStdString();
+    }
+    // The settings file as given, then read.
+    void Load(const QByteArray &ini)
+    {
+        WriteAll(dir.filePath("lumword.INI"), ini);
+        LoadSettings();
+    }
+    QString File(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+};
+
+inline void Show(QWidget &w)
+{
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+}
+
+inline void Click(QWidget *w)
+{
+    // Check boxes and radio buttons take clicks on their box and caption only.
+    const bool small = qobject_cast<QAbstractButton *>(w) && w->inherits("QCheckBox");
+    const bool radio = w->inherits("QRadioButton");
+    const QPoint at = (small || radio) ? QPoint(6, w->height() / 2) : w->rect().center();
+    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+}
+
+inline void ClickRow(QListWidget *list, int row)
+{
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+inline void ShowPage(TfmConfig &dlg, int index)
+{
+    QTabBar *bar = dlg.Pages->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+inline QStringList Texts(const QListWidget *list)
+{
+    QStringList t;
+    for (int i = 0; i < list->count(); ++i)
+        t << list->item(i)->text();
+    return t;
+}
+
+inline QStringList SelectedTexts(const QListWidget *list)
+{
+    QStringList t;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            t << list->item(i)->text();
+    return t;
+}
+
+} // namespace cfgtest

@@ -1,0 +1,147 @@
+// The millisecond timer service: ticks on the grid of the first, the limit on
+// events, killing from inside a callback, giving up on a stuck callback and
+// saying so, and the counted precision requests.
+#include "platform/mmtimer.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+template <typename F> bool WaitUntil(F Done, int LimitMs = 10000)
+{
+    const auto end = Clock::now() + std::chrono::milliseconds(LimitMs);
+    while (!Done() && Clock::now() < end)
+        std::this_thread::sleep_for(1ms);
+    return Done();
+}
+} // namespace
+
+TEST(MMTimer, TicksStayOnTheGridOfTheFirstEvenWhenACallbackRunsLong)
+{
+    std::mutex lock;
+    std::vector<Clock::time_point> dues;
+    std::vector<std::thread::id> threads;
+    const Clock::time_point before = Clock::now();
+    const uint32_t id = timeSetEvent(3, 0, [&](uint32_t) {
+        std::lock_guard<std::mutex> g(lock);
+        dues.push_back(CurrentTickDue());
+        threads.push_back(std::this_thread::get_id());
+        if (dues.size() == 4)
+            std::this_thread::sleep_for(10ms); // overruns about three periods
+    });
+    ASSERT_NE(id, 0u);
+    ASSERT_TRUE(WaitUntil([&] {
+        std::lock_guard<std::mutex> g(lock);
+        return dues.size() >= 12;
+    }));
+    EXPECT_TRUE(timeKillEvent(id));
+    EXPECT_EQ(CurrentTickDue(), Clock::time_point()); // only inside a callback
+    std::lock_guard<std::mutex> g(lock);
+    EXPECT_GE(dues[0], before + 3ms);
+    bool skipped = false;
+    for (size_t i = 1; i < dues.size(); ++i) {
+        const auto step = dues[i] - dues[i - 1];
+        EXPECT_GT(step, Clock::duration::zero()) << "tick " << i;
+        EXPECT_EQ((dues[i] - dues[0]) % 3ms, Clock::duration::zero()) << "tick " << i;
+        skipped |= step > 3ms;
+        EXPECT_EQ(threads[i], threads[0]);
+    }
+    EXPECT_TRUE(skipped); // the ticks missed during the long callback were dropped, not bunched
+    EXPECT_NE(threads[0], std::this_thread::get_id());
+}
+
+TEST(MMTimer, NoCallbackRunsOnceKillReturns)
+{
+    std::atomic<int> count{0};
+    const uint32_t id = timeSetEvent(1, 0, [&](uint32_t) {
+        std::this_thread::sleep_for(300us);
+        ++count;
+    });
+    ASSERT_TRUE(WaitUntil([&] { return count >= 3; }));
+    EXPECT_TRUE(timeKillEvent(id));
+    const int atKill = count;
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(count, atKill);
+    QString why;
+    EXPECT_FALSE(timeKillEvent(id, &why)); // already gone
+    EXPECT_EQ(why, QStringLiteral("no timer event %1").arg(id));
+}
+
+TEST(MMTimer, ACallbackMayKillItsOwnEvent)
+{
+    const int events = TimerEventCount();
+    std::atomic<int> count{0};
+    std::atomic<bool> killed{false};
+    std::atomic<uint32_t> id{0};
+    id = timeSetEvent(1, 0, [&](uint32_t self) {
+        while (id == 0) {
+        }
+        EXPECT_EQ(self, id.load());
+        if (++count == 2)
+            killed = timeKillEvent(self);
+    });
+    ASSERT_TRUE(WaitUntil([&] { return killed.load(); }));
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(TimerEventCount(), events);
+}
+
+TEST(MMTimer, AStuckCallbackIsGivenUpOnAndSaysSo)
+{
+    std::atomic<bool> inside{false}, release{false}, finished{false};
+    const uint32_t id = timeSetEvent(1, 0, [&](uint32_t) {
+        if (inside.exchange(true))
+            return;
+        while (!release)
+            std::this_thread::sleep_for(1ms);
+        finished = true;
+    });
+    ASSERT_TRUE(WaitUntil([&] { return inside.load(); }));
+    QString why;
+    EXPECT_FALSE(timeKillEvent(id, &why, 30));
+    EXPECT_EQ(why, QStringLiteral("the callback of timer event %1 was still running after 30 ms; "
+                                  "its thread was left to end by itself")
+                       .arg(id));
+    release = true;
+    EXPECT_TRUE(WaitUntil([&] { return finished.load(); })); // and it does end
+}
+
+TEST(MMTimer, EventsAreLimitedAndBadRequestsRefused)
+{
+    EXPECT_EQ(timeSetEvent(0, 0, [](uint32_t) {}), 0u);
+    EXPECT_EQ(timeSetEvent(5, 0, nullptr), 0u);
+    std::vector<uint32_t> ids;
+    while (TimerEventCount() < kMaxTimerEvents)
+        ids.push_back(timeSetEvent(1000, 0, [](uint32_t) {}));
+    EXPECT_EQ(timeSetEvent(1000, 0, [](uint32_t) {}), 0u);
+    for (uint32_t id : ids)
+        EXPECT_TRUE(timeKillEvent(id));
+    const uint32_t again = timeSetEvent(1000, 0, [](uint32_t) {});
+    EXPECT_NE(again, 0u);
+    EXPECT_TRUE(timeKillEvent(again));
+}
+
+TEST(MMTimer, PrecisionRequestsAreCountedAndEachEndedOnce)
+{
+    TTimeCaps caps{};
+    EXPECT_EQ(timeGetDevCaps(caps), TIMERR_NOERROR);
+    EXPECT_EQ(caps.wPeriodMin, 1u);
+    const int base = TimerPeriodRequests();
+    EXPECT_EQ(timeBeginPeriod(caps.wPeriodMin), TIMERR_NOERROR);
+    EXPECT_EQ(timeBeginPeriod(caps.wPeriodMin), TIMERR_NOERROR);
+    EXPECT_EQ(TimerPeriodRequests(), base + 2);
+    EXPECT_EQ(timeBeginPeriod(0), TIMERR_NOCANDO);
+    EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), TIMERR_NOERROR);
+    EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), TIMERR_NOERROR);
+    EXPECT_EQ(TimerPeriodRequests(), base);
+    if (base == 0)
+        EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), TIMERR_NOCANDO);
+}
