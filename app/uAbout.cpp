@@ -3,6 +3,7 @@
 #include "app/uError.h"
 #include "picture/PGImage.h"
 #include "platform/MessageBox.h"
+#include "resources/Resources.h"
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
 
@@ -10,9 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-
-// The logo lives in a static library, whose resources must be registered by name.
-static void InitAboutResources() { Q_INIT_RESOURCE(uAbout); }
+#include <QStyleOptionFocusRect>
 
 const char *const MakerURL = "https://github.com/pellan/wordlark";
 
@@ -53,10 +52,37 @@ TPGPanel *BumpPanel(QWidget *parent, const QRect &geometry)
 
 } // namespace
 
-TURLLabel::TURLLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+TURLLabel::TURLLabel(const QString &text, QWidget *parent) : QWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+    setText(text);
+}
+
+void TURLLabel::setText(const QString &text)
+{
+    FText = text;
+    setAccessibleName(text);
+    update();
+}
+
+QSize TURLLabel::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return QSize(fm.horizontalAdvance(FText) + 1, fm.height());
+}
+
+void TURLLabel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(rect(), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, FText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect opt;
+        opt.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+    }
 }
 
 void TURLLabel::mousePressEvent(QMouseEvent *e)
@@ -80,12 +106,12 @@ void TURLLabel::keyPressEvent(QKeyEvent *e)
         emit OnClick();
         return;
     }
-    QLabel::keyPressEvent(e);
+    QWidget::keyPressEvent(e);
 }
 
 TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
 {
-    InitAboutResources();
+    InitResources();
     OpenURL = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     setWindowTitle(QStringLiteral("About Pellan Wordlark"));
     setFont(Arial(11));
@@ -108,6 +134,7 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     imLogo->setAccessibleName(QStringLiteral("Pellan Wordlark"));
 
     laVersion = new QLabel(QStringLiteral("Version"), client);
+    laVersion->setTextFormat(Qt::PlainText);
     laVersion->setGeometry(8, 84, 401, 22);
     laVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     laVersion->setFont(Arial(19, true));
@@ -119,6 +146,7 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     Bevel1->setGeometry(0, 160, 417, 2);
 
     laNotice = new QLabel(QString::fromUtf8(kNotice), client);
+    laNotice->setTextFormat(Qt::PlainText);
     laNotice->setGeometry(92, 168, 299, 14);
     laNotice->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
@@ -129,10 +157,10 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     QPalette blue = laURL->palette();
     blue.setColor(QPalette::WindowText, ToQColor(clBlue));
     laURL->setPalette(blue);
-    laURL->setAlignment(Qt::AlignRight | Qt::AlignTop);
     // As wide as its text: the pointer turns to a hand over the address only.
-    const QFontMetrics linkMetrics(link);
-    laURL->setGeometry(7, 208, linkMetrics.horizontalAdvance(laURL->text()) + 1, linkMetrics.height());
+    // Text and font never change, so they are measured once.
+    static const QSize urlSize = laURL->sizeHint();
+    laURL->setGeometry(QRect(QPoint(7, 208), urlSize));
     laURL->setAccessibleDescription(QStringLiteral("Opens the web page in the browser"));
     connect(laURL, &TURLLabel::OnClick, this, &TfmAbout::laURLClick);
 

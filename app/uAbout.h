@@ -10,21 +10,28 @@ class ToxButton;
 class ToxForm;
 class TPGPanel;
 
-// A label that acts as a link: a click, or Space while it has the focus.
-class TURLLabel : public QLabel {
+// A line of text that acts as a link: a click, or Space while it has the
+// focus. It draws its text itself; a QLabel that takes the focus lays its text
+// out as a document, which costs more than the rest of the box.
+class TURLLabel : public QWidget {
     Q_OBJECT
 public:
     explicit TURLLabel(const QString &text, QWidget *parent = nullptr);
+    QString text() const { return FText; }
+    void setText(const QString &text);
+    QSize sizeHint() const override;
 
 signals:
     void OnClick();
 
 protected:
+    void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    QString FText;
     bool FPressed = false;
 };
 

@@ -5,9 +5,13 @@
 #include <mutex>
 
 static void InitLedFonts() { Q_INIT_RESOURCE(ledfonts); }
+static void InitAboutLogo() { Q_INIT_RESOURCE(about); }
 
 void InitResources()
 {
     static std::once_flag once;
-    std::call_once(once, InitLedFonts);
+    std::call_once(once, [] {
+        InitLedFonts();
+        InitAboutLogo();
+    });
 }

@@ -83,6 +83,10 @@ QFont PlatformCaptionFont(bool refresh)
     if (refresh || !known) {
         font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         font.setBold(true);
+        // Every attribute counts as set: a painter would otherwise fill the
+        // unset ones (family, size) from its own font, and the caption would
+        // be drawn in another size than it was measured in.
+        font.setResolveMask(QFont::AllPropertiesResolved);
         known = true;
     }
     return font;
@@ -175,6 +179,14 @@ void TNCButton::SetAllowAllUp(bool on)
 {
     FAllowAllUp = on;
     setCheckable(on);
+}
+
+void TNCButton::mousePressEvent(QMouseEvent *e)
+{
+    // A press in the caption brings the form forward first, whichever button.
+    FOwner->Form()->raise();
+    FOwner->Form()->activateWindow();
+    QAbstractButton::mousePressEvent(e);
 }
 
 void TNCButton::paintEvent(QPaintEvent *)
@@ -321,47 +333,51 @@ ToxForm::ToxForm(QWidget *owner) : QObject(CheckOwner(owner)), FForm(owner)
 ToxForm::~ToxForm()
 {
     FForm->removeEventFilter(this);
-    for (TNCButton *b : FButtons)
-        delete b;
+    for (const TSlot &slot : FSlots)
+        delete slot.Button;
     delete FClose;
 }
 
 void ToxForm::CreateButtons()
 {
-    // Creation order: on-top (no gap), roll-up, help, start, then the custom ones.
-    auto add = [this](TNCButton::TKind kind, bool gap) {
-        auto *b = new TNCButton(this, FForm, kind);
-        b->SetGap(gap);
-        FButtons.push_back(b);
-    };
-    add(TNCButton::nkOnTop, false);
-    add(TNCButton::nkRollUp, true);
-    add(TNCButton::nkHelp, true);
-    add(TNCButton::nkStart, true);
-    FClose = new TNCButton(this, FForm, TNCButton::nkClose);
+    // Creation order: on-top (no gap), roll-up, help, start, then the custom
+    // ones. A button becomes a widget the first time it is shown, so that a
+    // form that shows none of them does not pay for them.
+    FSlots = {{TNCButton::nkOnTop, false, -1, nullptr},
+              {TNCButton::nkRollUp, true, -1, nullptr},
+              {TNCButton::nkHelp, true, -1, nullptr},
+              {TNCButton::nkStart, true, -1, nullptr}};
+    RebuildCustomButtons();
+}
+
+void ToxForm::MakeButtonsLive()
+{
+    if (FButtonsLive)
+        return;
+    FButtonsLive = true;
     RebuildCustomButtons();
 }
 
 void ToxForm::RebuildCustomButtons()
 {
-    for (auto it = FButtons.begin(); it != FButtons.end();) {
-        if ((*it)->Kind() == TNCButton::nkCustom) {
-            delete *it;
-            it = FButtons.erase(it);
+    for (auto it = FSlots.begin(); it != FSlots.end();) {
+        if (it->Kind == TNCButton::nkCustom) {
+            delete it->Button;
+            it = FSlots.erase(it);
         } else {
             ++it;
         }
     }
-    for (int i = 0; i < FCustomButtons.size(); ++i) {
-        auto *b = new TNCButton(this, FForm, TNCButton::nkCustom, i);
-        b->setText(FCustomButtons.at(i));
-        b->setAccessibleName(FCustomButtons.at(i));
-        b->SetGap(true);
-        FButtons.push_back(b);
-    }
-    for (TNCButton *b : FButtons) {
+    for (int i = 0; i < FCustomButtons.size(); ++i)
+        FSlots.push_back({TNCButton::nkCustom, true, i, nullptr});
+    // Until the form is first polished only the choice is kept: a form that
+    // sets its own buttons after creating the component makes no others.
+    if (!FButtonsLive)
+        return;
+    FButtons.clear();
+    for (TSlot &slot : FSlots) {
         bool shown = false;
-        switch (b->Kind()) {
+        switch (slot.Kind) {
         case TNCButton::nkOnTop: shown = FCaptionButtons.testFlag(oxbOnTop); break;
         case TNCButton::nkRollUp: shown = FCaptionButtons.testFlag(oxbRollUp); break;
         case TNCButton::nkHelp: shown = FCaptionButtons.testFlag(oxbHelp); break;
@@ -369,9 +385,26 @@ void ToxForm::RebuildCustomButtons()
         case TNCButton::nkCustom: shown = FCaptionButtons.testFlag(oxbCustom); break;
         case TNCButton::nkClose: break;
         }
-        b->SetShown(shown);
+        if (shown && !slot.Button) {
+            slot.Button = new TNCButton(this, FForm, slot.Kind, slot.CustomIndex);
+            slot.Button->SetGap(slot.Gap);
+            slot.Button->setEnabled(FEnabled);
+            if (slot.Kind == TNCButton::nkCustom) {
+                slot.Button->setText(FCustomButtons.at(slot.CustomIndex));
+                slot.Button->setAccessibleName(FCustomButtons.at(slot.CustomIndex));
+            }
+            if (slot.Kind == TNCButton::nkOnTop)
+                slot.Button->setChecked(FOnTop);
+        }
+        if (slot.Button) {
+            slot.Button->SetShown(shown);
+            FButtons.push_back(slot.Button);
+        }
     }
-    FClose->SetShown(FHasClose);
+    if (FHasClose && !FClose)
+        FClose = new TNCButton(this, FForm, TNCButton::nkClose);
+    if (FClose)
+        FClose->SetShown(FHasClose);
     LayoutButtons();
 }
 
@@ -490,9 +523,9 @@ void ToxForm::ApplyMinMax()
 
 void ToxForm::SetClientSize(int w, int h)
 {
-    // A fixed client size makes a fixed frame, so the metrics change with it.
+    // A fixed client size makes a fixed frame.
     FClientSize = QSize(w, h);
-    RecomputeMetrics();
+    ApplyFrame();
 }
 
 QSize ToxForm::ClientSize() const { return FClientSize.isValid() ? FClientSize : ClientRect().size(); }
@@ -538,15 +571,18 @@ void ToxForm::RecomputeMetrics()
     const QFontMetrics fm(FCaptionFont);
     opt.fontMetrics = fm;
 
-    // Dialog frames are one pixel narrower than sizing frames, as on the
-    // platforms this look comes from.
-    const int sizingFrame = qMax(4, style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, &opt, nullptr));
-    const int frame = IsSizeable() ? sizingFrame : sizingFrame - 1;
-    FFrameX = FFrameY = frame;
+    FSizingFrame = qMax(4, style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, &opt, nullptr));
     FCaptionHeight = qMax(style->pixelMetric(QStyle::PM_TitleBarHeight, &opt, nullptr), fm.height() + 4);
     const int button = style->pixelMetric(QStyle::PM_TitleBarButtonSize, &opt, nullptr);
     FButtonWidth = (button > 8 && button <= FCaptionHeight) ? button : FCaptionHeight;
+    ApplyFrame();
+}
 
+void ToxForm::ApplyFrame()
+{
+    // Dialog frames are one pixel narrower than sizing frames, as on the
+    // platforms this look comes from.
+    FFrameX = FFrameY = IsSizeable() ? FSizingFrame : FSizingFrame - 1;
     if (FClientSize.isValid())
         FForm->setFixedSize(FClientSize.width() + 2 * FFrameX, FClientSize.height() + 2 * FFrameY + FCaptionHeight);
     // A sizeable form shows the sizing pointer over its frame.
@@ -607,7 +643,8 @@ void ToxForm::LayoutButtons()
         if (b->Gap())
             x -= 2;
     }
-    FClose->setGeometry(FForm->width() - FFrameX - 2 - w, FFrameY + 2, w, h);
+    if (FClose)
+        FClose->setGeometry(FForm->width() - FFrameX - 2 - w, FFrameY + 2, w, h);
 }
 
 void ToxForm::LayoutClient()
@@ -618,6 +655,7 @@ void ToxForm::LayoutClient()
 
 TNCButton *ToxForm::CaptionButton(ToxCaptionButton which) const
 {
+    const_cast<ToxForm *>(this)->MakeButtonsLive();
     TNCButton::TKind kind;
     switch (which) {
     case oxbOnTop: kind = TNCButton::nkOnTop; break;
@@ -727,7 +765,7 @@ void ToxForm::PaintCaption(QPainter &p, const QSize &size, bool active) const
         if (icon.isNull())
             icon = QApplication::windowIcon();
         if (!icon.isNull())
-            icon.paint(&p, QRect(QPoint(1, 1), IconSize()));
+            p.drawPixmap(QRect(QPoint(1, 1), IconSize()), icon.pixmap(IconSize()));
     }
     const QRect text = TextRect().translated(-CaptionRect().topLeft());
     PaintCaptionText(p, QRect(text.left(), 0, text.width(), size.height()), active);
@@ -945,6 +983,9 @@ bool ToxForm::eventFilter(QObject *watched, QEvent *event)
 bool ToxForm::FormEvent(QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Polish:
+        MakeButtonsLive();
+        return false;
     case QEvent::Paint:
         if (!FForm->isMinimized()) {
             QPainter p(FForm);

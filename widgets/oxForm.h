@@ -108,6 +108,7 @@ public:
     void PaintFace(QPainter &p, const QRect &r) const;
 
 protected:
+    void mousePressEvent(QMouseEvent *e) override;
     void paintEvent(QPaintEvent *) override;
 
 private:
@@ -129,8 +130,8 @@ public:
 
     QWidget *Form() const { return FForm; }
     QWidget *Client() const { return FClient; }
-    // Sizes the window to hold a client area of w by h and keeps that client
-    // size when the metrics change. Fixed-size forms stay fixed.
+    // Makes the form a fixed-size one whose client area is w by h; the window
+    // keeps that client size when the metrics change.
     void SetClientSize(int w, int h);
     QSize ClientSize() const;
 
@@ -219,9 +220,20 @@ public:
     QColor CaptionColor(bool active) const;
     QColor TextColor(bool active) const;
 
+    // A caption button, or null while it has never been shown.
     TNCButton *CaptionButton(ToxCaptionButton which) const;
-    TNCButton *CloseButton() const { return FClose; }
-    const std::vector<TNCButton *> &Buttons() const { return FButtons; }
+    // The close button in the platform buttons area; null when the form asked
+    // for none.
+    TNCButton *CloseButton() const
+    {
+        const_cast<ToxForm *>(this)->MakeButtonsLive();
+        return FClose;
+    }
+    const std::vector<TNCButton *> &Buttons() const
+    {
+        const_cast<ToxForm *>(this)->MakeButtonsLive();
+        return FButtons;
+    }
 
     // The cached caption bitmap of a state, made for the current caption bar.
     const QPixmap &CaptionBitmap(bool active);
@@ -256,9 +268,13 @@ private:
     void LookChanged();
     void LayoutButtons();
     void LayoutClient();
+    // Frame widths for the form's kind, the window's size for a fixed client
+    // size, layout and repaint.
+    void ApplyFrame();
     void ApplyMinMax();
     void CreateButtons();
     void RebuildCustomButtons();
+    void MakeButtonsLive();
     void ButtonClicked(TNCButton *b);
     void CloseClicked();
     void PaintBorder(QPainter &p, T3DEffect effect) const;
@@ -294,6 +310,7 @@ private:
 
     // Metrics.
     int FFrameX = 3, FFrameY = 3, FCaptionHeight = 18, FButtonWidth = 18;
+    int FSizingFrame = 4;
     QFont FCaptionFont;
 
     // Caption bitmaps: [0] inactive, [1] active, each with the rectangle it was made for.
@@ -301,7 +318,15 @@ private:
     std::array<QRect, 2> FCacheRect;
     int FCaptionBuilds = 0;
 
-    std::vector<TNCButton *> FButtons;   // creation order: on-top, roll-up, help, start, custom
+    struct TSlot {
+        TNCButton::TKind Kind;
+        bool Gap;
+        int CustomIndex;
+        TNCButton *Button;   // made when first shown
+    };
+    std::vector<TSlot> FSlots;           // creation order: on-top, roll-up, help, start, custom
+    std::vector<TNCButton *> FButtons;   // the buttons made so far, in the same order
+    bool FButtonsLive = false;           // set when the form is first polished
     TNCButton *FClose = nullptr;
 
     // Caption drag.

@@ -415,7 +415,7 @@ TEST_F(CaptionFixture, CaptionButtonsStandRightToLeftAndPaintUpAndPressed)
     TNCButton *help = ox->CaptionButton(oxbHelp);
     TNCButton *roll = ox->CaptionButton(oxbRollUp);
     ASSERT_TRUE(help->isVisible());
-    EXPECT_FALSE(ox->CaptionButton(oxbStart)->isVisible());
+    EXPECT_EQ(ox->CaptionButton(oxbStart), nullptr) << "a button never shown is never made";
     const int w = ox->ButtonWidth() - 2;
     // Roll-up comes first, so it stands rightmost; its gap parts it from "?".
     EXPECT_EQ(roll->geometry(), QRect(d->width() - ox->PlatformButtonsWidth() - 2 - w, ox->FrameHeight() + 2, w,
@@ -451,7 +451,7 @@ TEST_F(CaptionFixture, DialogReservesOnePlatformButtonAndTheCloseButtonCloses)
 {
     auto noButtons = MakeDialog("Wordlark", 200, 60, Qt::Dialog | Qt::WindowTitleHint);
     ToxForm *ox = Ox(noButtons.get());
-    EXPECT_FALSE(ox->CloseButton()->isVisibleTo(noButtons.get()));
+    EXPECT_EQ(ox->CloseButton(), nullptr);
     EXPECT_EQ(noButtons->width() - ox->CaptionRect().right() - 1,
               ox->FrameWidth() + ox->ButtonWidth() - 2 + 4);
 
@@ -628,4 +628,48 @@ TEST_F(CaptionFixture, FrameOfASizeableFormResizesItAndAFixedOneDoesNot)
     QTest::mouseMove(d.get(), QPoint(d->width() + 29, d->height() / 2));
     QTest::mouseRelease(d.get(), Qt::LeftButton, {}, QPoint(d->width() + 29, d->height() / 2));
     EXPECT_EQ(d->size(), before);
+}
+
+TEST_F(CaptionFixture, AlignmentPlacesAShortCaptionLeftOrRight)
+{
+    auto d = MakeDialog("Short");
+    ToxForm *ox = Ox(d.get());
+    ox->SetItalicWords(0);
+    ShowActive(*d);
+    const QRect area = ox->TextRect();
+    QList<int> cols = InkColumns(Grab(*d), area);
+    ASSERT_FALSE(cols.isEmpty());
+    EXPECT_LE(cols.first(), area.left() + 2);
+    ox->SetAlignment(taRightJustify);
+    cols = InkColumns(Grab(*d), area);
+    ASSERT_FALSE(cols.isEmpty());
+    EXPECT_GE(cols.last(), area.right() - 2);
+    EXPECT_GT(cols.first(), area.left() + area.width() / 2);
+}
+
+TEST_F(CaptionFixture, PlainWindowsShowTheirIconAndDialogsNone)
+{
+    QPixmap red(32, 32);
+    red.fill(Qt::red);
+    QWidget w;
+    w.setWindowTitle("Window");
+    w.setWindowIcon(QIcon(red));
+    auto *ox = new ToxForm(&w);
+    ox->SetCaptionButtons({});
+    w.resize(300, 120);
+    ShowActive(w);
+    const QRect bar = ox->CaptionRect();
+    QImage img = Grab(w);
+    // The icon sits 1 pixel in, at (button width - 2) by (caption height - 2).
+    EXPECT_EQ(Px(img, bar.left() + 1, bar.top() + 1), 0xFF0000u);
+    EXPECT_EQ(Px(img, bar.left() + ox->ButtonWidth() - 2, bar.top() + ox->CaptionHeight() - 2), 0xFF0000u);
+    EXPECT_NE(Px(img, bar.left() + ox->ButtonWidth() + 2, bar.top() + 1), 0xFF0000u);
+    EXPECT_GE(ox->TextRect().left(), bar.left() + ox->ButtonWidth() - 1);
+
+    auto d = MakeDialog("Dialog");
+    d->setWindowIcon(QIcon(red));
+    ShowActive(*d);
+    img = Grab(*d);
+    EXPECT_EQ(Px(img, Ox(d.get())->CaptionRect().left() + 1, Ox(d.get())->CaptionRect().top() + 1), 0x000000u);
+    EXPECT_EQ(Ox(d.get())->TextRect().left(), Ox(d.get())->CaptionRect().left() + 2);
 }
