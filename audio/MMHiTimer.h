@@ -24,7 +24,6 @@
 class TPostTarget;
 class TMMTimerThread;
 
-enum TMMCBMode { cmWindow, cmCallback, cmThread };
 enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
 class EMMHiTimerError : public Exception { public: using Exception::Exception; };

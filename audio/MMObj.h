@@ -107,6 +107,10 @@ TWaveHdrPtr AllocWaveHeader(uint32_t BufferSize);
 
 enum TMMTimeFormats { tfMillisecond, tfByte, tfSample };
 enum TMMMode { mMono, mStereo };
+// Where a device or timer hands its notifications over: posted to the
+// user-interface thread, on the platform's own callback thread, or on a
+// worker thread of the component.
+enum TMMCBMode { cmWindow, cmCallback, cmThread };
 
 // a * b / c with a 64-bit intermediate, rounded by adding 2 * (a*b mod c) / c
 // to the truncated quotient. A divisor of 0 (a damaged format) gives 0.

@@ -7,7 +7,22 @@
 
 namespace {
 void Pause1ms() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
+// How long Closed waits for producers and consumers still inside.
+constexpr auto UsersLimit = std::chrono::milliseconds(5000);
 } // namespace
+
+// Holds a producer's or consumer's place while it works on the ring.
+struct TRingUse {
+    explicit TRingUse(TMMRingBuffer &Ring) : FRing(Ring), FIn(Ring.Enter()) {}
+    ~TRingUse()
+    {
+        if (FIn)
+            FRing.Leave();
+    }
+    explicit operator bool() const { return FIn; }
+    TMMRingBuffer &FRing;
+    const bool FIn;
+};
 
 // ---------------------------------------------------------------------------
 // TMMQueueThread
@@ -74,6 +89,24 @@ void TMMRingBuffer::SetQueueMode(TMMQueueMode Value)
 {
     CheckInactive(Value != FQueueMode);
     FQueueMode = Value;
+}
+
+bool TMMRingBuffer::Enter()
+{
+    std::lock_guard<std::mutex> g(FLock);
+    if (!FActive || FClosing)
+        return false;
+    ++FUsers;
+    return true;
+}
+
+void TMMRingBuffer::Leave()
+{
+    {
+        std::lock_guard<std::mutex> g(FLock);
+        --FUsers;
+    }
+    FUsersGone.notify_all();
 }
 
 void TMMRingBuffer::Fire(const TMMNotifyEvent &Event)
@@ -173,7 +206,10 @@ int TMMRingBuffer::TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uin
 
 void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uint32_t Flags)
 {
-    if (!FActive || !FEnabled)
+    if (!FEnabled)
+        return;
+    TRingUse use(*this);
+    if (!use)
         return;
     if (IsFull() && !FWaitIfFull) {
         Fire(OnOverlow);
@@ -194,8 +230,14 @@ void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uin
         FWorkRequested->SetEvent();
     }
     if (FWaitIfFull)
-        while (FActive && IsFull())
+        for (;;) {
+            {
+                std::lock_guard<std::mutex> g(FLock);
+                if (FClosing || FCount < int(FSlots.size()))
+                    break;
+            }
             Pause1ms();
+        }
     if (!StoreBlock(static_cast<const char *>(Data), Length, User, Flags))
         Fire(OnOverlow); // only when the ring was closed while we waited
 }
@@ -231,7 +273,10 @@ int TMMRingBuffer::ReadBlock(void *Data, int Length, uint32_t &Flags, uintptr_t 
 {
     Flags = 0;
     User = 0;
-    if (!FActive || !Data || Length <= 0)
+    if (!Data || Length <= 0)
+        return 0;
+    TRingUse use(*this);
+    if (!use)
         return 0;
     char *out = static_cast<char *>(Data);
 
@@ -259,17 +304,15 @@ int TMMRingBuffer::ReadBlock(void *Data, int Length, uint32_t &Flags, uintptr_t 
             FWorkRequested->SetEvent();
         }
         if (!FPrimed && pending) {
-            // The first read after a start waits for the first fill. The pass
-            // count tells the end of this pass from a late signal of an older one.
+            // The first read after a start waits for the first fill, on the
+            // pass count: the idle event is auto-reset and WaitForIdle on
+            // another thread may take its signal first.
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(FTimeOut.load());
-            bool filled = FPassesDone > passesBefore;
-            while (!filled) {
-                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                    deadline - std::chrono::steady_clock::now()).count();
-                if (left <= 0)
-                    break;
-                FIdleEvent->WaitFor(int(left));
-                filled = FPassesDone > passesBefore;
+            bool filled;
+            {
+                std::unique_lock<std::mutex> g(FLock);
+                filled = FPassDone.wait_until(g, deadline, [&] { return FPassesDone > passesBefore || FClosing; })
+                      && !FClosing;
             }
             if (!filled || IsEmpty()) {
                 std::lock_guard<std::mutex> g(FLock);
@@ -308,8 +351,12 @@ void TMMRingBuffer::EndPass()
     // Counted and cleared before idle is signalled, so that a waiter woken by
     // idle always sees the pass as finished.
     FWorkRequested->ResetEvent();
-    ++FPassesDone;
-    FPassRequested = false;
+    {
+        std::lock_guard<std::mutex> g(FLock);
+        ++FPassesDone;
+        FPassRequested = false;
+    }
+    FPassDone.notify_all();
     FIdleEvent->SetEvent();
 }
 
@@ -445,11 +492,15 @@ void TMMRingBuffer::Opened()
         FLoopEnabled = FLoopTotal = FLoopsLeft = FLooped = 0;
     }
     FPassRequested = false;
+    {
+        std::lock_guard<std::mutex> g(FLock);
+        FClosing = false;
+    }
+    FReadyEvent->ResetEvent();
+    FWorkRequested->ResetEvent();
+    FIdleEvent->ResetEvent();
+    FTerminateEvent->ResetEvent();
     if (FQueueMode == qmRead || FQueueMode == qmWrite) {
-        FReadyEvent = std::make_unique<TEvent>(false);
-        FWorkRequested = std::make_unique<TEvent>(true);
-        FIdleEvent = std::make_unique<TEvent>(false);
-        FTerminateEvent = std::make_unique<TEvent>(false);
         FThread = std::make_unique<TMMQueueThread>(this);
         if (!FThread->StartAndWait(5000)) {
             FThread->Terminate();
@@ -501,6 +552,14 @@ void TMMRingBuffer::Closed()
 {
     if (FActive) {
         FAborting = true;
+        {
+            // From here on producers and consumers are turned away; the ones
+            // inside finish before anything they use is freed.
+            std::unique_lock<std::mutex> g(FLock);
+            FClosing = true;
+            FPassDone.notify_all();
+            FUsersGone.wait_for(g, UsersLimit, [this] { return FUsers == 0; });
+        }
         Flush();
         FActive = false;
         if (FThread) {
@@ -511,10 +570,6 @@ void TMMRingBuffer::Closed()
             FThread->Join();
             FThread.reset();
         }
-        FReadyEvent.reset();
-        FWorkRequested.reset();
-        FIdleEvent.reset();
-        FTerminateEvent.reset();
         ResetQueue();
         {
             std::lock_guard<std::mutex> g(FLock);

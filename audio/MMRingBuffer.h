@@ -22,9 +22,16 @@
 //
 // Locking: one mutex guards the counters, indices, slot headers and the loop
 // state; it is never held while calling another component or an event.
+//
+// Closing against a producer or consumer on another thread: once Closed has
+// begun, WriteBlock and ReadBlock refuse at once, and Closed waits (within a
+// limit) for the calls already inside to leave before it frees the slots. The
+// four events live as long as the ring, so a late caller never meets a freed
+// event.
 #include "audio/MMObj.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -118,6 +125,10 @@ private:
     int TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uintptr_t *User);
     bool StoreBlock(const char *Data, int Length, uintptr_t User, uint32_t Flags);
     void Fire(const TMMNotifyEvent &Event);
+    // Entry of a producer or consumer call: false once closing has begun.
+    bool Enter();
+    void Leave();
+    friend struct TRingUse;
 
     int FNumBuffers = 20;
     TMMQueueMode FQueueMode = qmNone;
@@ -142,6 +153,10 @@ private:
     int FReadIndex = 0;
     int FLastReadIndex = 0;
     bool FSourceEnded = false;
+    bool FClosing = false; // Closed has begun: producers and consumers are refused
+    int FUsers = 0;        // WriteBlock / ReadBlock calls inside right now
+    std::condition_variable FUsersGone;
+    std::condition_variable FPassDone; // a pass finished (FPassesDone grew)
     int32_t FLoopEnabled = 0, FLoopTotal = 0, FLoopsLeft = 0, FLooped = 0;
 
     std::atomic<bool> FActive{false};
@@ -150,9 +165,10 @@ private:
     std::atomic<bool> FPassRequested{false}; // a pass is requested or running
     std::atomic<uint64_t> FPassesDone{0};    // passes finished so far
 
-    std::unique_ptr<TEvent> FReadyEvent;     // auto reset
-    std::unique_ptr<TEvent> FWorkRequested;  // manual reset
-    std::unique_ptr<TEvent> FIdleEvent;      // auto reset
-    std::unique_ptr<TEvent> FTerminateEvent; // auto reset
+    // Made with the ring and kept until it goes.
+    const std::unique_ptr<TEvent> FReadyEvent{std::make_unique<TEvent>(false)};    // auto reset
+    const std::unique_ptr<TEvent> FWorkRequested{std::make_unique<TEvent>(true)};  // manual reset
+    const std::unique_ptr<TEvent> FIdleEvent{std::make_unique<TEvent>(false)};     // auto reset
+    const std::unique_ptr<TEvent> FTerminateEvent{std::make_unique<TEvent>(false)}; // auto reset
     std::unique_ptr<TMMQueueThread> FThread;
 };

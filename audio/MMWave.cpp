@@ -319,6 +319,8 @@ void TMMWave::SetFileName(const QString &Name)
     const QString full = Name.isEmpty() ? QString() : QFileInfo(Name).absoluteFilePath();
     if (full == FFileName)
         return;
+    if (OnFileNameChanging)
+        OnFileNameChanging(this);
     if (full.isEmpty()) {
         ClearWave();
         Changed();
@@ -700,6 +702,25 @@ QByteArray TMMWave::InfoItem(const char *Id) const
 TMMCustomWaveFile::TMMCustomWaveFile() : FWave(std::make_unique<TMMWave>())
 {
     FWave->AddChangeListener(this, [this](TMMObject *) { WaveChanged(); });
+    FWave->OnFileNameChanging = [this](TMMWave *) { ReleaseChain(); };
+}
+
+void TMMCustomWaveFile::ReleaseChain()
+{
+    // The ring buffer's worker may be inside this file right now; closing the
+    // device stops the worker and closes the file in the chain's order.
+    if (!FIsOpen)
+        return;
+    for (TMMDSPComponent *c = FOutput; c; c = c->GetOutput())
+        if (auto *device = dynamic_cast<TMMCustomSoundComponent *>(c)) {
+            device->Close();
+            return;
+        }
+    for (TMMDSPComponent *c = FInput; c; c = c->GetInput())
+        if (auto *device = dynamic_cast<TMMCustomSoundComponent *>(c)) {
+            device->Close();
+            return;
+        }
 }
 
 TMMCustomWaveFile::~TMMCustomWaveFile()
@@ -711,6 +732,7 @@ TMMCustomWaveFile::~TMMCustomWaveFile()
     } catch (...) {
     }
     FWave->RemoveChangeListener(this);
+    FWave->OnFileNameChanging = nullptr;
 }
 
 void TMMCustomWaveFile::WaveChanged()

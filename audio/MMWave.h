@@ -112,6 +112,9 @@ public:
     void SetIOBufferSize(int Value);
     TMMTimeFormats TimeFormat = tfSample;
     TMMWaveProgress OnProgress;
+    // Runs when a new file name is about to drop the open file, so that a
+    // chain still reading or writing it can let go first.
+    std::function<void(TMMWave *Sender)> OnFileNameChanging;
 
     void CreateFile(const QString &Name, const TWaveFormatEx *Format);
     void OpenFile();
@@ -191,6 +194,9 @@ public:
 
 private:
     void WaveChanged();
+    // Closes the device driving this component's chain (the file is about
+    // to change under it).
+    void ReleaseChain();
     void RecordThrough(PWaveHdr lpWaveHdr);
     void FinishEarly();
 

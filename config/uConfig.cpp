@@ -2,6 +2,8 @@
 #include "config/uConfig.h"
 
 #include "config/uConfigCommon.h"
+#include "audio/MMHiTimer.h"
+#include "audio/MMWaveIO.h"
 #include "picture/PGImage.h"
 #include "platform/AppHints.h"
 #include "platform/MessageBox.h"
@@ -107,6 +109,7 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     CreateGeneralPage();
     CreateRecordPage();
     CreateSelectPage();
+    CreateAudio();
     SetTabOrder();
 
     if (const QScreen *screen = (owner ? owner->screen() : QGuiApplication::primaryScreen()))
@@ -117,7 +120,11 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     connect(this, &QDialog::finished, this, &TfmConfig::FormClose);
 }
 
-TfmConfig::~TfmConfig() { FormClose(); }
+TfmConfig::~TfmConfig()
+{
+    FormClose();
+    DestroyAudio();
+}
 
 void TfmConfig::CreateFrame()
 {
@@ -158,7 +165,7 @@ void TfmConfig::SetTabOrder()
         rbDelay, rbMove, rbClick, rbKey, tbDelay, btNone, btLeft, btRight, hkKey,
         cbHints, cbProtect, rbNormal, rbDelayed, rbMute,
         // Recording page.
-        lbAll, cbAdd,
+        lbAll, btNew, btDelete, btSave, edWord, cbAdd, btRec, btPlay,
         // Selection page.
         lbNew, lbNow, lbKnown, btNew2Now, btNow2New, btNow2Known, btKnown2Now,
         btAllNew, btAllNow, btAllKnow, btNoneNew, btNoneNow, btNoneKnow,
@@ -184,6 +191,8 @@ void TfmConfig::SetTabOrder()
 
 bool TfmConfig::eventFilter(QObject *watched, QEvent *event)
 {
+    if (KeyPreview(watched, event))
+        return true;
     if (event->type() == QEvent::FocusIn) {
         auto *rb = qobject_cast<QRadioButton *>(watched);
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
@@ -215,6 +224,7 @@ bool TfmConfig::ListBackgrounds()
 
 void TfmConfig::FormCreate()
 {
+    LoadRecordIcons();
     MaxWords = 500;
     Pages->setCurrentWidget(tsGeneral);
     SetApplicationShowHint(Settings.Hints);
@@ -283,14 +293,29 @@ void TfmConfig::FormClose()
     FClosed = true;
     ImageNames.clear();
     UsedSounds.clear();
+    // A recording still running is finished into its file here.
+    WaveIn->Close();
+    WaveOut->Close();
+    Timer->SetEnabled(false);
 }
 
 void TfmConfig::PagesChange()
 {
-    // The recording page brings its own entry step and its devices, which
-    // leaving it stops; the selection page shows fresh counts.
-    if (Pages->ActiveTag() == 2)
+    switch (Pages->ActiveTag()) {
+    case 0:
+        StopDevices();
+        break;
+    case 1:
+        SetEditMode(weIdle);
+        ShowRecordControls(false);
+        break;
+    case 2:
+        StopDevices();
         UpdateCounts();
+        break;
+    default:
+        break;
+    }
 }
 
 void TfmConfig::btOkClick()

@@ -7,12 +7,25 @@
 
 #include <QBitArray>
 #include <QDialog>
+#include <QIcon>
 #include <QListWidget>
 #include <QStringList>
 #include <QTabWidget>
 
+#include <atomic>
+#include <memory>
+
 class QCheckBox;
 class QLabel;
+class QLineEdit;
+class TMMComponent;
+class TMMHiTimer;
+class TMMLEDLABEL;
+class TMMRingBuffer;
+class TMMWaveFile;
+class TMMWaveIn;
+class TMMWaveOut;
+class TPostTarget;
 class QRadioButton;
 class TColorButton;
 class TFontComboBox;
@@ -68,6 +81,15 @@ public:
     int ActiveTag() const;
 };
 
+// State of the recording page: no word chosen, a new word being typed (not
+// saved yet), or a saved word selected in the list of all words.
+enum TWordEditMode { weIdle, weNew, weSelected };
+
+// The recording page's figure for a time in seconds: one decimal, at least 4
+// characters right-aligned, with the decimal and thousands separators of the
+// locale in use (the system's unless the program chose another).
+QString LedTimeText(double seconds);
+
 class TfmConfig : public QDialog {
     Q_OBJECT
 public:
@@ -104,9 +126,24 @@ public:
     QCheckBox *cbHints, *cbProtect;
     QRadioButton *rbNormal, *rbDelayed, *rbMute;
 
-    // Recording page (its editing controls come with the recording page itself).
+    // Recording page.
     TWordListBox *lbAll;
+    ToxButton *btNew, *btDelete, *btSave;
+    QLineEdit *edWord;
     QCheckBox *cbAdd;
+    ToxButton *btRec, *btPlay;
+    QLabel *laRecord;
+    TMMLEDLABEL *Led;
+
+    // Audio components of the recording page: WaveIn -> MMRingBuffer1 -> RecFile
+    // records, PlayFile -> PlayRingBuffer -> WaveOut plays.
+    TMMWaveIn *WaveIn;
+    TMMRingBuffer *MMRingBuffer1;
+    TMMWaveFile *RecFile;
+    TMMWaveFile *PlayFile;
+    TMMRingBuffer *PlayRingBuffer;
+    TMMWaveOut *WaveOut;
+    TMMHiTimer *Timer;              // refreshes Led every 200 ms
 
     // Selection page.
     QLabel *Label1, *Label2, *Label5;
@@ -117,9 +154,13 @@ public:
     ToxButton *btNoneNew, *btNoneNow, *btNoneKnow;
 
     // Fields.
+    QIcon PlayIcon, RecIcon, StopIcon;
     QStringList ImageNames;         // full paths of the background pictures, in Fondos' order
     int MaxWords = 500;
     QBitArray UsedSounds;           // sound numbers taken by the words of lbAll
+    TWordEditMode EditMode = weIdle;
+    int CurrentSound = -1;
+    QString CurrentSoundFile;
     bool Playing = false;
     bool Recording = false;
 
@@ -137,6 +178,25 @@ public:
     void btCancelClick();
     void btHelpClick();
 
+    // Recording page.
+    void SetEditMode(TWordEditMode mode);
+    void ShowRecordControls(bool visible);
+    void lbAllClick();
+    // After a key in lbAll: chooses the entry it selected, if that is another.
+    void lbAllKeySelect();
+    void btNewClick();
+    void edWordChange();
+    void btSaveClick();
+    void btDeleteClick();
+    void btRecClick();
+    void btPlayClick();
+    void DeviceStart(TMMComponent *sender);
+    void DeviceStop(TMMComponent *sender);
+    void TimerTimer();
+    // The SPACE rule; true when the key is swallowed.
+    bool FormKeyDown(int key);
+    bool FormKeyPress(int key);
+
     // The end of a drag from one selection list onto another: the source's
     // current entry moves (not its whole selection).
     void lbNewEndDrag(TWordListBox *source, TWordListBox *target);
@@ -153,10 +213,27 @@ private:
     void CreateGeneralPage();
     void CreateRecordPage();
     void CreateSelectPage();
+    void CreateAudio();
     void SetTabOrder();
+    // Asks a running recording or playback to stop.
+    void StopDevices();
+    void CloseDevices();
+    // The recording file could not take more (a full disk): ends the recording.
+    void RecordingCutShort(uint64_t session);
+    // A device failed to open or start: both closed, the flags cleared.
+    void DeviceFailed();
+    void LoadRecordIcons();
+    void DestroyAudio();
+    bool SpaceRuleApplies(int key) const;
+    // Keys reaching any control of the dialog, before the control sees them;
+    // true when swallowed.
+    bool KeyPreview(QObject *watched, QEvent *event);
     // Lists the background pictures into ImageNames and Fondos; false when
     // the images folder cannot be listed.
     bool ListBackgrounds();
 
     bool FClosed = false;
+    std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
+    std::atomic<bool> FCutShortPosted{false};
+    std::atomic<uint64_t> FRecordSession{0}; // one per recording started
 };

@@ -1,5 +1,6 @@
-// The word lists of the dialog: the selection page, which moves words between
-// new, in use and known, and the recording page's list of all words.
+// The word lists of the dialog: the list box of words that the recording and
+// selection pages share, and the selection page, which moves words between
+// new, in use and known.
 #include "config/uConfig.h"
 
 #include "config/uConfigCommon.h"
@@ -158,18 +159,6 @@ QImage ArrowBitmap(bool right)
 }
 
 } // namespace
-
-void TfmConfig::CreateRecordPage()
-{
-    lbAll = new TWordListBox(tsRecord);
-    lbAll->setGeometry(14, 24, 189, 253);
-    lbAll->setSelectionMode(QAbstractItemView::SingleSelection);
-    lbAll->setAccessibleName(QStringLiteral("All words"));
-    SetHint(lbAll, QStringLiteral("Select a word from the list to change the sound or delete it"), 301);
-    cbAdd = new QCheckBox(QStringLiteral("Add to use words"), tsRecord);
-    cbAdd->setGeometry(282, 100, 121, 17);
-    SetHint(cbAdd, QStringLiteral("Check to add this word to the list of word to use"), 305);
-}
 
 void TfmConfig::CreateSelectPage()
 {

@@ -48,20 +48,26 @@ public:
         TPlaySoundObserver observer;
         {
             std::lock_guard lock(FMutex);
-            ++FGeneration;
-            FPending = fileName;
-            FHasPending = !fileName.isEmpty();
-            if (FHasPending) {
+            ++FGeneration;       // cuts the sound playing now
+            FHasPending = false; // and replaces one not yet taken
+            if (!fileName.isEmpty()) {
                 ++FStatus.Requests;
                 FStatus.LastRequest = fileName;
                 observer = FObserver;
             }
-            if (FHasPending && !FWorker.joinable())
+        }
+        // Told before the worker can see the request, so that the request's
+        // own event never comes after its Started.
+        if (observer)
+            observer(TPlaySoundEvent::Requested, fileName);
+        if (!fileName.isEmpty()) {
+            std::lock_guard lock(FMutex);
+            FPending = fileName;
+            FHasPending = true;
+            if (!FWorker.joinable())
                 FWorker = std::thread([this] { Run(); });
         }
         FWake.notify_all();
-        if (observer)
-            observer(TPlaySoundEvent::Requested, fileName);
     }
 
     TPlaySoundStatus Status()

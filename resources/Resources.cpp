@@ -6,6 +6,7 @@
 
 static void InitLedFonts() { Q_INIT_RESOURCE(ledfonts); }
 static void InitAboutLogo() { Q_INIT_RESOURCE(about); }
+static void InitRecordIcons() { Q_INIT_RESOURCE(recordicons); }
 
 void InitResources()
 {
@@ -13,5 +14,6 @@ void InitResources()
     std::call_once(once, [] {
         InitLedFonts();
         InitAboutLogo();
+        InitRecordIcons();
     });
 }

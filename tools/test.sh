@@ -6,14 +6,18 @@ bash tools/packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_BENCH=ON
 cmake --build build
 
-# The audio workers run once more under ThreadSanitizer.
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_SANITIZE=thread
-cmake --build build-tsan --target test_audio
-TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -R '^audio$' --output-on-failure
-
 # The sound tests play and record through ALSA "default"; a PulseAudio test
 # server with a null sink stands in for the sound card. It must be up before
 # any test process first loads ALSA.
 bash tools/soundserver.sh start
 trap 'bash tools/soundserver.sh stop' EXIT
+
+# The audio workers, the wave devices and the word-sound player run once more
+# under ThreadSanitizer.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_SANITIZE=thread
+cmake --build build-tsan --target test_audio test_run test_platform
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -R '^audio$' --output-on-failure
+(cd build-tsan/tests && export TSAN_OPTIONS=halt_on_error=1 QT_QPA_PLATFORM=offscreen &&
+  ./test_platform --gtest_filter='WaveDev.*' && ./test_run --gtest_filter='PlaySoundTest.*')
+
 ctest --test-dir build --output-on-failure --timeout 900

@@ -100,3 +100,5 @@ inline QStringList SelectedTexts(const QListWidget *list)
 }
 
 } // namespace cfgtest
+
+inline void PrintTo(const TWordEntry &w, std::ostream *os) { *os << '{' << w.Text.toStdString() << ", " << w.SoundNo << '}'; }

@@ -1,0 +1,138 @@
+#pragma once
+// Wave input and output devices over the ALSA PCM device "default", in the
+// manner of the platform's wave-in/wave-out functions the audio engine was
+// built around:
+//
+//  - a device is opened for one PCM format and gets one thread of its own,
+//    which alone talks to ALSA and issues every notification (open, close,
+//    data for a filled capture buffer, done for a played buffer);
+//  - buffers are queued with AddBuffer and handed back in the order they were
+//    queued, each with its byte count (bytes recorded, or bytes played);
+//  - Start/Stop (capture), Pause/Restart (playback) and Reset return at once
+//    or after the device thread has done what they ask, never waiting longer
+//    than a fixed limit; Reset hands every queued buffer back before it
+//    returns; Close hands back what is left, joins the thread and then
+//    reports the close;
+//  - the position counts sample frames recorded or played since the open;
+//  - overruns and underruns are recovered on the device thread.
+//
+// Results are codes in the style of the platform (0 = success); ErrorText
+// gives the text of each. The device thread never blocks on anyone else: a
+// notification handler must only record or post what it was told.
+#include <QString>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+// Result codes
+constexpr int MMSYSERR_NOERROR = 0;
+constexpr int MMSYSERR_ERROR = 1;
+constexpr int MMSYSERR_BADDEVICEID = 2;
+constexpr int MMSYSERR_ALLOCATED = 4;
+constexpr int MMSYSERR_INVALHANDLE = 5;
+constexpr int MMSYSERR_NODRIVER = 6;
+constexpr int MMSYSERR_NOMEM = 7;
+constexpr int MMSYSERR_INVALPARAM = 11;
+constexpr int WAVERR_BADFORMAT = 32;
+constexpr int WAVERR_STILLPLAYING = 33;
+constexpr int WAVERR_TIMEOUT = 35; // the device thread did not answer in time
+
+// Device number that lets the platform choose.
+constexpr int WAVE_MAPPER = -1;
+
+enum class TWaveDirection { Capture, Playback };
+
+// Notifications, all issued on the device's own thread.
+enum class TWaveDevMessage {
+    Open,  // the device is open
+    Close, // the device is closed; nothing follows
+    Data,  // capture: a queued buffer comes back with Bytes recorded
+    Done   // playback: a queued buffer has been played (Bytes of it)
+};
+using TWaveDevCallback = std::function<void(TWaveDevMessage Message, void *Buffer, uint32_t Bytes)>;
+
+struct TWaveDevFormat {
+    int Channels = 0;      // 1 or 2
+    int SampleRate = 0;    // frames per second
+    int BitsPerSample = 0; // 8 (unsigned) or 16 (signed little-endian)
+};
+
+// Supported-format bits of a device's capabilities, as the platform names them
+// (1M08 = 11025 Hz mono 8 bits, 2S16 = 22050 Hz stereo 16 bits, ...).
+constexpr uint32_t WAVE_FORMAT_1M08 = 0x0001, WAVE_FORMAT_1S08 = 0x0002, WAVE_FORMAT_1M16 = 0x0004,
+                   WAVE_FORMAT_1S16 = 0x0008, WAVE_FORMAT_2M08 = 0x0010, WAVE_FORMAT_2S08 = 0x0020,
+                   WAVE_FORMAT_2M16 = 0x0040, WAVE_FORMAT_2S16 = 0x0080, WAVE_FORMAT_4M08 = 0x0100,
+                   WAVE_FORMAT_4S08 = 0x0200, WAVE_FORMAT_4M16 = 0x0400, WAVE_FORMAT_4S16 = 0x0800;
+
+struct TWaveDevCaps {
+    QString ProductName;
+    uint32_t Formats = 0; // WAVE_FORMAT_ bits
+    int Channels = 2;
+};
+
+// Number of devices of a direction: 1 when the ALSA device can be opened for
+// that direction, else 0.
+int WaveDevCount(TWaveDirection Direction);
+// Name and formats of device Id (0 or WAVE_MAPPER).
+int WaveDevGetCaps(TWaveDirection Direction, int Id, TWaveDevCaps &Caps);
+// Whether device Id can record or play Format (opens and closes it).
+int WaveDevQueryFormat(TWaveDirection Direction, int Id, const TWaveDevFormat &Format);
+// Text of a result code; false for a code without a text.
+bool WaveDevErrorText(int Code, QString &Text);
+
+// The ALSA device behind every wave device, "default" unless changed. Tests
+// name one that does not exist to see a machine without any sound device.
+void SetWaveDevName(const QString &AlsaName);
+QString WaveDevName();
+
+class TWaveDevice {
+public:
+    ~TWaveDevice(); // closes
+
+    // Opens device Id for Format; the open notification follows on the
+    // device thread. Buffers given later must stay valid until they are
+    // handed back.
+    static int Open(std::unique_ptr<TWaveDevice> &Device, TWaveDirection Direction, int Id,
+                    const TWaveDevFormat &Format, TWaveDevCallback Callback);
+
+    TWaveDirection Direction() const { return FDirection; }
+
+    // Queues a buffer: capture fills Length bytes, playback plays Length bytes.
+    int AddBuffer(void *Buffer, char *Data, uint32_t Length);
+    // Capture: begin and suspend recording. Stop hands back a partly filled
+    // buffer with what it holds; the empty ones stay queued.
+    int Start();
+    int Stop();
+    // Playback: hold and resume. Buffers written while held wait.
+    int Pause();
+    int Restart();
+    // Stops and hands back every queued buffer before it returns.
+    int Reset();
+    // Hands back what is left, issues the close notification and joins the
+    // device thread. Safe to call twice.
+    int Close();
+
+    // Sample frames recorded or played since the open.
+    int64_t PositionSamples() const { return FPosition.load(); }
+    // Buffers queued and not yet handed back.
+    int QueuedBuffers() const;
+    // Over- and underruns recovered so far.
+    int XRuns() const { return FXRuns.load(); }
+    // When the device thread last issued its first ALSA read or write after a
+    // Start (capture) or Restart (playback); the epoch when it has not yet.
+    std::chrono::steady_clock::time_point FirstTransferTime() const;
+    std::chrono::steady_clock::time_point StartRequestTime() const;
+
+    struct TImpl;
+
+private:
+    TWaveDevice() = default;
+    TWaveDirection FDirection = TWaveDirection::Capture;
+    std::unique_ptr<TImpl> FImpl;
+    std::atomic<int64_t> FPosition{0};
+    std::atomic<int> FXRuns{0};
+    friend struct TImpl;
+};
