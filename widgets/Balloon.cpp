@@ -257,10 +257,13 @@ void TBalloonWindow::ActivateHintOn(const QPoint &pointer, const QString &hint, 
     FPosition = Balloon::Flip(pointer, size, settings.Position(), screen);
     const QRect area(Balloon::Place(pointer, size, FPosition), size);
 
-    // What lies beneath: a balloon already on show is part of the screen, so
-    // where the new one overlaps it, what lay beneath the old one counts.
+    // What lies beneath: a balloon on show, or one hidden so recently that the
+    // windows under it may not have painted themselves again yet, is still
+    // part of the screen, so where the new one overlaps it, what lay beneath
+    // the old one counts.
     QImage beneath = GrabBeneath(area, QGuiApplication::screenAt(pointer));
-    if (isVisible() && !FBeneath.isNull() && geometry().intersects(area)) {
+    const bool oldOnScreen = isVisible() || (FHiddenAt.isValid() && FHiddenAt.elapsed() < 500);
+    if (oldOnScreen && !FBeneath.isNull() && geometry().intersects(area)) {
         QPainter p(&beneath);
         p.drawImage(geometry().topLeft() - area.topLeft(), FBeneath);
     }
@@ -373,6 +376,7 @@ void TBalloonWindow::paintEvent(QPaintEvent *)
 
 void TBalloonWindow::hideEvent(QHideEvent *e)
 {
+    FHiddenAt.start();
     if (FHooked) {
         qApp->removeEventFilter(this);
         FHooked = false;

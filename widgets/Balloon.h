@@ -9,6 +9,7 @@
 #include "platform/HintWindow.h"
 
 #include <QFlags>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QImage>
 #include <QObject>
@@ -161,6 +162,7 @@ private:
     QString FHint;
     QColor FFill, FBorder;
     QImage FBeneath, FFace;
+    QElapsedTimer FHiddenAt;
     bool FHooked = false;
     bool FSawMove = false;
     qint64 FLastMoveTime = -1;

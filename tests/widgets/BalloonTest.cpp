@@ -222,6 +222,24 @@ TEST_F(BalloonTest, PaintedBalloonStandsOnWhatLiesBeneathWithAShadedShadow)
     EXPECT_EQ(w.Face().pixelColor(flat.right() - 12, flat.bottom()), QColor(Qt::black));
 }
 
+TEST_F(BalloonTest, ABalloonMovedOverItsOldPlaceDoesNotShowItselfBeneath)
+{
+    TSolid green(Qt::green);
+    green.setGeometry(50, 50, 400, 300);
+    green.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&green));
+    TBalloonWindow w;
+    w.ActivateHintOn(QPoint(150, 250), "Click to run", Screen800);
+    QApplication::processEvents();
+    w.ActivateHintOn(QPoint(165, 262), "Click to run", Screen800);
+    const QImage beneath = w.Beneath().convertToFormat(QImage::Format_RGB32);
+    int green_ = 0;
+    for (int y = 0; y < beneath.height(); ++y)
+        for (int x = 0; x < beneath.width(); ++x)
+            green_ += beneath.pixelColor(x, y) == QColor(Qt::green);
+    EXPECT_EQ(green_, beneath.width() * beneath.height());
+}
+
 TEST_F(BalloonTest, ThreeStylesTakeTheirColoursFromTheirOwnPlaces)
 {
     TBalloonWindow w;
