@@ -90,8 +90,20 @@ TfmRun::TfmRun(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindow
     setFocusPolicy(Qt::NoFocus);
 
     Timer = new QTimer(this);
+    // A coarse timer may move a 2000 ms timeout by up to 5 %, which a child sees as
+    // one word staying up noticeably shorter or longer than the others.
+    Timer->setTimerType(Qt::PreciseTimer);
     Timer->setInterval(1000);
     connect(Timer, &QTimer::timeout, this, &TfmRun::TimerTimer);
+
+    // The kernel lets a long wait of the event loop end up to 0.1 % late (10 ms on a
+    // 10 s word) to bundle wake-ups, precise timer or not. Waking the loop a little
+    // before each tick leaves only a short last wait, which ends on time. Waking up
+    // is all this timer is for.
+    FWakeAhead = new QTimer(this);
+    FWakeAhead->setObjectName(QStringLiteral("WakeAhead"));
+    FWakeAhead->setTimerType(Qt::PreciseTimer);
+    FWakeAhead->setSingleShot(true);
 
     Dozer = new TDozer(this);
 
@@ -101,10 +113,16 @@ TfmRun::TfmRun(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindow
     Button1->installEventFilter(this);
     connect(Button1, &QPushButton::clicked, this, &TfmRun::Button1Click);
 
+    SetClock({});
     FormCreate();
 }
 
 TfmRun::~TfmRun() { SetDefaultCursor(); }
+
+void TfmRun::SetClock(TRunClock clock)
+{
+    FClock = clock ? std::move(clock) : TRunClock(&std::chrono::steady_clock::now);
+}
 
 void TfmRun::FormCreate()
 {
@@ -171,6 +189,7 @@ void TfmRun::FormShow()
     raise();
     activateWindow();
     Timer->start();
+    ArmWakeAhead();
 }
 
 void TfmRun::NextWord()
@@ -181,6 +200,7 @@ void TfmRun::NextWord()
     Mode = rmShowing;
     SetHourGlass();
     Timer->stop();
+    FWakeAhead->stop();
     CurrentText.clear();
     repaint();
     Dozer->Doze(BlankLength);
@@ -199,8 +219,49 @@ void TfmRun::NextWord()
         // Only reachable when the list emptied behind the screen's back.
         SoundFile.clear();
     }
+    // The word's time counts from its paint (WordPainted), so a slow paint does
+    // not cut it short. A screen that is up paints here and then; one not shown
+    // yet (the first word) or not painted at once runs the timer from now, and
+    // the first paint starts it afresh.
+    FWordPending = i >= 0;
     repaint();
+    if (FWordPending || i < 0) {
+        Timer->start();
+        ArmWakeAhead();
+    }
+}
+
+void TfmRun::WordPainted()
+{
+    FWordPending = false;
+    FWordPaintedAt = FClock();
     Timer->start();
+    ArmWakeAhead();
+}
+
+void TfmRun::ArmWakeAhead()
+{
+    const int interval = Timer->interval();
+    if (!Timer->isActive() || interval < 100) {
+        FWakeAhead->stop();
+        return;
+    }
+    // Twice the kernel's 0.1 % and 2 ms more: even a late wake-up comes before the tick.
+    FWakeAhead->start(interval - interval / 500 - 2);
+}
+
+int TfmRun::RestOfDelay() const
+{
+    using namespace std::chrono;
+    // Hand-edited delays beyond the dialog's range still give a valid interval.
+    const qint64 nominal = std::min<qint64>(qint64(Settings.Delay) * 500 - ShowingLength, INT_MAX);
+    if (FWordPending)
+        return int(nominal);
+    // Counted from the word's paint rather than from this tick: the word still ends
+    // Delay half-seconds after its paint when this tick came a little late.
+    const auto end = FWordPaintedAt + milliseconds(qint64(Settings.Delay) * 500);
+    const qint64 left = ceil<milliseconds>(end - FClock()).count();
+    return int(std::clamp<qint64>(left, 0, nominal));
 }
 
 void TfmRun::TimerTimer()
@@ -214,9 +275,7 @@ void TfmRun::TimerTimer()
             if (Settings.Delay <= 4) {
                 NextWord();
             } else {
-                // Hand-edited delays beyond the dialog's range still give a valid interval.
-                const qint64 rest = qint64(Settings.Delay) * 500 - ShowingLength;
-                Timer->setInterval(int(std::min<qint64>(rest, INT_MAX)));
+                Timer->setInterval(RestOfDelay());
                 Mode = rmWaiting;
             }
         } else if (Mode == rmWaiting) {
@@ -228,6 +287,7 @@ void TfmRun::TimerTimer()
     }
     if (Mode == rmWaiting)
         SetDefaultCursor();
+    ArmWakeAhead();
 }
 
 void TfmRun::FormKeyUp(uint16_t key, TShiftState shift)
@@ -285,6 +345,7 @@ void TfmRun::FormClose()
     SetDefaultCursor();
     // A hidden screen must not go on drawing words and starting their sounds.
     Timer->stop();
+    FWakeAhead->stop();
     Shown.clear();
 }
 
@@ -307,8 +368,12 @@ void TfmRun::FormPaint(QPainter &painter)
 
 void TfmRun::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    FormPaint(painter);
+    {
+        QPainter painter(this);
+        FormPaint(painter);
+    }
+    if (FWordPending && !FClosed && !CurrentText.isEmpty())
+        WordPainted();
 }
 
 void TfmRun::showEvent(QShowEvent *event)

@@ -10,7 +10,9 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 
 class QPainter;
 class QPushButton;
@@ -29,6 +31,9 @@ constexpr int ShowingLength = 2000;
 // cycle (Shown), never LastIndex; a full cycle starts a new one. Updates Shown and
 // LastIndex (-1 when there are fewer than 2 words). Returns -1 when count is 0.
 int DrawNextWord(QBitArray &shown, int &lastIndex, int count, QRandomGenerator &random);
+
+// Where the run screen reads the time it counts its words' showing times by.
+using TRunClock = std::function<std::chrono::steady_clock::time_point()>;
 
 class TfmRun : public QWidget {
     Q_OBJECT
@@ -67,6 +72,14 @@ public:
 
     void NextWord();
 
+    // The clock the word times are counted by; the steady clock unless a test puts
+    // one of its own here. An empty clock puts the steady clock back.
+    void SetClock(TRunClock clock);
+    // The clock's reading when the word now up had been painted for the first time.
+    std::chrono::steady_clock::time_point WordPaintedAt() const { return FWordPaintedAt; }
+    // True from NextWord until the new word's first paint.
+    bool WordPending() const { return FWordPending; }
+
     // Handlers, public so that tests and the benchmark can drive them directly.
     void FormCreate();
     void FormShow();
@@ -99,6 +112,9 @@ private:
     void SetHourGlass();
     void SetDefaultCursor();
     void PlayWordSound();
+    void WordPainted();
+    void ArmWakeAhead();
+    int RestOfDelay() const;
 
     QColor FFontColor = Qt::black;
     QColor FBackColor = Qt::white;
@@ -106,4 +122,8 @@ private:
     int FBusyDepth = 0;
     bool FCloseRequested = false;
     bool FClosed = false;
+    QTimer *FWakeAhead = nullptr;
+    TRunClock FClock;
+    std::chrono::steady_clock::time_point FWordPaintedAt{};
+    bool FWordPending = false;
 };

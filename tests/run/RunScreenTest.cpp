@@ -18,8 +18,15 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
+
+using namespace std::chrono_literals;
+using std::chrono::steady_clock;
 
 // ---------------------------------------------------------------- the draw rule
 
@@ -136,16 +143,30 @@ protected:
 
     // Opens the screen the way the main window and the configuration dialog do
     // (mode, appearance, show), counting the words it draws.
-    TfmRun &Open(TRunMode mode = rmStart)
+    template <class TScreen = TfmRun>
+    TScreen &Open(TRunMode mode = rmStart, const std::function<void(TScreen &)> &beforeShow = {})
     {
         FRequestsBefore = PlaySoundStatus().Requests;
-        FRun = std::make_unique<TfmRun>();
+        auto screen = std::make_unique<TScreen>();
+        TScreen &result = *screen;
+        FRun = std::move(screen);
+        if (FFakeClock)
+            FRun->SetClock([this] { return FNow; });
         FRun->Mode = mode;
         FWords = 0;
         FRun->Dozer->OnWakeUp = [this](QObject *) { ++FWords; };
         FRun->SetAppearance(clRed, clYellow, 48, QStringLiteral("Arial"), true);
+        if (beforeShow)
+            beforeShow(result);
         FRun->show();
-        return *FRun;
+        return result;
+    }
+
+    // The screen reads FNow, which moves only when the test moves it.
+    void UseFakeClock() { FFakeClock = true; }
+    bool WaitForWordPainted(int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor([this] { return !FRun->WordPending(); }, timeoutMs);
     }
 
     // The first timer tick: 2 s after a word, 1 s in preview.
@@ -191,6 +212,22 @@ protected:
     std::unique_ptr<TfmRun> FRun;
     int FWords = 0;
     uint64_t FRequestsBefore = 0;
+    bool FFakeClock = false;
+    steady_clock::time_point FNow{100s};
+};
+
+// A screen whose paint a test can watch and slow down.
+class TWatchedRun : public TfmRun {
+public:
+    std::function<void()> OnPaintBegin;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (OnPaintBegin)
+            OnPaintBegin();
+        TfmRun::paintEvent(event);
+    }
 };
 
 } // namespace
@@ -262,17 +299,142 @@ TEST_F(RunScreen, DelayTwentyWaitsEightMoreSecondsWithTheDefaultPointer)
 {
     UseWords(3);
     Settings.Delay = 20;
+    UseFakeClock();
     TfmRun &run = Open();
+    ASSERT_TRUE(WaitForWordPainted());
+    FNow = run.WordPaintedAt() + 2000ms;  // the clock as a punctual tick reads it
     ASSERT_TRUE(WaitForTick());
     EXPECT_EQ(run.Mode, rmWaiting);
     EXPECT_EQ(run.Timer->interval(), 8000);
     EXPECT_TRUE(run.Timer->isActive());
+    // The event loop wakes shortly before the tick, so the kernel's slack on a long
+    // wait (up to 8 ms here) cannot make the word late.
+    const QTimer *wakeAhead = run.findChild<QTimer *>(QStringLiteral("WakeAhead"));
+    ASSERT_NE(wakeAhead, nullptr);
+    EXPECT_TRUE(wakeAhead->isActive());
+    EXPECT_EQ(wakeAhead->timerType(), Qt::PreciseTimer);
+    EXPECT_LE(wakeAhead->interval(), 8000 - 16);
+    EXPECT_GE(wakeAhead->interval(), 7900);
     EXPECT_EQ(Pointer(), Qt::ArrowCursor);
     EXPECT_EQ(FWords, 1);
     ASSERT_TRUE(WaitForWords(2, 12000));
     EXPECT_EQ(run.Mode, rmShowing);
     EXPECT_EQ(Pointer(), Qt::WaitCursor);
     EXPECT_EQ(run.Timer->interval(), 2000);
+}
+
+TEST_F(RunScreen, WordTimeCountsFromTheEndOfItsPaintAndALateTickIsMadeUp)
+{
+    UseWords(3);
+    Settings.Delay = 6;
+    UseFakeClock();
+    auto &run = Open<TWatchedRun>();
+    EXPECT_EQ(run.Timer->timerType(), Qt::PreciseTimer) << "a coarse timer may be 5 % off";
+    ASSERT_TRUE(WaitForWordPainted());
+
+    std::vector<std::string> wordPaints;
+    run.OnPaintBegin = [&] {
+        if (run.CurrentText.isEmpty())
+            return;
+        wordPaints.push_back(run.Timer->isActive() ? "timer running" : "timer stopped");
+        FNow += 300ms;  // a slow paint: 300 ms pass while the word is drawn
+    };
+    const steady_clock::time_point before{50s};
+    FNow = before;
+    run.NextWord();
+    ASSERT_FALSE(wordPaints.empty());
+    EXPECT_EQ(wordPaints.front(), "timer stopped") << "the word's time must not run while it is being painted";
+    EXPECT_EQ(run.WordPaintedAt(), before + 300ms);
+    EXPECT_TRUE(run.Timer->isActive());
+    EXPECT_EQ(run.Timer->interval(), 2000);
+
+    // Painting the same word again (the window uncovered, say) does not move its start.
+    run.repaint();
+    EXPECT_EQ(run.WordPaintedAt(), before + 300ms);
+
+    // The 2-second tick comes 7 ms late: the rest of the 3 s is counted from the
+    // paint, not from the tick (1000) nor from before the paint (700).
+    FNow = before + 300ms + 2007ms;
+    run.TimerTimer();
+    EXPECT_EQ(run.Mode, rmWaiting);
+    EXPECT_EQ(run.Timer->interval(), 993);
+}
+
+TEST_F(RunScreen, TheFirstWordCountsFromItsFirstPaintNotFromTheShow)
+{
+    UseWords(3);
+    Settings.Delay = 6;
+    UseFakeClock();
+    int slowPaints = 0;
+    auto &run = Open<TWatchedRun>(rmStart, [&](TWatchedRun &screen) {
+        EXPECT_TRUE(screen.WordPending()) << "the first word is drawn before the screen shows";
+        screen.OnPaintBegin = [&] {
+            if (screen.WordPending()) {
+                ++slowPaints;
+                FNow += 250ms;
+            }
+        };
+    });
+    ASSERT_TRUE(WaitForWordPainted());
+    EXPECT_EQ(slowPaints, 1);
+    EXPECT_EQ(run.WordPaintedAt(), steady_clock::time_point(100s + 250ms));
+    EXPECT_TRUE(run.Timer->isActive());
+    FNow = run.WordPaintedAt() + 2000ms;
+    run.TimerTimer();
+    EXPECT_EQ(run.Timer->interval(), 1000);
+}
+
+TEST_F(RunScreen, ATickLaterThanTheWholeDelayMovesOnAtOnce)
+{
+    UseWords(3);
+    Settings.Delay = 6;
+    UseFakeClock();
+    TfmRun &run = Open();
+    ASSERT_TRUE(WaitForWordPainted());
+    FNow = run.WordPaintedAt() + 3400ms;  // the machine stalled past the word's end
+    run.TimerTimer();
+    EXPECT_EQ(run.Mode, rmWaiting);
+    EXPECT_EQ(run.Timer->interval(), 0);
+}
+
+TEST_F(RunScreen, AWordNotPaintedYetStillHasItsWholeTime)
+{
+    UseWords(3);
+    Settings.Delay = 6;
+    UseFakeClock();
+    FRun = std::make_unique<TfmRun>();
+    TfmRun &run = *FRun;
+    run.SetClock([this] { return FNow; });
+    run.Mode = rmStart;
+    run.SetAppearance(clRed, clYellow, 48, QStringLiteral("Arial"), true);  // never shown
+    EXPECT_TRUE(run.WordPending());
+    EXPECT_TRUE(run.Timer->isActive()) << "a screen that cannot paint must not stand still";
+    FNow += 2000ms;
+    run.TimerTimer();
+    EXPECT_EQ(run.Mode, rmWaiting);
+    EXPECT_EQ(run.Timer->interval(), 1000);
+}
+
+TEST_F(RunScreen, TheTwoSecondLockCountsFromTheWordsPaint)
+{
+    UseWords(3);
+    Settings.Transition = tmMouseClick;
+    Settings.Button = btnAny;
+    auto &run = Open<TWatchedRun>();
+    ASSERT_TRUE(WaitForWordPainted());
+    ASSERT_TRUE(WaitForTick());
+    Release(Qt::LeftButton);
+    ASSERT_EQ(FWords, 2);
+    // The click's word has been painted and the lock runs from that paint.
+    std::vector<std::string> order;
+    run.OnPaintBegin = [&] { order.push_back(run.Timer->isActive() ? "lock running" : "lock stopped"); };
+    run.NextWord();
+    ASSERT_GE(order.size(), 2u);
+    EXPECT_EQ(order.back(), "lock stopped");
+    EXPECT_TRUE(run.Timer->isActive());
+    EXPECT_EQ(run.Timer->interval(), 2000);
+    Release(Qt::LeftButton);
+    EXPECT_EQ(FWords, 3) << "a click during the lock does nothing";
 }
 
 TEST_F(RunScreen, LeftButtonSettingIgnoresOtherButtonsAndEarlyClicks)
