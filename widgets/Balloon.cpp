@@ -249,6 +249,7 @@ void TBalloonWindow::ActivateHintOn(const QPoint &pointer, const QString &hint, 
         return;
     }
     FHint = hint.left(MaxHintLength);
+    setAccessibleName(FHint);
     QFont font;
     QColor text;
     ChooseLook(font, text);

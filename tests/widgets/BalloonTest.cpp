@@ -362,6 +362,7 @@ TEST_F(BalloonTest, ActiveMakesEveryHintOfTheProgramABalloonAndOffGivesQtsToolTi
     ASSERT_NE(balloon, nullptr);
     EXPECT_TRUE(balloon->isVisible());
     EXPECT_EQ(balloon->Hint(), "Click to run");
+    EXPECT_EQ(balloon->accessibleName(), "Click to run");
     EXPECT_EQ(HintOwner(), button);
     EXPECT_FALSE(PlainToolTipShown());
 
