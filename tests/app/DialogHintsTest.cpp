@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -59,6 +60,13 @@ TEST_F(DialogHints, ConfigurationDialogHintsAreBalloonsAndItsShowHintsSwitchesTh
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(RestOn(dialog.cbHints), "Select whether you want to use the balloon hints");
+    // A tool that wants to look at it names a folder for the screenshot.
+    if (const QString folder = qEnvironmentVariable("LUMWORD_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        QApplication::processEvents();
+        QGuiApplication::sync();
+        const QRect area = dialog.frameGeometry().united(ProgramHintWindow()->geometry());
+        dialog.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(folder + "/dialog-balloon.png");
+    }
     dialog.Pages->setCurrentWidget(dialog.tsRecord);
     EXPECT_EQ(RestOn(dialog.btNew), "Insert a new word");
     dialog.Pages->setCurrentWidget(dialog.tsGeneral);
