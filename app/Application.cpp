@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "platform/Exceptions.h"
+#include "platform/HintWindow.h"
 #include "platform/MessageBox.h"
 
 #include <QEvent>
@@ -21,7 +22,9 @@ TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplicati
 
 bool TApplication::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && !ShowHint())
+    // Every hint of the program goes through the program's hint machinery,
+    // which also drops them all while hints are off.
+    if (HintEvent(watched, event))
         return true;
     return QApplication::eventFilter(watched, event);
 }

@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "picture/PGImage.h"
 #include "run/uRun.h"
+#include "widgets/Balloon.h"
 #include "widgets/oxBtns.h"
 #include "platform/help.h"
 
@@ -123,6 +124,22 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     setTabOrder(btHelp, btExit);
     setTabOrder(btExit, btAbout);
     btRun->setFocus();
+
+    // Every hint of the program, the dialogs' too, is a pale-yellow balloon.
+    BalloonHint1 = new TBalloonHint(this);
+    BalloonHint1->SetBorderColor(clBlack);
+    BalloonHint1->SetColor(13303807);
+    QFont hintFont(QStringLiteral("MS Sans Serif"));
+    hintFont.setPixelSize(11);
+    BalloonHint1->SetFont(hintFont);
+    BalloonHint1->SetFontColor(clWindowText);
+    BalloonHint1->SetMaxWidth(-4);
+    BalloonHint1->SetBehavior(TBalloonBehaviors(bbNoShowMouseDown) | bbUseRegions | bbHideOnPaint);
+    BalloonHint1->SetPosition(bpAboveRight);
+    BalloonHint1->SetShadowDepth(8);
+    BalloonHint1->SetShape(bsRoundRect);
+    BalloonHint1->SetStyle(hsCustom);
+    BalloonHint1->SetActive(true);
 
     connect(btRun, &ToxButton::OnClick, this, &TfmMain::btRunClick);
     connect(btConfigure, &ToxButton::OnClick, this, &TfmMain::btConfigureClick);

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+class TBalloonHint;
 class ToxButton;
 class TPGImage;
 class TPGPanel;
@@ -41,6 +42,7 @@ public:
     ToxButton *btConfigure;
     ToxButton *btHelp;
     ToxButton *btExit;
+    TBalloonHint *BalloonHint1;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

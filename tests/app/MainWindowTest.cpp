@@ -3,6 +3,7 @@
 #include "data/uCommon.h"
 #include "picture/PGImage.h"
 #include "run/uRun.h"
+#include "widgets/Balloon.h"
 #include "widgets/oxBtns.h"
 #include "platform/AtomicFile.h"
 #include "platform/ProgramFile.h"
@@ -370,7 +371,7 @@ TEST_F(ProgramFolder, BackgroundDragsTheWindowWithAnyButtonOverPictureAndTiles)
         }
 }
 
-TEST_F(ProgramFolder, HintsFollowTheSetting)
+TEST_F(ProgramFolder, HintsFollowTheSettingAndAreBalloons)
 {
     withImages();
     WriteAll(file("lumword.INI"), "[General]\nHints=0\n");
@@ -382,13 +383,17 @@ TEST_F(ProgramFolder, HintsFollowTheSetting)
     QHelpEvent off(QEvent::ToolTip, at, w.btRun->mapToGlobal(at));
     QApplication::sendEvent(w.btRun, &off);
     EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_TRUE(ProgramHintWindow() == nullptr || !ProgramHintWindow()->isVisible());
 
     Application()->SetShowHint(true);
     QHelpEvent on(QEvent::ToolTip, at, w.btRun->mapToGlobal(at));
     QApplication::sendEvent(w.btRun, &on);
-    EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), "Click to run");
-    QToolTip::hideText();
+    EXPECT_FALSE(QToolTip::isVisible());
+    auto *balloon = qobject_cast<TBalloonHintWindow *>(ProgramHintWindow());
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_TRUE(balloon->isVisible());
+    EXPECT_EQ(balloon->Hint(), "Click to run");
+    CancelHint();
 }
 
 TEST_F(ProgramFolder, HelpButtonOpensTheContents)

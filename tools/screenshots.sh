@@ -1,0 +1,13 @@
+#!/bin/bash
+# Screenshots on a real X server (Xvfb) of the main window, of its balloon
+# hint and of a balloon in the configuration dialog: runs the look tests there
+# and keeps what the screen showed, the main window's also four times enlarged.
+#   bash tools/screenshots.sh [build folder] [output folder]
+set -euo pipefail
+build=${1:-build}
+out=${2:-$build/screenshots}
+mkdir -p "$out"
+cmake --build "$build" -j2 --target test_app
+LUMWORD_SCREENSHOT_DIR=$(realpath "$out") QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s '-screen 0 1280x1024x24' "$build/tests/test_app" --gtest_filter='MainWindowLook.*:DialogHints.*'
+ls "$out"
