@@ -266,6 +266,19 @@ void TMMCustomWaveDevice::FailedCleanly(std::exception_ptr Error, bool ViaError)
     (void)Error;
 }
 
+void TMMCustomWaveDevice::ReportFailure()
+{
+    FailedCleanly(std::current_exception(), FInError);
+    FInError = false;
+}
+
+[[noreturn]] void TMMCustomWaveDevice::CloseAndRethrow()
+{
+    ReportFailure();
+    Close();
+    throw;
+}
+
 void TMMCustomWaveDevice::StopWorker() { FinishWorker(FThread, FThreadFailed); }
 
 void TMMCustomWaveDevice::WorkerFailed(std::exception_ptr Error)
@@ -547,8 +560,7 @@ void TMMWaveIn::Open()
         if (OnOpen)
             OnOpen(this);
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
+        ReportFailure();
         FDeviceState = dsOpen;
         Close();
         FDeviceState = dsClosed;
@@ -576,8 +588,7 @@ void TMMWaveIn::Start()
             QueueHeader(h.get());
         Started();
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
+        ReportFailure();
         FDeviceState |= dsRunning;
         Close();
         FDeviceState = dsClosed;
@@ -606,10 +617,7 @@ void TMMWaveIn::Pause()
             Check(QStringLiteral("WaveInPause:"), FDevice->Stop());
         Paused();
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
-        Close();
-        throw;
+        CloseAndRethrow();
     }
 }
 
@@ -630,10 +638,7 @@ void TMMWaveIn::Restart()
             Check(QStringLiteral("WaveInRestart:"), FDevice->Start());
         Restarted();
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
-        Close();
-        throw;
+        CloseAndRethrow();
     }
 }
 
@@ -661,10 +666,7 @@ void TMMWaveIn::Stop()
         }
         CompleteStop();
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
-        Close();
-        throw;
+        CloseAndRethrow();
     }
 }
 
@@ -730,8 +732,7 @@ void TMMWaveIn::Close()
         if (!closeNoticed)
             Error(MMPrefixed(QStringLiteral("WaveInClose:"), MMMessage(28163)));
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
+        ReportFailure();
         FClosing = false;
     }
 }
@@ -963,8 +964,7 @@ void TMMWaveOut::Open()
         if (OnOpen)
             OnOpen(this);
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
+        ReportFailure();
         FDeviceState = dsOpen;
         Close();
         FDeviceState = dsClosed;
@@ -1029,8 +1029,7 @@ void TMMWaveOut::Start()
         if (OnStart)
             OnStart(this);
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
+        ReportFailure();
         FDeviceState |= dsRunning;
         Close();
         FDeviceState = dsClosed;
@@ -1073,10 +1072,7 @@ void TMMWaveOut::Pause()
         if (OnPause)
             OnPause(this);
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
-        Close();
-        throw;
+        CloseAndRethrow();
     }
 }
 
@@ -1094,10 +1090,7 @@ void TMMWaveOut::Restart()
         if (OnRestart)
             OnRestart(this);
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
-        Close();
-        throw;
+        CloseAndRethrow();
     }
 }
 
@@ -1130,10 +1123,7 @@ void TMMWaveOut::Rewind()
         if (FUsedCount == 0)
             Stop();
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
-        Close();
-        throw;
+        CloseAndRethrow();
     }
 }
 
@@ -1152,10 +1142,7 @@ void TMMWaveOut::Stop()
             Fail(QStringLiteral("WaveOutReset:"), rc);
         CompleteStop();
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
-        Close();
-        throw;
+        CloseAndRethrow();
     }
 }
 
@@ -1222,8 +1209,7 @@ void TMMWaveOut::Close()
         if (!closeNoticed)
             Error(MMPrefixed(QStringLiteral("WaveOutClose:"), MMMessage(28163)));
     } catch (...) {
-        FailedCleanly(std::current_exception(), FInError);
-        FInError = false;
+        ReportFailure();
         FClosing = false;
     }
 }

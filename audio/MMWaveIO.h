@@ -115,6 +115,10 @@ protected:
     [[noreturn]] void Fail(const QString &Prefix, int Result);
     void Check(const QString &Prefix, int Result);
     void FailedCleanly(std::exception_ptr Error, bool ViaError);
+    // Inside a catch block: calls OnError unless Error already did.
+    void ReportFailure();
+    // Inside a catch block: reports the failure, closes and rethrows.
+    [[noreturn]] void CloseAndRethrow();
     void StopWorker();
     void WorkerFailed(std::exception_ptr Error);
     // Starts the cmThread worker; a worker that does not come up is an error
