@@ -12,23 +12,6 @@
 #include <thread>
 #include <vector>
 
-// Under ThreadSanitizer: Qt's own libraries are not instrumented, so the
-// hand-over of a queued call between threads (guarded inside Qt) shows up as
-// a race on the event and its call object. Only that hand-over is excused;
-// what the call itself touches is ordered by our own handshake.
-// PulseAudio's client library (under ALSA's pulse plugin) is not instrumented
-// either: with two connections open at once (the word-sound player and a wave
-// device) both mainloop threads receive into a buffer the library shares.
-extern "C" const char *__tsan_default_suppressions()
-{
-    return "race:qobjectdefs_impl.h\n"
-           "race:libpulsecommon\n"
-           "race:qobjectdefs.h\n"
-           "race:qcoreevent.h\n"
-           "race:QMetaObject::invokeMethodImpl\n"
-           "race:QCoreApplication::postEvent\n";
-}
-
 namespace {
 
 // A plain chain component that logs what reaches it.
