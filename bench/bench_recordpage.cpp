@@ -125,6 +125,9 @@ void ClickRecordToRunning(benchmark::State &state)
             page.push_back(Ms(t0, p.Dlg.WaveIn->Device()->FirstTransferTime()));
             PumpUntil([&] { return p.Dlg.WaveIn->RecordedBytes() > 0; });
             p.Dlg.btRec->click();
+            // The stop completes through the device's notification; a click
+            // before that would be a second stop, not a new recording.
+            PumpUntil([&] { return !p.Dlg.Recording; });
         }
         // The same chain, opened and started directly.
         for (int i = 0; i < 20; ++i) {
@@ -177,6 +180,7 @@ void ClickPlayToRunning(benchmark::State &state)
             }
             page.push_back(Ms(t0, p.Dlg.WaveOut->Device()->FirstTransferTime()));
             p.Dlg.btPlay->click();
+            PumpUntil([&] { return !p.Dlg.Playing; });
         }
         for (int i = 0; i < 20; ++i) {
             TMMWaveFile file;
