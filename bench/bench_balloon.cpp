@@ -6,6 +6,7 @@
 //   ShapeAndShadow  vs_plain_balloon = a balloon cut to its outline with an 8-pixel
 //                                    shaded shadow / a rectangular one without shadow;
 //                                    us_extra is the difference per show
+#include "BenchWidgets.h"
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "widgets/Balloon.h"
@@ -18,24 +19,12 @@
 
 namespace {
 
-template <typename F> double SecondsPer(int runs, F &&f)
-{
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < runs; ++i)
-        f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() / runs;
-}
-
 // The main window's face: a tiled picture with its five buttons.
 class TCard : public QWidget {
 public:
     TCard()
     {
-        FTile = QPixmap(64, 64);
-        QPainter p(&FTile);
-        for (int y = 0; y < 64; y += 8)
-            for (int x = 0; x < 64; x += 8)
-                p.fillRect(x, y, 8, 8, QColor::fromHsv((x * 5 + y * 3) % 360, 120, 230));
+        FTile = BenchTile();
         setAttribute(Qt::WA_OpaquePaintEvent);
         setGeometry(160, 150, 461, 282);
         Run = CreateMainWindowButton(this, QRect(17, 56, 200, 100), QStringLiteral("Run"), false);

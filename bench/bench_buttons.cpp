@@ -8,6 +8,7 @@
 //                      vs_uncached     = cached ToxButton / the same button without cache
 #include "app/uMain.h"
 #include "BenchMain.h"
+#include "BenchWidgets.h"
 #include "widgets/oxBtns.h"
 
 #include <QApplication>
@@ -19,24 +20,11 @@
 
 namespace {
 
-template <typename F> double SecondsPer(int runs, F &&f)
-{
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < runs; ++i)
-        f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() / runs;
-}
-
 class TTiled : public QWidget {
 public:
     TTiled()
     {
-        // A 64 by 64 picture tile, like the background pictures in "images".
-        FTile = QPixmap(64, 64);
-        QPainter p(&FTile);
-        for (int y = 0; y < 64; y += 8)
-            for (int x = 0; x < 64; x += 8)
-                p.fillRect(x, y, 8, 8, QColor::fromHsv((x * 5 + y * 3) % 360, 120, 230));
+        FTile = BenchTile();
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 

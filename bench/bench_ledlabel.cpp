@@ -6,6 +6,7 @@
 //   vs_dots        = LED repaint / drawing the same lit and unlit dots one by
 //                    one with fillRect, as a label without a font bitmap would
 #include "BenchMain.h"
+#include "BenchWidgets.h"
 #include "widgets/MMLEDLbl.h"
 
 #include <QApplication>
@@ -14,14 +15,6 @@
 #include <chrono>
 
 namespace {
-
-template <typename F> double SecondsPer(int runs, F &&f)
-{
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < runs; ++i)
-        f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() / runs;
-}
 
 // The same picture drawn dot by dot: 5 cells of 5 x 7 dots inside the frame.
 class TDotLabel : public QWidget {
