@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDrag>
 #include <QDropEvent>
+#include <QFontInfo>
 #include <QMimeData>
 #include <QLabel>
 #include <QPainter>
@@ -158,6 +159,20 @@ QImage ArrowBitmap(bool right)
     return img;
 }
 
+// The All and None buttons are only 33 and 37 pixels wide, too narrow for
+// "None" in most desktops' own fonts: they take the dialog's font, made a
+// pixel smaller at a time while the caption still does not fit.
+void FitCaption(ToxButton *b, QFont font)
+{
+    if (font.pixelSize() <= 0)
+        font.setPixelSize(QFontInfo(font).pixelSize());
+    b->setFont(font);
+    while (b->CaptionRect().width() > b->width() && font.pixelSize() > 6) {
+        font.setPixelSize(font.pixelSize() - 1);
+        b->setFont(font);
+    }
+}
+
 } // namespace
 
 void TfmConfig::CreateSelectPage()
@@ -229,6 +244,7 @@ void TfmConfig::CreateSelectPage()
 
     auto selectButton = [this, page](int x, int w, const QString &caption, TWordListBox *list, bool value) {
         ToxButton *b = CreateCommandButton(page, QRect(x, 265, w, 22), caption, TCommandLook::Plain);
+        FitCaption(b, page->font());
         b->setAccessibleName(caption + " " + list->accessibleName());
         SetHint(b, value ? QStringLiteral("Select all the words on the list above")
                          : QStringLiteral("Unselect all the words on the list above"),

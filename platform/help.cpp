@@ -3,6 +3,8 @@
 #include "platform/ProgramFile.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -13,6 +15,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWhatsThis>
+#include <QWhatsThisClickedEvent>
+#include <QWindow>
 
 namespace {
 
@@ -29,6 +33,30 @@ QString InlineHtml(const QString &line)
 }
 
 QString MessageHtml(const QString &text) { return "<p>" + text.toHtmlEscaped() + "</p>"; }
+
+// The topic number of a "topic:<number>" link, or -1.
+int LinkTopic(const QUrl &url)
+{
+    bool ok = false;
+    const int number = url.path().toInt(&ok);
+    return url.scheme() == QLatin1String("topic") && ok ? number : -1;
+}
+
+// Receives the clicks on links in the pop-ups: QWhatsThis reports them as an
+// event to the widget the text was shown for, and does nothing without one.
+class TPopupLinks : public QWidget {
+protected:
+    bool event(QEvent *e) override
+    {
+        if (e->type() != QEvent::WhatsThisClicked)
+            return QWidget::event(e);
+        const int topic = LinkTopic(QUrl(static_cast<QWhatsThisClickedEvent *>(e)->href()));
+        QWhatsThis::hideText();
+        if (topic >= 0)
+            HelpShowTopic(topic);
+        return true;
+    }
+};
 
 // "Pellan Wordlark Help — Nestling": the topic, then the program's name once.
 // Desktop window systems append " — " and the application's name to a title
@@ -159,10 +187,48 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(FBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
-        if (url.scheme() == QLatin1String("topic"))
-            ShowTopic(url.path().toInt());
+        if (const int topic = LinkTopic(url); topic >= 0)
+            ShowTopic(topic);
     });
     FBack->setEnabled(false);
+    // A viewer that is open when a dialog opens goes with it.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        if (isVisible())
+            FollowModalDialog();
+    });
+}
+
+void THelpViewer::FollowModalDialog()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    // The run screen is modal too, but the viewer must never stand over it.
+    if (modal && !qobject_cast<QDialog *>(modal))
+        return;
+    QWidget *owner = parentWidget();
+    if (modal == owner)
+        return;
+    if (owner)
+        owner->removeEventFilter(this);
+    const bool shown = isVisible();
+    const QPoint at = pos();
+    setParent(modal, windowFlags());
+    if (modal)
+        modal->installEventFilter(this);
+    move(at);
+    if (shown) {
+        // Coming back after the move must not take the focus from the dialog.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
+}
+
+bool THelpViewer::eventFilter(QObject *watched, QEvent *event)
+{
+    // The dialog closing: out before it hides its windows or deletes them.
+    if (watched == parentWidget() && event->type() == QEvent::Hide)
+        FollowModalDialog();
+    return QWidget::eventFilter(watched, event);
 }
 
 void THelpViewer::ShowTopic(int number)
@@ -199,6 +265,7 @@ THelpViewer *HelpShowTopic(int number)
     static QPointer<THelpViewer> viewer;
     if (!viewer)
         viewer = new THelpViewer;
+    viewer->FollowModalDialog();
     viewer->ShowTopic(number);
     viewer->show();
     viewer->raise();
@@ -219,4 +286,8 @@ QString HelpPopupText(int number)
     return file.Html(number);
 }
 
-void HelpShowPopup(int number, const QPoint &globalPos) { QWhatsThis::showText(globalPos, HelpPopupText(number)); }
+void HelpShowPopup(int number, const QPoint &globalPos)
+{
+    static TPopupLinks *links = new TPopupLinks;   // never shown; lives as long as the program
+    QWhatsThis::showText(globalPos, HelpPopupText(number), links);
+}

@@ -48,6 +48,11 @@ QString HelpFile();
 QString HelpFilePath();
 
 // A window showing one topic at a time, following links, with Contents and Back.
+//
+// A modal dialog blocks every window that is not its own, so while one is
+// open the viewer becomes a window of the innermost modal dialog, and goes
+// back to being a window of its own when that dialog closes. The help is
+// usable beside the dialog it explains, and the dialog keeps its state.
 class THelpViewer : public QWidget {
     Q_OBJECT
 public:
@@ -55,6 +60,11 @@ public:
     void ShowTopic(int number);
     int CurrentTopic() const { return FCurrent; }
     QString CurrentText() const;   // plain text of what is shown, for tests
+    // Moves the viewer under the innermost modal dialog, or out on its own.
+    void FollowModalDialog();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Display(int number);

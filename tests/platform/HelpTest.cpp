@@ -89,3 +89,30 @@ TEST_F(HelpViewer, EveryLinkInTheProgramsHelpLeadsToATopic)
     }
     EXPECT_GT(links, 10);
 }
+
+TEST_F(HelpViewer, EveryTopicIsReachableFromATopicTheProgramAsksFor)
+{
+    const THelpFile file = THelpFile::Load(HelpFilePath());
+    ASSERT_TRUE(file.IsLoaded());
+    // The numbers the program asks for: main window, no-words dialog, the
+    // configuration dialog's Help button and its controls' context help.
+    QList<int> open = {0, 5000, 104, 501, 502};
+    for (int n = 200; n <= 219; ++n) open << n;
+    for (int n = 300; n <= 309; ++n) open << n;
+    for (int n = 400; n <= 408; ++n) open << n;
+    QSet<int> reached;
+    static const QRegularExpression link(QStringLiteral("href=\"topic:(\\d+)\""));
+    while (!open.isEmpty()) {
+        const int n = open.takeLast();
+        if (reached.contains(n) || !file.HasTopic(n))
+            continue;
+        reached.insert(n);
+        for (auto it = link.globalMatch(file.Html(n)); it.hasNext();)
+            open << it.next().captured(1).toInt();
+    }
+    for (int n : file.Topics())
+        EXPECT_TRUE(reached.contains(n)) << "topic " << n << " cannot be reached";
+    // The guides for parents are among them.
+    EXPECT_TRUE(reached.contains(5001));
+    EXPECT_TRUE(reached.contains(5002));
+}

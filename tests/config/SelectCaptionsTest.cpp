@@ -1,0 +1,54 @@
+// The All and None captions of the selection page show whole whatever font
+// the desktop gives the application, on buttons of unchanged size and place.
+#include "ConfigTestSupport.h"
+
+#include "widgets/oxBtns.h"
+
+using namespace cfgtest;
+
+namespace {
+
+class SelectCaptions : public ConfigFolder,
+                       public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override
+    {
+        ConfigFolder::SetUp();
+        Images({"confetti.jpg"});
+        LoadSettings();
+        FFormer = QApplication::font();
+        // A desktop's own font, at the sizes desktops ship.
+        QFont desktop(QStringLiteral("DejaVu Sans"));
+        desktop.setPointSize(GetParam());
+        QApplication::setFont(desktop);
+    }
+    void TearDown() override
+    {
+        QApplication::setFont(FFormer);
+        ConfigFolder::TearDown();
+    }
+    QFont FFormer;
+};
+
+} // namespace
+
+TEST_P(SelectCaptions, NoneAndAllShowWholeOnTheirOwnButtons)
+{
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    const std::pair<ToxButton *, QRect> buttons[] = {
+        {dlg.btAllNew, {44, 265, 33, 22}},   {dlg.btAllNow, {208, 265, 33, 22}},  {dlg.btAllKnow, {356, 265, 33, 22}},
+        {dlg.btNoneNew, {76, 265, 37, 22}},  {dlg.btNoneNow, {240, 265, 37, 22}}, {dlg.btNoneKnow, {388, 265, 37, 22}},
+    };
+    for (const auto &[b, place] : buttons) {
+        EXPECT_EQ(b->geometry(), place) << b->text().toStdString();
+        const QRect caption = b->CaptionRect();
+        EXPECT_TRUE(b->rect().contains(caption))
+            << b->text().toStdString() << " needs " << caption.width() << " of " << b->width();
+        // Still a readable size.
+        EXPECT_GE(QFontInfo(b->font()).pixelSize(), 9) << b->text().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DesktopFontSizes, SelectCaptions, ::testing::Values(10, 12, 16));
