@@ -2,6 +2,8 @@
 #include "platform/help.h"
 #include "support/TestSupport.h"
 
+#include <QDialog>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -115,4 +117,30 @@ TEST_F(HelpViewer, EveryTopicIsReachableFromATopicTheProgramAsksFor)
     // The guides for parents are among them.
     EXPECT_TRUE(reached.contains(5001));
     EXPECT_TRUE(reached.contains(5002));
+}
+
+TEST_F(HelpViewer, GoesWithAModalDialogAndBackOutButNeverOverAModalScreen)
+{
+    QWidget screen;   // modal like the run screen, which the help must not cover
+    screen.setWindowModality(Qt::ApplicationModal);
+    screen.show();
+    QPointer<THelpViewer> viewer = HelpShowTopic(0);
+    EXPECT_EQ(viewer->parentWidget(), nullptr);
+    screen.hide();
+
+    viewer->move(40, 30);
+    QDialog dialog;
+    dialog.setModal(true);
+    dialog.show();
+    HelpShowTopic(200);
+    EXPECT_EQ(viewer->parentWidget(), &dialog);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->pos(), QPoint(40, 30)) << "it stays where it was";
+
+    dialog.hide();
+    ASSERT_FALSE(viewer.isNull());
+    EXPECT_EQ(viewer->parentWidget(), nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->CurrentTopic(), 200);
+    delete viewer;
 }
