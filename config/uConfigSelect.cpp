@@ -159,15 +159,16 @@ QImage ArrowBitmap(bool right)
     return img;
 }
 
-// The All and None buttons are only 33 and 37 pixels wide, too narrow for
-// "None" in most desktops' own fonts: they take the dialog's font, made a
-// pixel smaller at a time while the caption still does not fit.
+// 33 and 37 pixels are too narrow for "None" in most desktops' own fonts,
+// which a command button takes by default; the caption, 5 pixels in from the
+// right edge, then starts left of the button. The dialog's 11-pixel font fits
+// where Arial or a look-alike is installed; elsewhere its stand-in can still
+// be too wide, so the font shrinks until the caption lies inside the button.
 void FitCaption(ToxButton *b, QFont font)
 {
-    if (font.pixelSize() <= 0)
-        font.setPixelSize(QFontInfo(font).pixelSize());
+    font.setPixelSize(QFontInfo(font).pixelSize());
     b->setFont(font);
-    while (b->CaptionRect().width() > b->width() && font.pixelSize() > 6) {
+    while (!b->rect().contains(b->CaptionRect()) && font.pixelSize() > 8) {
         font.setPixelSize(font.pixelSize() - 1);
         b->setFont(font);
     }

@@ -225,8 +225,9 @@ void THelpViewer::FollowModalDialog()
 
 bool THelpViewer::eventFilter(QObject *watched, QEvent *event)
 {
-    // The dialog closing: out before it hides its windows or deletes them.
-    if (watched == parentWidget() && event->type() == QEvent::Hide)
+    // Only the dialog the viewer belongs to is watched. It closing: out
+    // before it hides its windows or deletes them.
+    if (event->type() == QEvent::Hide)
         FollowModalDialog();
     return QWidget::eventFilter(watched, event);
 }

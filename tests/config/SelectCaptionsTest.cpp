@@ -45,10 +45,30 @@ TEST_P(SelectCaptions, NoneAndAllShowWholeOnTheirOwnButtons)
         EXPECT_EQ(b->geometry(), place) << b->text().toStdString();
         const QRect caption = b->CaptionRect();
         EXPECT_TRUE(b->rect().contains(caption))
-            << b->text().toStdString() << " needs " << caption.width() << " of " << b->width();
-        // Still a readable size.
-        EXPECT_GE(QFontInfo(b->font()).pixelSize(), 9) << b->text().toStdString();
+            << b->text().toStdString() << " needs " << caption.x() << "+" << caption.width() << " of " << b->width();
+        EXPECT_EQ(QFontInfo(b->font()).pixelSize(), 11) << "the dialog's font, " << b->text().toStdString();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(DesktopFontSizes, SelectCaptions, ::testing::Values(10, 12, 16));
+
+// A desktop without Arial or a look-alike draws the dialog's font in its own
+// sans serif, here DejaVu Sans, in which "None" at 11 pixels runs past the
+// button's left edge.
+TEST_P(SelectCaptions, NoneShowsWholeWhereArialIsDrawnInDejaVuSans)
+{
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"));
+    struct Undo {
+        ~Undo() { QFont::removeSubstitutions(QStringLiteral("Arial")); }
+    } undo;
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    ASSERT_EQ(QFontInfo(dlg.btNoneNow->font()).family(), "DejaVu Sans");
+    for (ToxButton *b : {dlg.btNoneNew, dlg.btNoneNow, dlg.btNoneKnow}) {
+        const QRect caption = b->CaptionRect();
+        EXPECT_TRUE(b->rect().contains(caption)) << caption.x() << "+" << caption.width() << " of " << b->width();
+        EXPECT_EQ(QFontInfo(b->font()).pixelSize(), 10) << "one pixel smaller is enough";
+        EXPECT_EQ(b->geometry().size(), QSize(37, 22));
+    }
+}

@@ -6,7 +6,10 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QPushButton>
+#include <QTest>
 #include <QTextBrowser>
+#include <QWhatsThis>
 #include <gtest/gtest.h>
 
 TEST(HelpFile, ParsesTopicsMarkupListsAndLinks)
@@ -114,6 +117,15 @@ TEST_F(HelpViewer, EveryTopicIsReachableFromATopicTheProgramAsksFor)
     }
     for (int n : file.Topics())
         EXPECT_TRUE(reached.contains(n)) << "topic " << n << " cannot be reached";
+    // A link broken over two lines would show as plain text.
+    const QString source = QString::fromUtf8(ReadAll(HelpFilePath()));
+    int written = 0, shown = 0;
+    for (const QString &line : source.split('\n'))
+        if (!line.startsWith(QStringLiteral("##")))
+            written += line.count(QStringLiteral("[["));
+    for (int n : file.Topics())
+        shown += file.Html(n).count(QStringLiteral("<a href="));
+    EXPECT_EQ(shown, written);
     // The guides for parents are among them.
     EXPECT_TRUE(reached.contains(5001));
     EXPECT_TRUE(reached.contains(5002));
@@ -142,5 +154,56 @@ TEST_F(HelpViewer, GoesWithAModalDialogAndBackOutButNeverOverAModalScreen)
     EXPECT_EQ(viewer->parentWidget(), nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->CurrentTopic(), 200);
+    delete viewer;
+}
+
+TEST_F(HelpViewer, ALinkInAPopUpToTheContentsOpensTheViewerThere)
+{
+    QTemporaryDir dir;
+    WriteAll(dir.filePath("Lumword.hlp"), "@@ 0 Contents\nAll of it.\n@@ 7 Note\n[[0|Back to the contents]]\n");
+    SetProgramFilePath(dir.filePath("lumword"));
+    HelpShowPopup(7, QPoint(50, 50));
+    QWidget *popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    // The pop-up shows a pointing hand over its link.
+    QPoint link(-1, -1);
+    for (int y = 2; y < popup->height() && link.x() < 0; y += 2)
+        for (int x = 2; x < popup->width(); x += 2) {
+            QTest::mouseMove(popup, QPoint(x, y));
+            if (popup->cursor().shape() == Qt::PointingHandCursor) {
+                link = QPoint(x, y);
+                break;
+            }
+        }
+    ASSERT_GE(link.x(), 0) << "no link in the pop-up";
+    QTest::mouseClick(popup, Qt::LeftButton, {}, link);
+    QPointer<THelpViewer> viewer;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *v = qobject_cast<THelpViewer *>(w); v && v->isVisible())
+            viewer = v;
+    ASSERT_FALSE(viewer.isNull()) << "the link opened nothing";
+    EXPECT_EQ(viewer->CurrentTopic(), 0);
+    EXPECT_TRUE(viewer->CurrentText().contains("All of it."));
+    EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    // Nothing to go back to yet.
+    for (QPushButton *b : viewer->findChildren<QPushButton *>())
+        if (b->text() == "&Back")
+            EXPECT_FALSE(b->isEnabled());
+
+    // The same link clicked in the viewer's own window.
+    viewer->ShowTopic(7);
+    auto *browser = viewer->findChild<QTextBrowser *>();
+    QPoint inViewer(-1, -1);
+    for (int y = 2; y < browser->viewport()->height() && inViewer.x() < 0; y += 3)
+        for (int x = 2; x < browser->viewport()->width(); x += 3)
+            if (browser->anchorAt(QPoint(x, y)) == "topic:0") {
+                inViewer = QPoint(x, y);
+                break;
+            }
+    ASSERT_GE(inViewer.x(), 0);
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, inViewer);
+    EXPECT_EQ(viewer->CurrentTopic(), 0);
     delete viewer;
 }
