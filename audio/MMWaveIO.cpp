@@ -192,10 +192,8 @@ void TMMWaveDeviceThread::Execute()
 // TMMCustomWaveDevice
 
 TMMCustomWaveDevice::TMMCustomWaveDevice(TWaveDirection Direction, int NoDeviceMessage, const char *ClassName)
-    : FDirection(Direction), FNoDeviceMessage(NoDeviceMessage), FClassName(ClassName)
+    : FDirection(Direction), FNoDeviceMessage(NoDeviceMessage), FClassName(ClassName), FAlsaName(WaveDevName())
 {
-    FDeviceCount = WaveDevCount(Direction);
-    SetDeviceID(0);
     FWindow = std::make_unique<TPostTarget>();
 }
 
@@ -244,7 +242,20 @@ void TMMCustomWaveDevice::SetNumBuffers(int Value)
 void TMMCustomWaveDevice::SetDeviceID(TMMDeviceId Value)
 {
     CheckClosed(true);
-    FDeviceID = ChooseDevice(FDirection, Value, FDeviceCount, FNoDeviceMessage, FCaps, FProductName);
+    FRequestedID = Value;
+    FResolved = false;
+}
+
+void TMMCustomWaveDevice::ResolveDevice() const
+{
+    if (FResolved)
+        return;
+    if (!FCounted) {
+        FDeviceCount = WaveDevCount(FDirection, FAlsaName);
+        FCounted = true;
+    }
+    FDeviceID = ChooseDevice(FDirection, FRequestedID, FDeviceCount, FNoDeviceMessage, FCaps, FProductName);
+    FResolved = true;
 }
 
 void TMMCustomWaveDevice::SetCallBackMode(TMMCBMode Value)
@@ -519,6 +530,7 @@ void TMMWaveIn::BufferReady(PWaveHdr lpWaveHdr)
 
 void TMMWaveIn::Open()
 {
+    ResolveDevice();
     if (FDeviceCount == 0)
         Error(MMMessage(28160));
     if (FDeviceID == badDeviceId)
@@ -935,6 +947,7 @@ void TMMWaveOut::BufferDone(PWaveHdr H, uint64_t Session)
 
 void TMMWaveOut::Open()
 {
+    ResolveDevice();
     if (FDeviceCount == 0)
         Error(MMMessage(28161));
     if (FDeviceID == badDeviceId)

@@ -83,15 +83,15 @@ public:
     void SetBufferSize(int Value) override;           // below 32 becomes 32
     int NumBuffers() const { return FNumBuffers; }
     void SetNumBuffers(int Value);                    // <= 1 ignored, > 500 becomes 500
-    TMMDeviceId DeviceID() const { return FDeviceID; }
+    TMMDeviceId DeviceID() const { ResolveDevice(); return FDeviceID; }
     void SetDeviceID(TMMDeviceId Value);              // out of range stored as badDeviceId
-    QString ProductName() const { return FProductName; }
+    QString ProductName() const { ResolveDevice(); return FProductName; }
     TMMTimeFormats TimeFormat() const { return FTimeFormat; }
     TMMCBMode CallBackMode() const { return FCallBackMode; }
     void SetCallBackMode(TMMCBMode Value);
 
     unsigned DeviceState() const { return FDeviceState; }
-    int DeviceCount() const { return FDeviceCount; }
+    int DeviceCount() const { ResolveDevice(); return FDeviceCount; }
     // The open platform device (for measuring), or none.
     const TWaveDevice *Device() const { return FDevice.get(); }
 
@@ -129,16 +129,25 @@ protected:
     const int FNoDeviceMessage;
     const char *const FClassName;
 
+    // Asks the sound system about the device the first time its number,
+    // name or count is wanted: a window holding devices it may never open
+    // (the configuration dialog) shows without waiting for the sound server.
+    void ResolveDevice() const;
+
     int FNumBuffers = 10;
-    TMMDeviceId FDeviceID = 0;
-    QString FProductName;
+    TMMDeviceId FRequestedID = 0;
+    const QString FAlsaName;          // the device at construction, counted on first use
+    mutable bool FCounted = false;
+    mutable bool FResolved = false;
+    mutable TMMDeviceId FDeviceID = 0;
+    mutable QString FProductName;
     TMMTimeFormats FTimeFormat = tfByte;
     TMMCBMode FCallBackMode = cmWindow;
     std::atomic<bool> FInError{false}; // an error is on its way through Error()
 
     std::unique_ptr<TPostTarget> FWindow; // the component's message window
-    int FDeviceCount = 0;
-    TWaveDevCaps FCaps;
+    mutable int FDeviceCount = 0;
+    mutable TWaveDevCaps FCaps;
     std::unique_ptr<TWaveDevice> FDevice;
     std::atomic<unsigned> FDeviceState{dsClosed};
     std::vector<TWaveHdrPtr> FHeaders;

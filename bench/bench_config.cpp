@@ -5,6 +5,9 @@
 //   OpenConfigDialog  ms_per_open       = click to first paint of TfmConfig
 //                     vs_bare_dialog    = that / the same for the bare dialog
 //                     first_ms, bare_first_ms: the first opening in the process
+//                     load1, sound_server: the load average and whether a
+//                     sound server answered (1) when the run ended
+// With a sound server the dialog must not wait for it before painting.
 #include "BenchMain.h"
 #include "app/uMain.h"
 #include "config/uConfig.h"
@@ -133,6 +136,8 @@ void OpenConfigDialog(benchmark::State &state)
         state.counters["vs_bare_dialog"] = subject / baseline;
         state.counters["first_ms"] = first;
         state.counters["bare_first_ms"] = bareFirst;
+        state.counters["load1"] = QByteArray::fromStdString(BenchLoadAverage()).split(' ').value(0).toDouble();
+        state.counters["sound_server"] = BenchSoundServerSocket().isEmpty() ? 0 : 1;
     }
 }
 BENCHMARK(OpenConfigDialog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);

@@ -54,11 +54,11 @@ int OpenCode(int AlsaError)
     }
 }
 
-int OpenPcm(TWaveDirection Direction, int Id, snd_pcm_t **Pcm)
+int OpenPcm(TWaveDirection Direction, int Id, snd_pcm_t **Pcm, const QString &AlsaName)
 {
     if (Id != 0 && Id != WAVE_MAPPER)
         return MMSYSERR_BADDEVICEID;
-    const QByteArray name = WaveDevName().toLocal8Bit();
+    const QByteArray name = AlsaName.toLocal8Bit();
     // Without blocking, so that a device held by someone else fails at once.
     const int rc = snd_pcm_open(Pcm, name.constData(), Stream(Direction), SND_PCM_NONBLOCK);
     if (rc < 0) {
@@ -120,10 +120,12 @@ QString WaveDevName()
     return AlsaNameRef();
 }
 
-int WaveDevCount(TWaveDirection Direction)
+int WaveDevCount(TWaveDirection Direction) { return WaveDevCount(Direction, WaveDevName()); }
+
+int WaveDevCount(TWaveDirection Direction, const QString &AlsaName)
 {
     snd_pcm_t *pcm = nullptr;
-    if (OpenPcm(Direction, 0, &pcm) != MMSYSERR_NOERROR)
+    if (OpenPcm(Direction, 0, &pcm, AlsaName) != MMSYSERR_NOERROR)
         return 0;
     snd_pcm_close(pcm);
     return 1;
@@ -133,7 +135,7 @@ int WaveDevGetCaps(TWaveDirection Direction, int Id, TWaveDevCaps &Caps)
 {
     Caps = TWaveDevCaps();
     snd_pcm_t *pcm = nullptr;
-    if (const int rc = OpenPcm(Direction, Id, &pcm))
+    if (const int rc = OpenPcm(Direction, Id, &pcm, WaveDevName()))
         return rc;
     static const int rates[3] = {11025, 22050, 44100};
     for (int band = 0; band < 3; ++band)
@@ -150,7 +152,7 @@ int WaveDevGetCaps(TWaveDirection Direction, int Id, TWaveDevCaps &Caps)
 int WaveDevQueryFormat(TWaveDirection Direction, int Id, const TWaveDevFormat &Format)
 {
     snd_pcm_t *pcm = nullptr;
-    if (const int rc = OpenPcm(Direction, Id, &pcm))
+    if (const int rc = OpenPcm(Direction, Id, &pcm, WaveDevName()))
         return rc;
     const bool ok = FormatSupported(pcm, Format);
     snd_pcm_close(pcm);
@@ -555,7 +557,7 @@ int TWaveDevice::Open(std::unique_ptr<TWaveDevice> &Device, TWaveDirection Direc
         || Format.SampleRate <= 0)
         return WAVERR_BADFORMAT;
     snd_pcm_t *pcm = nullptr;
-    if (const int rc = OpenPcm(Direction, Id, &pcm))
+    if (const int rc = OpenPcm(Direction, Id, &pcm, WaveDevName()))
         return rc;
     int rc = snd_pcm_set_params(pcm, AlsaFormat(Format.BitsPerSample), SND_PCM_ACCESS_RW_INTERLEAVED,
                                 unsigned(Format.Channels), unsigned(Format.SampleRate), 1, AlsaLatencyUs);

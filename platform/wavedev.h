@@ -76,6 +76,8 @@ struct TWaveDevCaps {
 // Number of devices of a direction: 1 when the ALSA device can be opened for
 // that direction, else 0.
 int WaveDevCount(TWaveDirection Direction);
+// The same for the ALSA device AlsaName rather than the current one.
+int WaveDevCount(TWaveDirection Direction, const QString &AlsaName);
 // Name and formats of device Id (0 or WAVE_MAPPER).
 int WaveDevGetCaps(TWaveDirection Direction, int Id, TWaveDevCaps &Caps);
 // Whether device Id can record or play Format (opens and closes it).
