@@ -12,7 +12,10 @@
 //
 // Runs in real time: 60 words take 2.5, 3.5 and 10.5 minutes with Delay 4, 6 and
 // 20 (about 17 minutes in all). --cycles=N changes the count of words;
-// --benchmark_filter=/20 runs one delay. On a shared, busy machine the figures are
+// --minutes=M instead runs each delay for about M minutes (--minutes=60
+// --benchmark_filter=/4 is the one-hour run); --benchmark_filter=/20 runs one
+// delay. Every kind is also reported with its shortest and longest interval,
+// the worst the run saw. On a shared, busy machine the figures are
 // steadier with a higher priority (the program uses almost no processor time):
 //     nice -n -10 build/bench/bench_run_timing
 #include "BenchMain.h"
@@ -43,6 +46,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 int Cycles = 60;
+int Minutes = 0;   // when set, the count of words follows from the delay
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
@@ -136,6 +140,8 @@ private:
 struct TSummary {
     double Median = 0;
     double WorstDeviation = 0;  // signed: the largest in size
+    double Shortest = 0;
+    double Longest = 0;
     size_t Count = 0;
 };
 
@@ -150,6 +156,8 @@ TSummary Summarise(std::vector<double> values, double mark)
             s.WorstDeviation = v - mark;
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
+    s.Shortest = values.front();
+    s.Longest = values.back();
     s.Median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
     return s;
 }
@@ -158,14 +166,19 @@ void Report(benchmark::State &state, const char *name, const TSummary &s, double
 {
     state.counters[std::string(name) + "_median_ms"] = s.Median;
     state.counters[std::string(name) + "_worst_dev_ms"] = s.WorstDeviation;
-    std::fprintf(stderr, "  %-22s mark %6.0f ms  n %3zu  median %9.2f ms  worst deviation %+8.2f ms\n", name, mark,
-                 s.Count, s.Median, s.WorstDeviation);
+    state.counters[std::string(name) + "_shortest_ms"] = s.Shortest;
+    state.counters[std::string(name) + "_longest_ms"] = s.Longest;
+    std::fprintf(stderr,
+                 "  %-22s mark %6.0f ms  n %3zu  median %9.2f ms  worst deviation %+8.2f ms  "
+                 "shortest %9.2f  longest %9.2f ms\n",
+                 name, mark, s.Count, s.Median, s.WorstDeviation, s.Shortest, s.Longest);
 }
 
 void BM_RunScreenTiming(benchmark::State &state)
 {
     const int delay = int(state.range(0));
     const double wordMark = delay <= 4 ? ShowingLength : delay * 500.0;
+    const int cycles = Minutes > 0 ? std::max(1, int(Minutes * 60000.0 / (wordMark + BlankLength))) : Cycles;
 
     QTemporaryDir dir;
     Settings = TSettings();
@@ -198,14 +211,14 @@ void BM_RunScreenTiming(benchmark::State &state)
         run.Timeline = &timeline;
         // One word more than the cycles, so that the last cycle's word has its blank.
         run.OnWord = [&] {
-            if (run.Words > Cycles)
+            if (run.Words > cycles)
                 loop.quit();
         };
         run.Mode = rmStart;
         run.SetAppearance(Settings.FontColor, Settings.BackColor, 200, Settings.FontName, true);
         run.show();
         run.setGeometry(0, 0, 1920, 1080);
-        const int expectedMs = int((Cycles + 1) * (wordMark + BlankLength));
+        const int expectedMs = int((cycles + 1) * (wordMark + BlankLength));
         bool timedOut = false;
         QTimer::singleShot(expectedMs + 30000, &loop, [&] {
             timedOut = true;
@@ -252,7 +265,7 @@ void BM_RunScreenTiming(benchmark::State &state)
                 }
             }
         }
-        std::fprintf(stderr, "Delay %d, %d words:\n", delay, Cycles);
+        std::fprintf(stderr, "Delay %d, %d words:\n", delay, cycles);
         Report(state, "word", Summarise(words, wordMark), wordMark);
         Report(state, "blank", Summarise(blanks, BlankLength), BlankLength);
         Report(state, "sound_asked", Summarise(asked, ShowingLength), ShowingLength);
@@ -275,6 +288,8 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--cycles=", 9) == 0)
             Cycles = std::max(1, std::atoi(argv[i] + 9));
+        else if (std::strncmp(argv[i], "--minutes=", 10) == 0)
+            Minutes = std::max(1, std::atoi(argv[i] + 10));
         else
             argv[out++] = argv[i];
     }

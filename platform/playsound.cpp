@@ -1,5 +1,7 @@
 #include "platform/playsound.h"
 
+#include "platform/soundstream.h"
+
 #include <QFile>
 #include <alsa/asoundlib.h>
 
@@ -8,6 +10,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -182,6 +185,10 @@ private:
         }
         if (Cancelled(generation))
             return;
+        if (const std::shared_ptr<TSoundStream> stream = Stream()) {
+            PlayThrough(*stream, file, sound, generation);
+            return;
+        }
 
         snd_pcm_t *pcm = nullptr;
         // Opened without blocking so that a device held by someone else fails at
@@ -270,6 +277,56 @@ private:
             Notify(TPlaySoundEvent::Finished, file);
     }
 
+    std::shared_ptr<TSoundStream> Stream()
+    {
+        std::lock_guard lock(FMutex);
+        return FStream;
+    }
+
+    // A sound through the session's kept stream: the same events as a sound
+    // that opens the device itself.
+    void PlayThrough(TSoundStream &stream, const QString &file, const TWaveSound &sound, uint64_t generation)
+    {
+        QString error;
+        const TSoundStream::TResult result = stream.Play(
+            sound, [this, generation] { return Cancelled(generation); },
+            [this, &file] { Notify(TPlaySoundEvent::Started, file); }, error);
+        switch (result) {
+        case TSoundStream::TResult::Finished: Notify(TPlaySoundEvent::Finished, file); break;
+        case TSoundStream::TResult::Cut: Notify(TPlaySoundEvent::Cut, file); break;
+        case TSoundStream::TResult::Failed: Notify(TPlaySoundEvent::Failed, file, error); break;
+        }
+    }
+
+public:
+    void BeginSession()
+    {
+        std::lock_guard lock(FMutex);
+        // Word recordings are 8-bit stereo at 22050 per second.
+        if (FSessions++ == 0)
+            FStream = std::make_shared<TSoundStream>(FDevice, 2, 22050);
+    }
+
+    void EndSession()
+    {
+        std::shared_ptr<TSoundStream> last;
+        {
+            std::lock_guard lock(FMutex);
+            if (FSessions > 0 && --FSessions == 0)
+                last = std::move(FStream);
+        }
+        // A sound still playing keeps the stream until it has ended.
+    }
+
+    bool StreamOpen()
+    {
+        const std::shared_ptr<TSoundStream> stream = Stream();
+        return stream && stream->IsOpen();
+    }
+
+private:
+    std::shared_ptr<TSoundStream> FStream;
+    int FSessions = 0;
     std::mutex FMutex;
     std::condition_variable FWake;
     std::condition_variable FIdle;
@@ -366,3 +423,9 @@ void SetPlaySoundObserver(TPlaySoundObserver observer) { Player().SetObserver(st
 void SetPlaySoundDevice(const QString &device) { Player().SetDevice(device); }
 
 bool WaitPlaySoundIdle(int timeoutMs) { return Player().WaitIdle(timeoutMs); }
+
+TPlaySoundSession::TPlaySoundSession() { Player().BeginSession(); }
+
+TPlaySoundSession::~TPlaySoundSession() { Player().EndSession(); }
+
+bool PlaySoundStreamOpen() { return Player().StreamOpen(); }

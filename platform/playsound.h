@@ -49,6 +49,22 @@ void SetPlaySoundObserver(TPlaySoundObserver observer);
 // device that does not exist to see a machine without sound).
 void SetPlaySoundDevice(const QString &device);
 
+// While a session is held (the run screen holds one for as long as it is up)
+// the player keeps one output stream open and hands each sound's samples to
+// it, so that a sound starts as it is asked for rather than after the device
+// has been opened. The stream opens in the background as the first session
+// begins and closes as the last one ends (or once the sound then playing has
+// ended). Without a session every sound opens the device for itself.
+class TPlaySoundSession {
+public:
+    TPlaySoundSession();
+    ~TPlaySoundSession();
+    TPlaySoundSession(const TPlaySoundSession &) = delete;
+    TPlaySoundSession &operator=(const TPlaySoundSession &) = delete;
+};
+// True while the kept stream of a session has an open device (for tests).
+bool PlaySoundStreamOpen();
+
 // Waits until nothing is playing or queued, up to timeoutMs; true when idle.
 // For tests and an orderly end; the user-interface thread never calls it.
 bool WaitPlaySoundIdle(int timeoutMs);

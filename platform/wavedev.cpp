@@ -2,6 +2,8 @@
 
 #include <alsa/asoundlib.h>
 
+#include <atomic>
+
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
@@ -54,10 +56,13 @@ int OpenCode(int AlsaError)
     }
 }
 
+std::atomic<uint64_t> PcmOpens{0};
+
 int OpenPcm(TWaveDirection Direction, int Id, snd_pcm_t **Pcm, const QString &AlsaName)
 {
     if (Id != 0 && Id != WAVE_MAPPER)
         return MMSYSERR_BADDEVICEID;
+    ++PcmOpens;
     const QByteArray name = AlsaName.toLocal8Bit();
     // Without blocking, so that a device held by someone else fails at once.
     const int rc = snd_pcm_open(Pcm, name.constData(), Stream(Direction), SND_PCM_NONBLOCK);
@@ -119,6 +124,8 @@ QString WaveDevName()
     std::lock_guard<std::mutex> g(NameLock());
     return AlsaNameRef();
 }
+
+uint64_t WaveDevOpenCount() { return PcmOpens.load(); }
 
 int WaveDevCount(TWaveDirection Direction) { return WaveDevCount(Direction, WaveDevName()); }
 

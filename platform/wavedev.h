@@ -78,6 +78,9 @@ struct TWaveDevCaps {
 int WaveDevCount(TWaveDirection Direction);
 // The same for the ALSA device AlsaName rather than the current one.
 int WaveDevCount(TWaveDirection Direction, const QString &AlsaName);
+// How many times this process has opened an ALSA device to play, record or
+// ask about it (for tests: what a window asks of the sound system).
+uint64_t WaveDevOpenCount();
 // Name and formats of device Id (0 or WAVE_MAPPER).
 int WaveDevGetCaps(TWaveDirection Direction, int Id, TWaveDevCaps &Caps);
 // Whether device Id can record or play Format (opens and closes it).

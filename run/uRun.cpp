@@ -188,6 +188,10 @@ void TfmRun::FormShow()
         setGeometry(s->geometry());
     raise();
     activateWindow();
+    // Opened now, in the background, so the first word's sound finds the
+    // device ready.
+    if (Settings.SoundMode != sndMute && !FSoundSession)
+        FSoundSession = std::make_unique<TPlaySoundSession>();
     Timer->start();
     ArmWakeAhead();
 }
@@ -347,6 +351,7 @@ void TfmRun::FormClose()
     Timer->stop();
     FWakeAhead->stop();
     Shown.clear();
+    FSoundSession.reset();
 }
 
 void TfmRun::FormPaint(QPainter &painter)

@@ -13,12 +13,14 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QPainter;
 class QPushButton;
 class QRandomGenerator;
 class QTimer;
 class TDozer;
+class TPlaySoundSession;
 
 enum TRunMode { rmStart = 0, rmShowing = 1, rmWaiting = 2, rmPreview = 3 };
 
@@ -126,4 +128,6 @@ private:
     TRunClock FClock;
     std::chrono::steady_clock::time_point FWordPaintedAt{};
     bool FWordPending = false;
+    // Keeps the player's output stream open while the screen is up.
+    std::unique_ptr<TPlaySoundSession> FSoundSession;
 };

@@ -491,6 +491,24 @@ TEST_F(RecordPage, SpaceBeforeSaveRecordsNothingAndDoesNotReachTheFocusedControl
 // ---------------------------------------------------------------------------
 // Recording and playing on the test sound server
 
+TEST_F(RecordPage, TheDialogShowsWithoutAskingTheSoundSystemAndRecordFindsTheDevice)
+{
+    RequireServer();
+    AllWords = NowWords = {{"ball", 0}};
+    const uint64_t before = WaveDevOpenCount();
+    TfmConfig dlg;
+    Open(dlg);
+    ClickRow(dlg.lbAll, 0);
+    EXPECT_EQ(WaveDevOpenCount(), before) << "the sound server was asked before the dialog was up";
+    Click(dlg.btRec);
+    EXPECT_TRUE(dlg.Recording);
+    EXPECT_GT(WaveDevOpenCount(), before);
+    ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 4096; })) << SoundServerHint();
+    Click(dlg.btRec);
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_NE(dlg.WaveOut->ProductName(), QStringLiteral("No wave audio playing device found"));
+}
+
 TEST_F(RecordPage, RecordThenRecordAgainMakesOneRecordingOfTheElapsedTime)
 {
     RequireServer();

@@ -2,6 +2,8 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -182,4 +184,67 @@ TEST_F(PlaySoundTest, ANewSoundReplacesTheOneStillPlaying)
         return -1;
     };
     EXPECT_LT(indexOf(TPlaySoundEvent::Cut, longSound), indexOf(TPlaySoundEvent::Started, shortSound));
+}
+
+// The sound server's count of playback streams, or -1 without pactl.
+static int ServerStreams()
+{
+    QProcess p;
+    p.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    if (!p.waitForFinished(5000) || p.exitCode() != 0)
+        return -1;
+    int streams = 0;
+    for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
+        streams += line.trimmed().isEmpty() ? 0 : 1;
+    return streams;
+}
+
+TEST_F(PlaySoundTest, ASessionPlaysEverySoundThroughOneStreamKeptOpenBetweenThem)
+{
+    const QString word = Write("word.wav", MakeWave(2, 8, 22050, 0.2));
+    const QString mono = Write("mono.wav", MakeWave(1, 16, 44100, 0.2));
+    const QString longSound = Write("long.wav", MakeWave(2, 8, 22050, 5.0));
+    const TPlaySoundStatus before = PlaySoundStatus();
+    // The server may hold streams of its own (a loopback).
+    const int serverOwn = ServerStreams();
+    {
+        TPlaySoundSession session;
+        ASSERT_TRUE(QTest::qWaitFor([] { return PlaySoundStreamOpen(); }, 10000)) << NoSoundServerHint();
+        for (const QString &file : {word, mono, word}) {
+            PlaySound(file);
+            ASSERT_TRUE(WaitPlaySoundIdle(10000));
+            EXPECT_EQ(PlaySoundStatus().Failed, before.Failed) << PlaySoundStatus().LastError.toStdString();
+            // Between sounds the stream stays open, even after a change of format.
+            EXPECT_TRUE(PlaySoundStreamOpen());
+        }
+        PlaySound(longSound);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return PlaySoundStatus().Started == before.Started + 4; }, 10000));
+        StopSound();
+        ASSERT_TRUE(WaitPlaySoundIdle(10000));
+        EXPECT_EQ(ServerStreams(), serverOwn + 1) << "one stream, open and idle";
+    }
+    EXPECT_FALSE(PlaySoundStreamOpen());
+    EXPECT_EQ(ServerStreams(), serverOwn) << "the device closes with the session";
+    const TPlaySoundStatus after = PlaySoundStatus();
+    EXPECT_EQ(after.Started, before.Started + 4);
+    EXPECT_EQ(after.Finished, before.Finished + 3);
+    EXPECT_EQ(after.Cut, before.Cut + 1);
+    EXPECT_EQ(after.Failed, before.Failed);
+}
+
+TEST_F(PlaySoundTest, ASessionWithoutADeviceFailsEachSoundQuietly)
+{
+    SetPlaySoundDevice(QStringLiteral("lumword_no_such_device"));
+    const TPlaySoundStatus before = PlaySoundStatus();
+    {
+        TPlaySoundSession session;
+        PlaySound(Write("tone.wav", MakeWave(2, 8, 22050, 0.2)));
+        ASSERT_TRUE(WaitPlaySoundIdle(20000));
+        EXPECT_FALSE(PlaySoundStreamOpen());
+    }
+    SetPlaySoundDevice(QStringLiteral("default"));
+    const TPlaySoundStatus after = PlaySoundStatus();
+    EXPECT_EQ(after.Failed, before.Failed + 1);
+    EXPECT_EQ(after.Started, before.Started);
+    EXPECT_TRUE(after.LastError.contains(QStringLiteral("lumword_no_such_device"))) << after.LastError.toStdString();
 }

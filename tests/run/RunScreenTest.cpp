@@ -599,6 +599,28 @@ TEST_F(RunScreen, NormalSoundStartsWithItsWord)
     EXPECT_EQ(SoundRequests(), 1u);
 }
 
+TEST_F(RunScreen, TheScreenKeepsOneSoundStreamOpenWhileItIsUp)
+{
+    UseWords(3);
+    Settings.Transition = tmKeyPress;
+    Settings.SoundMode = sndMute;
+    TfmRun &mute = Open();
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_FALSE(PlaySoundStreamOpen()) << "a mute screen holds no device";
+    mute.close();
+
+    Settings.SoundMode = sndDelayed;
+    TfmRun &run = Open();
+    ASSERT_TRUE(QTest::qWaitFor([] { return PlaySoundStreamOpen(); }, 10000)) << NoSoundServerHint();
+    Key(Qt::Key_Space);
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_TRUE(PlaySoundStreamOpen()) << "kept from word to word";
+    Key(Qt::Key_Escape);
+    ASSERT_TRUE(run.Closed());
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    EXPECT_FALSE(PlaySoundStreamOpen()) << "closed with the screen";
+}
+
 TEST_F(RunScreen, DelayedSoundStartsAtTheFirstTick)
 {
     UseWords(3);

@@ -1,0 +1,189 @@
+#include "platform/soundstream.h"
+
+#include "platform/playsound.h"
+
+#include <alsa/asoundlib.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+QString AlsaError(const QByteArray &device, const char *step, int code)
+{
+    return QStringLiteral("ALSA device \"%1\": %2: %3")
+        .arg(QString::fromLocal8Bit(device), QLatin1String(step), QString::fromUtf8(snd_strerror(code)));
+}
+
+// 8-bit samples are unsigned around 128; 16-bit ones signed around 0.
+void Widen(const char *from, size_t samples, QByteArray &to)
+{
+    to.resize(qsizetype(samples * 2));
+    auto *out = reinterpret_cast<int16_t *>(to.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(from);
+    for (size_t i = 0; i < samples; ++i)
+        out[i] = int16_t((int(in[i]) - 128) * 256);
+}
+
+} // namespace
+
+TSoundStream::TSoundStream(const QString &device, int channels, int sampleRate) : FDevice(device.toLocal8Bit())
+{
+    FOpener = std::thread([this, channels, sampleRate] {
+        QString error;
+        OpenDevice(channels, sampleRate, error);
+        std::lock_guard lock(FMutex);
+        FOpenError = error;
+        FOpening = false;
+        FOpenedCond.notify_all();
+    });
+}
+
+TSoundStream::~TSoundStream()
+{
+    if (FOpener.joinable())
+        FOpener.join();
+    CloseDevice();
+}
+
+bool TSoundStream::IsOpen()
+{
+    std::lock_guard lock(FMutex);
+    return !FOpening && FPcm;
+}
+
+bool TSoundStream::WaitOpened()
+{
+    std::unique_lock lock(FMutex);
+    // A server that has not answered in this time will not make the word's
+    // sound in time either; the sound then tries to open the device itself.
+    return FOpenedCond.wait_for(lock, std::chrono::seconds(5), [this] { return !FOpening; });
+}
+
+bool TSoundStream::OpenDevice(int channels, int sampleRate, QString &error)
+{
+    CloseDevice();
+    snd_pcm_t *pcm = nullptr;
+    // Without blocking, so that a device held by someone else fails at once.
+    int rc = snd_pcm_open(&pcm, FDevice.constData(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+    if (rc < 0) {
+        error = AlsaError(FDevice, "open", rc);
+        return false;
+    }
+    snd_pcm_nonblock(pcm, 0);
+    rc = snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(channels),
+                            unsigned(sampleRate), 1, 100000);
+    if (rc < 0) {
+        snd_pcm_close(pcm);
+        error = AlsaError(FDevice, "set parameters", rc);
+        return false;
+    }
+    // The device starts with the first period handed to it, not once its
+    // whole buffer is full.
+    snd_pcm_uframes_t buffer = 0, period = 0;
+    snd_pcm_get_params(pcm, &buffer, &period);
+    snd_pcm_sw_params_t *sw;
+    snd_pcm_sw_params_alloca(&sw);
+    if (period > 0 && snd_pcm_sw_params_current(pcm, sw) == 0
+        && snd_pcm_sw_params_set_start_threshold(pcm, sw, period) == 0)
+        snd_pcm_sw_params(pcm, sw);
+    FPcm = pcm;
+    FChannels = channels;
+    FSampleRate = sampleRate;
+    return true;
+}
+
+void TSoundStream::CloseDevice()
+{
+    if (!FPcm)
+        return;
+    snd_pcm_drop(FPcm);
+    snd_pcm_close(FPcm);
+    FPcm = nullptr;
+    FChannels = FSampleRate = 0;
+}
+
+TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const std::function<bool()> &cancelled,
+                                         const std::function<void()> &started, QString &error)
+{
+    WaitOpened();
+    {
+        std::lock_guard lock(FMutex);
+        if (FOpening) {
+            error = AlsaError(FDevice, "open", -ETIMEDOUT);
+            return TResult::Failed;
+        }
+    }
+    if (!FPcm || FChannels != sound.Channels || FSampleRate != sound.SampleRate) {
+        if (!OpenDevice(sound.Channels, sound.SampleRate, error))
+            return TResult::Failed;
+    }
+
+    const int bytesPerSample = sound.BitsPerSample / 8;
+    const int frameBytes = sound.Channels * bytesPerSample;
+    const snd_pcm_uframes_t totalFrames = snd_pcm_uframes_t(sound.Data.size() / frameBytes);
+    // Small writes keep a newer sound from waiting more than a few
+    // milliseconds for this one to let go of the device.
+    const snd_pcm_uframes_t chunk = std::max<snd_pcm_uframes_t>(64, snd_pcm_uframes_t(sound.SampleRate) / 50);
+    snd_pcm_uframes_t done = 0;
+    bool cut = false;
+    bool told = false;
+    while (done < totalFrames) {
+        if (cancelled()) {
+            cut = true;
+            break;
+        }
+        const snd_pcm_uframes_t n = std::min(chunk, totalFrames - done);
+        const char *at = sound.Data.constData() + done * frameBytes;
+        if (bytesPerSample == 1) {
+            Widen(at, n * sound.Channels, FWide);
+            at = FWide.constData();
+        }
+        snd_pcm_sframes_t w = snd_pcm_writei(FPcm, at, n);
+        if (w == -EAGAIN)
+            continue;
+        if (w < 0) {
+            w = snd_pcm_recover(FPcm, int(w), 1);
+            if (w < 0) {
+                error = AlsaError(FDevice, "write", int(w));
+                CloseDevice();
+                return TResult::Failed;
+            }
+            continue;
+        }
+        done += snd_pcm_uframes_t(w);
+        if (!told && w > 0) {
+            told = true;
+            if (started)
+                started();
+        }
+    }
+
+    if (!cut) {
+        // A sound shorter than the start threshold has not started yet.
+        if (snd_pcm_state(FPcm) == SND_PCM_STATE_PREPARED)
+            snd_pcm_start(FPcm);
+        // Played once the device holds nothing more of it; a newer sound is
+        // still answered at once, and the deadline guards against a device
+        // that stalls.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        for (;;) {
+            if (cancelled()) {
+                cut = true;
+                break;
+            }
+            snd_pcm_sframes_t delay = 0;
+            if (snd_pcm_state(FPcm) != SND_PCM_STATE_RUNNING || snd_pcm_delay(FPcm, &delay) < 0 || delay <= 0)
+                break;
+            if (std::chrono::steady_clock::now() > deadline)
+                break;
+            const long ms = std::clamp<long>(long(delay * 1000 / sound.SampleRate), 1, 10);
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        }
+    }
+    // Ready for the next sound without closing: what is left is dropped and
+    // the stream waits, prepared, for the next samples.
+    snd_pcm_drop(FPcm);
+    snd_pcm_prepare(FPcm);
+    return cut ? TResult::Cut : TResult::Finished;
+}

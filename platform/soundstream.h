@@ -1,0 +1,64 @@
+#pragma once
+// One ALSA playback stream kept open over many short sounds, so that a sound
+// starts as its samples are handed over instead of after the device has been
+// opened and set up (through a sound server that takes from tens to hundreds
+// of milliseconds).
+//
+// The device is opened on a thread of the stream's own as the stream is made,
+// so whoever makes it never waits for the sound system. Samples go to ALSA as
+// signed 16-bit (8-bit sounds are widened), which every server takes. A sound
+// of another rate or channel count than the open stream's reopens it once.
+//
+// Play is called from one thread at a time (the word-sound player's worker);
+// it never touches widgets.
+#include <QByteArray>
+#include <QString>
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+struct TWaveSound;
+typedef struct _snd_pcm snd_pcm_t;
+
+class TSoundStream {
+public:
+    enum class TResult { Finished, Cut, Failed };
+
+    // Starts opening `device` for Channels x SampleRate, the format expected
+    // for most sounds, and returns at once.
+    TSoundStream(const QString &device, int channels, int sampleRate);
+    // Waits for the opening (bounded by the sound system's own limits: the
+    // device is opened without blocking) and closes the device.
+    ~TSoundStream();
+    TSoundStream(const TSoundStream &) = delete;
+    TSoundStream &operator=(const TSoundStream &) = delete;
+
+    // Hands the sound to the device and returns once it has been played, when
+    // cancelled() turns true (the rest is dropped at once), or on a failure
+    // (with its reason in error; the next Play opens the device again).
+    // started() runs as the first samples have been handed to the device.
+    TResult Play(const TWaveSound &sound, const std::function<bool()> &cancelled,
+                 const std::function<void()> &started, QString &error);
+
+    // True once the background opening has finished with an open device.
+    bool IsOpen();
+
+private:
+    bool OpenDevice(int channels, int sampleRate, QString &error);
+    void CloseDevice();
+    bool WaitOpened();
+
+    const QByteArray FDevice;
+    std::mutex FMutex;
+    std::condition_variable FOpenedCond;
+    bool FOpening = true;
+    QString FOpenError;
+    std::thread FOpener;
+    snd_pcm_t *FPcm = nullptr;   // owned by the opener until FOpening is false, then by Play
+    int FChannels = 0;
+    int FSampleRate = 0;
+    QByteArray FWide;            // one chunk widened to 16 bits
+};
