@@ -15,8 +15,9 @@ QString AlsaError(const QByteArray &device, const char *step, int code)
         .arg(QString::fromLocal8Bit(device), QLatin1String(step), QString::fromUtf8(snd_strerror(code)));
 }
 
-// 8-bit samples are unsigned around 128; 16-bit ones signed around 0.
-void Widen(const char *from, size_t samples, QByteArray &to)
+} // namespace
+
+void TSoundStream::Widen(const char *from, size_t samples, QByteArray &to)
 {
     to.resize(qsizetype(samples * 2));
     auto *out = reinterpret_cast<int16_t *>(to.data());
@@ -24,8 +25,6 @@ void Widen(const char *from, size_t samples, QByteArray &to)
     for (size_t i = 0; i < samples; ++i)
         out[i] = int16_t((int(in[i]) - 128) * 256);
 }
-
-} // namespace
 
 TSoundStream::TSoundStream(const QString &device, int channels, int sampleRate) : FDevice(device.toLocal8Bit())
 {

@@ -46,6 +46,10 @@ public:
     // True once the background opening has finished with an open device.
     bool IsOpen();
 
+    // 8-bit samples (unsigned around 128) as the signed 16-bit ones the
+    // stream hands to the device.
+    static void Widen(const char *from, size_t samples, QByteArray &to);
+
 private:
     bool OpenDevice(int channels, int sampleRate, QString &error);
     void CloseDevice();

@@ -348,6 +348,18 @@ private:
     std::array<bool, 6> FCacheValid{};
     QString FCacheCaption;
     int FFacePaints = 0;
+
+    // The caption's measured size, kept while the text, font and width that
+    // gave it stay the same: measuring costs a text layout on every paint.
+    struct TMeasure {
+        QString Caption;
+        QFont Font;
+        int Mode = -1;     // 0 single line, 1 word-wrapped, 2 turned
+        int Width = 0;
+        QSize Size;
+    };
+    mutable TMeasure FMeasure;
+    QSize MeasureCaption(const QFont &font, const QString &caption, int mode, int width) const;
 };
 
 // The looks of a command button made by CreateCommandButton.

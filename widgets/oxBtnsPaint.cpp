@@ -131,24 +131,40 @@ ToxButton::TLayout ToxButton::Layout(const TFaceState &s) const
         else if (s.Value)
             base.translate(1, 1);
     }
-    const QFontMetrics fm(l.Font);
     QSize measured;
     if (FTextAngle != 0) {
-        measured = fm.size(Qt::TextShowMnemonic, caption);
+        measured = MeasureCaption(l.Font, caption, 2, 0);
     } else if (FMultiLine) {
         const int reduce = FTextX > 0 ? FTextX : FTextX == 0 ? 2 : -FTextX;
-        const int width = qMax(1, base.width() - reduce);
-        QString t = caption;
-        t.replace(QLatin1String("||"), QLatin1String("\n"));
-        measured = fm.boundingRect(QRect(0, 0, width, 1 << 20),
-                                   Qt::TextWordWrap | Qt::TextShowMnemonic, t).size();
+        measured = MeasureCaption(l.Font, caption, 1, qMax(1, base.width() - reduce));
     } else {
-        measured = fm.size(Qt::TextSingleLine | Qt::TextShowMnemonic, caption);
+        measured = MeasureCaption(l.Font, caption, 0, 0);
     }
     const int w = measured.width() + 4, h = measured.height() + 2;
     l.Caption = QRect(Place(FTextX, base.left(), base.width(), w),
                       Place(FTextY, base.top(), base.height(), h), w, h);
     return l;
+}
+
+QSize ToxButton::MeasureCaption(const QFont &font, const QString &caption, int mode, int width) const
+{
+    TMeasure &m = FMeasure;
+    if (m.Mode == mode && m.Width == width && m.Caption == caption && m.Font == font
+        && m.Font.resolveMask() == font.resolveMask())
+        return m.Size;
+    const QFontMetrics fm(font);
+    QSize size;
+    if (mode == 2) {
+        size = fm.size(Qt::TextShowMnemonic, caption);
+    } else if (mode == 1) {
+        QString t = caption;
+        t.replace(QLatin1String("||"), QLatin1String("\n"));
+        size = fm.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap | Qt::TextShowMnemonic, t).size();
+    } else {
+        size = fm.size(Qt::TextSingleLine | Qt::TextShowMnemonic, caption);
+    }
+    m = TMeasure{caption, font, mode, width, size};
+    return size;
 }
 
 QRect ToxButton::CaptionRect() const { return Layout(CurrentState()).Caption; }

@@ -1,5 +1,6 @@
 #include "RunTestSupport.h"
 #include "support/TestSupport.h"
+#include "platform/soundstream.h"
 
 #include <QFile>
 #include <QProcess>
@@ -247,4 +248,14 @@ TEST_F(PlaySoundTest, ASessionWithoutADeviceFailsEachSoundQuietly)
     EXPECT_EQ(after.Failed, before.Failed + 1);
     EXPECT_EQ(after.Started, before.Started);
     EXPECT_TRUE(after.LastError.contains(QStringLiteral("lumword_no_such_device"))) << after.LastError.toStdString();
+}
+
+TEST(SoundStream, EightBitSamplesAreWidenedAroundZero)
+{
+    const QByteArray u8("\x00\x01\x7f\x80\x81\xff", 6);
+    QByteArray wide("left over from a longer chunk");
+    TSoundStream::Widen(u8.constData(), size_t(u8.size()), wide);
+    ASSERT_EQ(wide.size(), 12);
+    const auto *s = reinterpret_cast<const int16_t *>(wide.constData());
+    EXPECT_EQ(std::vector<int>(s, s + 6), (std::vector<int>{-32768, -32512, -256, 0, 256, 32512}));
 }
