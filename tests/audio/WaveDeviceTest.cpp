@@ -382,6 +382,25 @@ TEST_F(WaveDevice, ADeviceNumberOutOfRangeIsStoredAsBadAndRefusedAtOpen)
     EXPECT_THROW(out.Open(), EMMWaveOutError);
 }
 
+TEST_F(WaveDevice, TheDeviceIsAskedAboutOnFirstUseAndOnlyOnce)
+{
+    const uint64_t atStart = WaveDevOpenCount();
+    TMMWaveOut out;
+    out.SetDeviceID(MapperId);
+    EXPECT_EQ(WaveDevOpenCount(), atStart) << "asked before anything was wanted of it";
+    EXPECT_GT(out.DeviceCount(), 0);
+    const uint64_t asked = WaveDevOpenCount();
+    EXPECT_GT(asked, atStart);
+    EXPECT_EQ(out.DeviceID(), MapperId);
+    EXPECT_FALSE(out.ProductName().isEmpty());
+    EXPECT_EQ(out.DeviceCount(), 1);
+    EXPECT_EQ(WaveDevOpenCount(), asked) << "asked again for what it already knew";
+    // A new number is looked up again; the count of devices is kept.
+    out.SetDeviceID(0);
+    EXPECT_EQ(out.DeviceID(), 0);
+    EXPECT_EQ(WaveDevOpenCount(), asked + 1);
+}
+
 TEST_F(WaveDevice, PropertiesAreLockedWhileTheDeviceIsOpen)
 {
     TRecorder rec(File("locked.wav"));
