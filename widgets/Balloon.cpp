@@ -321,6 +321,8 @@ void TBalloonWindow::UseTranslucentWindow(bool translucent, const QPoint &pointe
         if (windowHandle())
             destroy();
         setAttribute(Qt::WA_TranslucentBackground, translucent);
+        // An opaque widget would have its window taken for opaque as well.
+        setAttribute(Qt::WA_OpaquePaintEvent, !translucent);
     }
     // A compositor that places the windows itself places a hint only next to
     // the window it belongs to, at the place the program asks relative to

@@ -59,12 +59,14 @@ protected:
     // shows its default button's caption bold).
     QPoint ShowMain(TfmMain &w)
     {
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
         // The right edge: tiles and the bevel, which no focus or pointer changes.
         const QRect edge(w.pgBack->mapTo(&w, QPoint(436, 0)), QPoint(w.width() - 1, w.height() - 1));
         FEdge = w.grab(edge).toImage().convertToFormat(QImage::Format_RGB32);
         FEdgeAt = edge.topLeft();
+        // The window of the test before may take a moment to leave the screen.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Locate(Desktop::Grab()).x() < 0; }, 10000));
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
         QPoint at(-1, -1);
         QImage last;
         QTest::qWaitFor([&] {
@@ -181,6 +183,18 @@ TEST_F(DesktopTest, BalloonCornersAndShadowGapsShowThePictureBeneath)
 
 TEST_F(DesktopTest, RunScreenCoversEveryPixelOfTheOutputAbovePanels)
 {
+    if (WindowSystemPlacesWindows()) {
+        // The compositor's panel along the top: more than one colour there.
+        ASSERT_TRUE(QTest::qWaitFor([] {
+            const QImage screen = Desktop::Grab();
+            const QImage top = screen.copy(0, 0, screen.width(), 32);
+            for (int y = 0; y < top.height(); ++y)
+                for (int x = 0; x < top.width(); ++x)
+                    if (top.pixel(x, y) != top.pixel(0, 0))
+                        return true;
+            return false;
+        }, 10000)) << "no panel on the compositor's output";
+    }
     TfmMain w;
     ASSERT_GE(ShowMain(w).x(), 0);
     // One word in the background colour and no next word until a key: the
@@ -227,8 +241,9 @@ TEST_F(DesktopTest, MainWindowMovesWhenDraggedByItsPicture)
     TfmMain w;
     QPoint at = ShowMain(w);
     ASSERT_GE(at.x(), 0);
-    // The tiled picture right of the buttons.
-    const QPoint grip = w.pgBack->mapTo(&w, QPoint(445, 150));
+    // The picture below the buttons, away from the right edge by which the
+    // window is found: a compositor draws the pointer into its output.
+    const QPoint grip = w.pgBack->mapTo(&w, QPoint(200, 276));
     const QSize screen = Desktop::Grab().size();
     const struct {
         int x11Button;
@@ -242,8 +257,17 @@ TEST_F(DesktopTest, MainWindowMovesWhenDraggedByItsPicture)
         const QPoint middle = at + QPoint(w.width(), w.height()) / 2;
         const QPoint by(middle.x() < screen.width() / 2 ? 40 : -40, middle.y() < screen.height() / 2 ? 30 : -30);
         TPointerWatch watch(&w, drag.qtButton);
-        Desktop::MoveTo(at + grip);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return watch.At == grip; }, 5000)) << "pointer at " << watch.At.x() << ", " << watch.At.y();
+        // A nested compositor now and then misses a jump of the X pointer;
+        // it is given the pointer's arrival again until it sees it.
+        for (int tries = 0; tries < 5 && watch.At != grip; ++tries) {
+            if (tries > 0) {
+                Desktop::MoveTo(at + grip + QPoint(1, 1));
+                QTest::qWait(200);
+            }
+            Desktop::MoveTo(at + grip);
+            QTest::qWaitFor([&] { return watch.At == grip; }, 2000);
+        }
+        ASSERT_EQ(watch.At, grip) << "the pointer never reached the window";
         Desktop::Press(drag.x11Button);
         // The program starts the move when it sees the press.
         EXPECT_TRUE(QTest::qWaitFor([&] { return watch.Pressed; }, 5000));
