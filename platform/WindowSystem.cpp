@@ -26,14 +26,12 @@ bool X11CompositingManagerRuns()
 {
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    if (!c)
+    if (!c || !x11->display())
         return false;
-    const int screen = x11->display() ? DefaultScreen(x11->display()) : 0;
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-    const xcb_intern_atom_cookie_t atomCookie = xcb_intern_atom(c, 1, uint16_t(name.size()), name.constData());
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(x11->display()));
+    const xcb_intern_atom_cookie_t atomCookie = xcb_intern_atom(c, 0, uint16_t(name.size()), name.constData());
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(xcb_intern_atom_reply(c, atomCookie, nullptr), &std::free);
-    // only_if_exists: no such atom means no manager ever took the selection.
-    if (!atom || atom->atom == XCB_ATOM_NONE)
+    if (!atom)
         return false;
     std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
         xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr), &std::free);

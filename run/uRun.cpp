@@ -183,8 +183,8 @@ void TfmRun::Close()
 
 QScreen *TfmRun::HomeScreen() const
 {
-    // The child sits in front of the window that opened the screen, and a
-    // desktop of several screens may have others in front of other people.
+    // On a desktop of several screens the child sits in front of the one
+    // that holds the window the run screen was opened from.
     if (const QWidget *owner = parentWidget())
         if (QScreen *s = owner->window()->screen())
             return s;

@@ -24,6 +24,10 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -288,4 +292,30 @@ TEST_F(DesktopTest, MainWindowMovesWhenDraggedByItsPicture)
         QTest::qWait(200);
         EXPECT_EQ(Locate(Desktop::Grab()), at) << "button " << drag.x11Button;
     }
+}
+
+TEST_F(DesktopTest, ACompositingManagerTakingItsSelectionMakesTheDesktopComposited)
+{
+    if (WindowSystemPlacesWindows()) {
+        EXPECT_TRUE(DesktopComposites()) << "a Wayland compositor always blends";
+        return;
+    }
+    EXPECT_FALSE(DesktopComposites()) << "Xvfb alone";
+    // A stand-in compositing manager: another client owns the screen's selection.
+    std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> c(xcb_connect(nullptr, nullptr), &xcb_disconnect);
+    ASSERT_FALSE(xcb_connection_has_error(c.get()));
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c.get())).data;
+    const xcb_window_t owner = xcb_generate_id(c.get());
+    xcb_create_window(c.get(), XCB_COPY_FROM_PARENT, owner, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                      XCB_COPY_FROM_PARENT, 0, nullptr);
+    const char name[] = "_NET_WM_CM_S0";
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(c.get(), xcb_intern_atom(c.get(), 0, sizeof name - 1, name), nullptr), &std::free);
+    ASSERT_TRUE(atom);
+    xcb_set_selection_owner(c.get(), owner, atom->atom, XCB_CURRENT_TIME);
+    free(xcb_get_input_focus_reply(c.get(), xcb_get_input_focus(c.get()), nullptr));   // round trip: it is done
+    EXPECT_TRUE(DesktopComposites());
+    xcb_destroy_window(c.get(), owner);
+    free(xcb_get_input_focus_reply(c.get(), xcb_get_input_focus(c.get()), nullptr));
+    EXPECT_FALSE(DesktopComposites()) << "the manager gone";
 }

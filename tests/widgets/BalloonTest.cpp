@@ -240,6 +240,14 @@ TEST_F(BalloonTest, WhereACompositorRunsTheBalloonIsPaintedOnNothingAndItsGapsSt
     // A hint of the window under the pointer, so a compositor that places
     // windows itself puts it beside that window.
     EXPECT_EQ(w.windowHandle()->transientParent(), green.windowHandle());
+    // Not the active window when that is elsewhere.
+    TSolid elsewhere(Qt::blue);
+    elsewhere.setGeometry(500, 400, 100, 100);
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    w.ActivateHintOn(QPoint(150, 250), "Click to run", Screen800);
+    EXPECT_EQ(w.windowHandle()->transientParent(), green.windowHandle());
     const QImage face = w.Face();
     const QRect body = Balloon::Body(w.size(), 8, bpAboveRight);
     EXPECT_EQ(face.pixelColor(1, 1), QColor(Qt::transparent)) << "corner";
