@@ -248,6 +248,14 @@ TEST_F(BalloonTest, WhereACompositorRunsTheBalloonIsPaintedOnNothingAndItsGapsSt
     ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
     w.ActivateHintOn(QPoint(150, 250), "Click to run", Screen800);
     EXPECT_EQ(w.windowHandle()->transientParent(), green.windowHandle());
+    // Of two windows under the pointer, the active one.
+    TSolid red(Qt::red);
+    red.setGeometry(100, 200, 200, 100);
+    red.show();
+    QApplication::setActiveWindow(&red);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&red));
+    w.ActivateHintOn(QPoint(150, 250), "Click to run", Screen800);
+    EXPECT_EQ(w.windowHandle()->transientParent(), red.windowHandle());
     const QImage face = w.Face();
     const QRect body = Balloon::Body(w.size(), 8, bpAboveRight);
     EXPECT_EQ(face.pixelColor(1, 1), QColor(Qt::transparent)) << "corner";
