@@ -12,6 +12,7 @@
 #include "widgets/Balloon.h"
 #include "widgets/oxBtns.h"
 #include "platform/help.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QWindow>
 
 bool TfmMain::FDragging = false;
 
@@ -271,8 +273,18 @@ void TfmMain::btAboutClick()
     fmAbout.exec();
 }
 
-void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
 {
+    // Where the window system keeps the windows' places to itself (Wayland),
+    // a window moved by the program stays where it is; the window system's
+    // own move follows the pointer until the button goes up. Qt hands that
+    // move only the left button cleanly: after any other, it goes on taking
+    // that button for held, and no hint would show again.
+    if (WindowSystemPlacesWindows()) {
+        if (QWindow *handle = windowHandle(); handle && button == Qt::LeftButton)
+            handle->startSystemMove();
+        return;
+    }
     FDragging = true;
     FDragPoint = QPoint(x, y);
 }

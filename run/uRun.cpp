@@ -164,8 +164,7 @@ void TfmRun::ShowModal()
         return;
     QPointer<TfmRun> self(this);
     setWindowModality(Qt::ApplicationModal);
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
-        setGeometry(s->geometry());
+    CoverScreen();
     show();
     if (!self || FClosed)
         return;
@@ -182,10 +181,34 @@ void TfmRun::Close()
         close();
 }
 
+QScreen *TfmRun::HomeScreen() const
+{
+    // On a desktop of several screens the child sits in front of the one
+    // that holds the window the run screen was opened from.
+    if (const QWidget *owner = parentWidget())
+        if (QScreen *s = owner->window()->screen())
+            return s;
+    return screen() ? screen() : QGuiApplication::primaryScreen();
+}
+
+void TfmRun::CoverScreen()
+{
+    // A window the size of the screen is still an ordinary window to a window
+    // manager or compositor: panels and top bars stay above it, and it may be
+    // placed below them. Only the window system's full-screen state lies above
+    // all of them and covers the whole output. The size is given as well for
+    // window systems without that state (no window manager, offscreen).
+    if (QScreen *s = HomeScreen()) {
+        if (screen() != s)
+            setScreen(s);
+        setGeometry(s->geometry());
+    }
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
 void TfmRun::FormShow()
 {
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
-        setGeometry(s->geometry());
+    CoverScreen();
     raise();
     activateWindow();
     Timer->start();

@@ -17,6 +17,7 @@
 class QPainter;
 class QPushButton;
 class QRandomGenerator;
+class QScreen;
 class QTimer;
 class TDozer;
 
@@ -109,6 +110,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The screen of the window that opened the run screen.
+    QScreen *HomeScreen() const;
+    // Full screen, above every panel, on HomeScreen.
+    void CoverScreen();
     void SetHourGlass();
     void SetDefaultCursor();
     void PlayWordSound();

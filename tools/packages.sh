@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang
   pulseaudio libasound2-plugins alsa-utils
   fonts-liberation xvfb xauth desktop-file-utils
+  libxcb1-dev libx11-dev qt6-wayland weston xdotool
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

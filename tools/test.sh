@@ -21,3 +21,9 @@ TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -R '^audio$' --output-o
   ./test_platform --gtest_filter='WaveDev.*' && ./test_run --gtest_filter='PlaySoundTest.*')
 
 ctest --test-dir build --output-on-failure --timeout 900
+
+# ---------------------------------------------------------------- real screens
+# The window tests whose outcome depends on the window system run once more on
+# real screens: on Xvfb, and on weston (Wayland, with a panel) nested in Xvfb.
+bash tools/desktoptests.sh build
+# ----------------------------------------------------------------
