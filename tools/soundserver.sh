@@ -34,9 +34,12 @@ reachable() { pactl info >/dev/null 2>&1; }
 
 # Where "default" may be sent to pulse: the system folder when we are root, under a
 # name that loads after every other file there (PipeWire's 99-pipewire-default.conf
-# included); the user's own file otherwise.
+# included); the user's own file otherwise; $LUMWORD_ALSA_TARGET when set (a check of
+# this script against a made-up ALSA set-up).
 alsa_target() {
-  if [ "$(id -u)" -eq 0 ] && [ -d /etc/alsa/conf.d ]; then
+  if [ -n "${LUMWORD_ALSA_TARGET:-}" ]; then
+    echo "$LUMWORD_ALSA_TARGET"
+  elif [ "$(id -u)" -eq 0 ] && [ -d /etc/alsa/conf.d ]; then
     echo /etc/alsa/conf.d/zz-lumword-pulse-default.conf
   else
     echo "${HOME:-/root}/.asoundrc"
@@ -44,10 +47,10 @@ alsa_target() {
 }
 
 # The plugin behind ALSA "default" as ALSA itself resolves it (for example "ALSA <->
-# PulseAudio PCM I/O Plugin"); empty when "default" does not open.
+# PulseAudio PCM I/O Plugin"), or why "default" does not open.
 alsa_default_plugin() {
   timeout 10 aplay -v -D default -t raw -f S16_LE -c 2 -r 44100 /dev/null 2>&1 |
-    grep -m1 -E 'Plugin|^[A-Za-z].*PCM' || true
+    grep -m1 -E 'Plugin|^[A-Za-z].*PCM|open error' | sed 's/^aplay: [^ ]* //' || true
 }
 
 default_reaches_pulse() { alsa_default_plugin | grep -q PulseAudio; }
@@ -63,7 +66,7 @@ route_default_to_pulse() {
   before=$(alsa_default_plugin)
   target=$(alsa_target)
   if [ -e "$target" ] && ! [ -f "$ALSA_MARK" ]; then
-    log "ALSA \"default\" goes to ${before:-nothing that opens}, not to the test server,"
+    log "ALSA \"default\" goes to \"$before\", not to the test server,"
     log "and $target exists; not overwriting it. The sound tests cannot hear this server"
     log "until pcm.!default there is of type pulse."
     return 1
@@ -79,11 +82,11 @@ ctl.!default {
 }
 EOF
   echo "$target" >"$ALSA_MARK"
-  log "wrote $target (ALSA \"default\" went to ${before:-nothing that opens})"
+  log "wrote $target (ALSA \"default\" went to \"$before\")"
   if ! default_reaches_pulse; then
-    log "ALSA \"default\" still goes to $(alsa_default_plugin), not to the test server: a"
-    log "configuration read after $target overrides it (/etc/asound.conf, ~/.asoundrc,"
-    log "\$XDG_CONFIG_HOME/alsa/asoundrc). The sound tests cannot hear this server."
+    log "ALSA \"default\" still goes to \"$(alsa_default_plugin)\", not to the test server: a"
+    log "configuration read after $target overrides it (a later file beside it, /etc/asound.conf,"
+    log "~/.asoundrc, \$XDG_CONFIG_HOME/alsa/asoundrc). The sound tests cannot hear this server."
     return 1
   fi
 }
@@ -278,7 +281,7 @@ EOF
         plugin=$(eval "$(pw_env $p)"; alsa_default_plugin)
         case "$p:$plugin" in
           pipewire:*PipeWire* | pulse:*PulseAudio*) ;;
-          *) log "route $p: ALSA \"default\" goes to ${plugin:-nothing that opens}"; pipewire_stop; exit 1 ;;
+          *) log "route $p: ALSA \"default\" goes to \"$plugin\""; pipewire_stop; exit 1 ;;
         esac
       done
       log "PipeWire started in $PW_DIR (routes: . $PW_DIR/env-pipewire or . $PW_DIR/env-pulse)"
