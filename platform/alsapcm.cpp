@@ -16,15 +16,12 @@ void NarrowToU8(const int16_t *In, char *Out, size_t Samples)
         Out[i] = char(uint8_t(std::min((int(In[i]) + 32768 + 128) >> 8, 255)));
 }
 
-int64_t HeldFrames(snd_pcm_t *Pcm, int64_t BufferFrames)
+int64_t HeldFrames(snd_pcm_t *Pcm)
 {
     snd_pcm_sframes_t delay = 0;
-    if (snd_pcm_delay(Pcm, &delay) == 0)
-        return std::max<int64_t>(delay, 0);
-    const snd_pcm_sframes_t avail = snd_pcm_avail_update(Pcm);
-    if (avail >= 0)
-        return std::max<int64_t>(BufferFrames - avail, 0);
-    return -1;
+    if (snd_pcm_delay(Pcm, &delay) < 0)
+        return -1;
+    return std::max<int64_t>(delay, 0);
 }
 
 void TPlayedFrames::Anchor(TClock::time_point Now)

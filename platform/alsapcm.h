@@ -17,9 +17,9 @@ constexpr snd_pcm_format_t AlsaSampleFormat = SND_PCM_FORMAT_S16_LE;
 void WidenU8(const char *In, int16_t *Out, size_t Samples);
 void NarrowToU8(const int16_t *In, char *Out, size_t Samples);
 
-// Frames a playback stream still holds (written but not yet heard): its delay,
-// or else the part of its buffer that is not free; -1 when it answers neither.
-int64_t HeldFrames(snd_pcm_t *Pcm, int64_t BufferFrames);
+// Frames a playback stream still holds (written but not yet heard), as its
+// delay says; -1 when it does not answer.
+int64_t HeldFrames(snd_pcm_t *Pcm);
 
 // Counts the frames of a playback stream that have been heard, so that the
 // end of a sound is known from what was played and not from an underrun or a

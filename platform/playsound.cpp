@@ -214,8 +214,6 @@ private:
             Notify(TPlaySoundEvent::Failed, file, deviceError("set parameters", rc));
             return;
         }
-        snd_pcm_uframes_t bufferFrames = 0, periodFrames = 0;
-        snd_pcm_get_params(pcm, &bufferFrames, &periodFrames);
         if (sound.BitsPerSample == 8)
             sound.Data = Widened(sound.Data);
 
@@ -264,7 +262,7 @@ private:
                 }
                 if (snd_pcm_state(pcm) != SND_PCM_STATE_RUNNING)
                     break; // ran dry (or never started): nothing more will sound
-                const int64_t left = written - heard.Update(true, written, HeldFrames(pcm, int64_t(bufferFrames)),
+                const int64_t left = written - heard.Update(true, written, HeldFrames(pcm),
                                                             std::chrono::steady_clock::now());
                 if (left <= 0)
                     break;

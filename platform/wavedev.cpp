@@ -194,8 +194,7 @@ struct TWaveDevice::TImpl {
     TWaveDirection Direction = TWaveDirection::Capture;
     snd_pcm_t *Pcm = nullptr;
     TWaveDevFormat Format;
-    int FrameBytes = 1;       // of the caller's data
-    int64_t BufferFrames = 0; // ALSA's buffer
+    int FrameBytes = 1;
     bool CanPause = false;
     int WakeFd = -1;
     std::thread Thread;
@@ -315,7 +314,7 @@ void TWaveDevice::TImpl::CountHeard()
         snd_pcm_prepare(Pcm);
     } else {
         const bool running = state == SND_PCM_STATE_RUNNING || state == SND_PCM_STATE_DRAINING;
-        Heard.Update(running, FramesWritten, running ? HeldFrames(Pcm, BufferFrames) : -1, now);
+        Heard.Update(running, FramesWritten, running ? HeldFrames(Pcm) : -1, now);
     }
     FramesPlayed = Heard.Played();
 }
@@ -634,7 +633,6 @@ int TWaveDevice::Open(std::unique_ptr<TWaveDevice> &Device, TWaveDirection Direc
     d.Pcm = pcm;
     d.Format = Format;
     d.FrameBytes = Format.Channels * Format.BitsPerSample / 8;
-    d.BufferFrames = int64_t(bufferSize);
     d.Heard = TPlayedFrames(Format.SampleRate);
     d.CanPause = canPause;
     d.WakeFd = wake;

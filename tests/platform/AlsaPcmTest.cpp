@@ -80,14 +80,16 @@ TEST(AlsaPcm, AfterRunningDryNewFramesAreCountedFromWhenTheyCame)
 {
     const auto t0 = TPlayedFrames::TClock::time_point(10s);
     TPlayedFrames heard(1000);
-    // A stream that answers neither delay nor avail: the clock alone.
+    // A stream that does not answer its delay: the clock alone.
     EXPECT_EQ(heard.Update(true, 100, -1, t0), 0);
     EXPECT_EQ(heard.Update(true, 100, -1, t0 + 150ms), 50);
     EXPECT_EQ(heard.Update(true, 100, -1, t0 + 2s), 100);
     // 300 more frames two seconds on: the dry spell does not count for them.
     EXPECT_EQ(heard.Update(true, 400, -1, t0 + 2s + 50ms), 100);
     EXPECT_EQ(heard.Update(true, 400, -1, t0 + 2s + 200ms), 200);
+    // A stream that holds nothing has played everything, at once.
+    EXPECT_EQ(heard.Update(true, 400, 0, t0 + 2s + 201ms), 400);
     // Everything written counts once the stream is dropped.
-    heard.Settle(400, t0 + 2s + 210ms);
-    EXPECT_EQ(heard.Played(), 400);
+    heard.Settle(500, t0 + 2s + 210ms);
+    EXPECT_EQ(heard.Played(), 500);
 }
