@@ -83,13 +83,20 @@ TEST(AlsaPcm, AfterRunningDryNewFramesAreCountedFromWhenTheyCame)
     // A stream that does not answer its delay: the clock alone.
     EXPECT_EQ(heard.Update(true, 100, -1, t0), 0);
     EXPECT_EQ(heard.Update(true, 100, -1, t0 + 150ms), 50);
-    EXPECT_EQ(heard.Update(true, 100, -1, t0 + 2s), 100);
-    // 300 more frames two seconds on: the dry spell does not count for them.
-    EXPECT_EQ(heard.Update(true, 400, -1, t0 + 2s + 50ms), 100);
-    EXPECT_EQ(heard.Update(true, 400, -1, t0 + 2s + 200ms), 200);
+    // Dry just now: 300 more frames 50 ms on wait out the stall limit.
+    EXPECT_EQ(heard.Update(true, 100, -1, t0 + 200ms), 100);
+    EXPECT_EQ(heard.Update(true, 400, -1, t0 + 250ms), 100);
+    EXPECT_EQ(heard.Update(true, 400, -1, t0 + 400ms), 200);
+    // Dry for seconds: that does not count for the next 300 either.
+    EXPECT_EQ(heard.Update(true, 400, -1, t0 + 3s), 400);
+    EXPECT_EQ(heard.Update(true, 700, -1, t0 + 3s + 50ms), 400);
+    EXPECT_EQ(heard.Update(true, 700, -1, t0 + 3s + 200ms), 500);
     // A stream that holds nothing has played everything, at once.
-    EXPECT_EQ(heard.Update(true, 400, 0, t0 + 2s + 201ms), 400);
-    // Everything written counts once the stream is dropped.
-    heard.Settle(500, t0 + 2s + 210ms);
-    EXPECT_EQ(heard.Played(), 500);
+    EXPECT_EQ(heard.Update(true, 700, 0, t0 + 3s + 201ms), 700);
+    // Everything written counts once the stream is dropped, and what comes
+    // after counts from then.
+    heard.Settle(800, t0 + 5s);
+    EXPECT_EQ(heard.Played(), 800);
+    EXPECT_EQ(heard.Update(true, 1000, -1, t0 + 5s + 50ms), 800);
+    EXPECT_EQ(heard.Update(true, 1000, -1, t0 + 5s + 150ms), 850);
 }
