@@ -67,12 +67,17 @@ std::vector<int16_t> TSinkMonitor::StopAfter(double Seconds)
 
 double LoudSeconds(const std::vector<int16_t> &Samples, int Level, int Rate)
 {
-    auto loud = [Level](int16_t s) { return std::abs(int(s)) >= Level; };
-    const auto first = std::find_if(Samples.begin(), Samples.end(), loud);
-    if (first == Samples.end())
-        return 0;
-    const auto last = std::find_if(Samples.rbegin(), Samples.rend(), loud);
-    return double(Samples.rend() - last - 1 - (first - Samples.begin())) / Rate;
+    const long gap = Rate / 100;
+    long first = -1, last = -1, longest = 0;
+    for (long i = 0; i < long(Samples.size()); ++i) {
+        if (std::abs(int(Samples[size_t(i)])) < Level)
+            continue;
+        if (first < 0 || i - last >= gap)
+            first = i;
+        last = i;
+        longest = std::max(longest, last - first);
+    }
+    return double(longest) / Rate;
 }
 
 int Peak(const std::vector<int16_t> &Samples)

@@ -25,7 +25,9 @@ private:
     QByteArray FData;
 };
 
-// Seconds from the first to the last sample whose size reaches Level.
+// Seconds of the longest stretch of sound: samples whose size reaches Level,
+// with no gap of 10 ms or more between them (a tone's zero crossings are far
+// shorter; the tail of an earlier sound caught as recording began is apart).
 double LoudSeconds(const std::vector<int16_t> &Samples, int Level, int Rate = TSinkMonitor::Rate);
 // The largest sample size.
 int Peak(const std::vector<int16_t> &Samples);
