@@ -1,5 +1,7 @@
 #include "platform/playsound.h"
 
+#include "platform/alsapcm.h"
+
 #include <QFile>
 #include <alsa/asoundlib.h>
 
@@ -27,6 +29,14 @@ uint16_t Le16(const char *p)
 {
     const auto *u = reinterpret_cast<const unsigned char *>(p);
     return uint16_t(u[0] | (u[1] << 8));
+}
+
+// 8-bit samples as ALSA is handed them (alsapcm.h).
+QByteArray Widened(const QByteArray &U8)
+{
+    QByteArray wide(U8.size() * 2, Qt::Uninitialized);
+    WidenU8(U8.constData(), reinterpret_cast<int16_t *>(wide.data()), size_t(U8.size()));
+    return wide;
 }
 
 class TPlayer {
@@ -197,17 +207,18 @@ private:
             return;
         }
         snd_pcm_nonblock(pcm, 0);
-        const snd_pcm_format_t format = sound.BitsPerSample == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
-        rc = snd_pcm_set_params(pcm, format, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(sound.Channels),
+        rc = snd_pcm_set_params(pcm, AlsaSampleFormat, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(sound.Channels),
                                 unsigned(sound.SampleRate), 1, 100000);
         if (rc < 0) {
             snd_pcm_close(pcm);
             Notify(TPlaySoundEvent::Failed, file, deviceError("set parameters", rc));
             return;
         }
+        if (sound.BitsPerSample == 8)
+            sound.Data = Widened(sound.Data);
 
         Notify(TPlaySoundEvent::Started, file);
-        const int frameBytes = sound.Channels * sound.BitsPerSample / 8;
+        const int frameBytes = sound.Channels * 2;
         const snd_pcm_uframes_t totalFrames = snd_pcm_uframes_t(sound.Data.size() / frameBytes);
         // Small writes keep a newer request from waiting more than a few
         // milliseconds for the old sound to let go of the device.
@@ -239,27 +250,28 @@ private:
             // A sound shorter than the start threshold has not started yet.
             if (snd_pcm_state(pcm) == SND_PCM_STATE_PREPARED)
                 snd_pcm_start(pcm);
-            // Wait for the device to play what it holds, still answering a newer
-            // request at once; the deadline guards against a device that stalls.
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+            // Wait until what was written has been heard, still answering a newer
+            // request at once. The count ends by itself even on a stack that
+            // never reports the stream running dry (alsapcm.h).
+            TPlayedFrames heard(sound.SampleRate);
+            const int64_t written = int64_t(totalFrames);
             for (;;) {
                 if (Cancelled(generation)) {
                     cut = true;
                     break;
                 }
-                snd_pcm_sframes_t delay = 0;
-                if (snd_pcm_state(pcm) != SND_PCM_STATE_RUNNING || snd_pcm_delay(pcm, &delay) < 0 || delay <= 0)
+                if (snd_pcm_state(pcm) != SND_PCM_STATE_RUNNING)
+                    break; // ran dry (or never started): nothing more will sound
+                const int64_t left = written - heard.Update(true, written, HeldFrames(pcm),
+                                                            std::chrono::steady_clock::now());
+                if (left <= 0)
                     break;
-                if (std::chrono::steady_clock::now() > deadline)
-                    break;
-                const long ms = std::clamp<long>(long(delay * 1000 / sound.SampleRate), 1, 10);
+                const long ms = std::clamp<long>(long(left * 1000 / sound.SampleRate), 1, 10);
                 std::this_thread::sleep_for(std::chrono::milliseconds(ms));
             }
         }
-        if (cut || !failure.isEmpty())
-            snd_pcm_drop(pcm);
-        else
-            snd_pcm_drain(pcm);
+        // Everything has been heard, or is to be cut: nothing is left to drain.
+        snd_pcm_drop(pcm);
         snd_pcm_close(pcm);
 
         if (!failure.isEmpty())

@@ -1,5 +1,7 @@
 #include "platform/wavedev.h"
 
+#include "platform/alsapcm.h"
+
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
@@ -39,7 +41,8 @@ snd_pcm_stream_t Stream(TWaveDirection d)
     return d == TWaveDirection::Capture ? SND_PCM_STREAM_CAPTURE : SND_PCM_STREAM_PLAYBACK;
 }
 
-snd_pcm_format_t AlsaFormat(int Bits) { return Bits == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE; }
+// Whatever the format, ALSA sees 16 bits (see alsapcm.h).
+snd_pcm_format_t AlsaFormat(int) { return AlsaSampleFormat; }
 
 int OpenCode(int AlsaError)
 {
@@ -216,6 +219,8 @@ struct TWaveDevice::TImpl {
     bool Holding = false;      // playback: not feeding ALSA
     int64_t FramesWritten = 0; // playback: frames handed to ALSA
     int64_t FramesPlayed = 0;
+    TPlayedFrames Heard;
+    std::vector<int16_t> Wide; // 8-bit data on its way to or from ALSA
     bool NeedFirst = false;
 
     std::atomic<int64_t> FirstTransferNs{0};
@@ -263,7 +268,56 @@ struct TWaveDevice::TImpl {
     bool Playback();
     void HandBackAll(std::vector<TBuf> &Out);
     void Recover(int Error);
+    snd_pcm_sframes_t WriteFrames(const char *Data, snd_pcm_uframes_t Frames);
+    snd_pcm_sframes_t ReadFrames(char *Data, snd_pcm_uframes_t Frames);
+    void CountHeard();
 };
+
+// 8-bit data goes through ALSA as 16 bits; 16-bit data as it is.
+snd_pcm_sframes_t TWaveDevice::TImpl::WriteFrames(const char *Data, snd_pcm_uframes_t Frames)
+{
+    if (Format.BitsPerSample != 8)
+        return snd_pcm_writei(Pcm, Data, Frames);
+    const size_t samples = Frames * unsigned(Format.Channels);
+    Wide.resize(samples);
+    WidenU8(Data, Wide.data(), samples);
+    return snd_pcm_writei(Pcm, Wide.data(), Frames);
+}
+
+snd_pcm_sframes_t TWaveDevice::TImpl::ReadFrames(char *Data, snd_pcm_uframes_t Frames)
+{
+    if (Format.BitsPerSample != 8)
+        return snd_pcm_readi(Pcm, Data, Frames);
+    Wide.resize(Frames * unsigned(Format.Channels));
+    const snd_pcm_sframes_t got = snd_pcm_readi(Pcm, Wide.data(), Frames);
+    if (got > 0)
+        NarrowToU8(Wide.data(), Data, size_t(got) * unsigned(Format.Channels));
+    return got;
+}
+
+// What has been heard: frames written less those the device still holds,
+// carried on by the clock where the device stops counting (alsapcm.h).
+void TWaveDevice::TImpl::CountHeard()
+{
+    const auto now = std::chrono::steady_clock::now();
+    const snd_pcm_state_t state = snd_pcm_state(Pcm);
+    if (state == SND_PCM_STATE_XRUN) {
+        // Ran dry: everything written has been heard.
+        Heard.Settle(FramesWritten, now);
+        bool starving;
+        {
+            std::lock_guard<std::mutex> g(Lock);
+            starving = !Queue.empty();
+        }
+        if (starving)
+            ++Owner->FXRuns;
+        snd_pcm_prepare(Pcm);
+    } else {
+        const bool running = state == SND_PCM_STATE_RUNNING || state == SND_PCM_STATE_DRAINING;
+        Heard.Update(running, FramesWritten, running ? HeldFrames(Pcm) : -1, now);
+    }
+    FramesPlayed = Heard.Played();
+}
 
 void TWaveDevice::TImpl::Recover(int Error)
 {
@@ -316,6 +370,7 @@ void TWaveDevice::TImpl::TakeCommands()
             if (WantReset || quit) {
                 snd_pcm_drop(Pcm);
                 snd_pcm_prepare(Pcm);
+                Heard.Settle(FramesWritten, std::chrono::steady_clock::now());
                 FramesPlayed = FramesWritten;
                 HandBackAll(back);
             }
@@ -369,7 +424,7 @@ bool TWaveDevice::TImpl::Capture()
     const snd_pcm_uframes_t want = std::min<snd_pcm_uframes_t>(snd_pcm_uframes_t(avail), room);
     if (want == 0)
         return false;
-    const snd_pcm_sframes_t got = snd_pcm_readi(Pcm, b->Data + b->Done, want);
+    const snd_pcm_sframes_t got = ReadFrames(b->Data + b->Done, want);
     if (got == -EAGAIN)
         return false;
     if (got < 0) {
@@ -411,7 +466,7 @@ bool TWaveDevice::TImpl::Playback()
             const snd_pcm_uframes_t left = (b->Length - b->Done) / unsigned(FrameBytes);
             const snd_pcm_uframes_t n = std::min<snd_pcm_uframes_t>(avail > 0 ? snd_pcm_uframes_t(avail) : 0, left);
             if (n > 0) {
-                const snd_pcm_sframes_t w = snd_pcm_writei(Pcm, b->Data + b->Done, n);
+                const snd_pcm_sframes_t w = WriteFrames(b->Data + b->Done, n);
                 if (w > 0) {
                     if (NeedFirst) {
                         NeedFirst = false;
@@ -442,24 +497,7 @@ bool TWaveDevice::TImpl::Playback()
             snd_pcm_start(Pcm);
     }
 
-    // What has been heard: frames written less those still in the device.
-    const snd_pcm_state_t state = snd_pcm_state(Pcm);
-    if (state == SND_PCM_STATE_RUNNING || state == SND_PCM_STATE_DRAINING) {
-        snd_pcm_sframes_t delay = 0;
-        if (snd_pcm_delay(Pcm, &delay) == 0)
-            FramesPlayed = std::max(FramesPlayed, FramesWritten - std::max<snd_pcm_sframes_t>(delay, 0));
-    } else if (state == SND_PCM_STATE_XRUN) {
-        // Ran dry: everything written has been heard.
-        FramesPlayed = FramesWritten;
-        bool starving;
-        {
-            std::lock_guard<std::mutex> g(Lock);
-            starving = !Queue.empty();
-        }
-        if (starving)
-            ++Owner->FXRuns;
-        snd_pcm_prepare(Pcm);
-    }
+    CountHeard();
     Owner->FPosition = FramesPlayed;
     for (;;) {
         TBuf done;
@@ -595,6 +633,7 @@ int TWaveDevice::Open(std::unique_ptr<TWaveDevice> &Device, TWaveDirection Direc
     d.Pcm = pcm;
     d.Format = Format;
     d.FrameBytes = Format.Channels * Format.BitsPerSample / 8;
+    d.Heard = TPlayedFrames(Format.SampleRate);
     d.CanPause = canPause;
     d.WakeFd = wake;
     d.Callback = std::move(Callback);

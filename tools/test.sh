@@ -22,6 +22,25 @@ TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -R '^audio$' --output-o
 
 ctest --test-dir build --output-on-failure --timeout 900
 
+# --- Sound through PipeWire ----------------------------------------------------------
+# The sound tests once more on the routes a PipeWire desktop takes: ALSA "default"
+# through PipeWire's own ALSA plugin, and through ALSA's pulse plugin into
+# pipewire-pulse. The PipeWire server runs beside the PulseAudio one, in a folder of
+# its own; only these test processes are pointed at it.
+bash tools/soundserver.sh pipewire-start
+pipewire_failed=0
+for route in pipewire pulse; do
+  echo "== sound tests through PipeWire, route: $route"
+  (. "${LUMWORD_SOUND_STATE:-/tmp/lumword-soundserver}/pipewire/env-$route" &&
+    cd build/tests && export QT_QPA_PLATFORM=offscreen &&
+    ./test_platform --gtest_filter='WaveDev.*' &&
+    ./test_run --gtest_filter='PlaySoundTest.*' &&
+    ./test_audio --gtest_filter='WaveDevice*' &&
+    ./test_gui --gtest_filter='WordRoad.*') || pipewire_failed=1
+done
+bash tools/soundserver.sh pipewire-stop
+[ "$pipewire_failed" -eq 0 ]
+
 # ---------------------------------------------------------------- real screens
 # The window tests whose outcome depends on the window system run once more on
 # real screens: on Xvfb, and on weston (Wayland, with a panel) nested in Xvfb.

@@ -10,6 +10,7 @@
 
 #include "support/MessageLog.h"
 #include "support/PageChains.h"
+#include "support/SinkMonitor.h"
 #include "support/TestSupport.h"
 #include "support/WaveFiles.h"
 
@@ -242,6 +243,29 @@ TEST_F(WaveDevice, PlaysAFileToItsEndAndStopsOnceOnTheUserInterfaceThread)
         PumpFor(50);
         EXPECT_EQ(watch.Stops, 1);
     }
+}
+
+// The page's Play through whatever route ALSA "default" takes to the server,
+// heard at the sink: the second of tone, then silence without a full-scale
+// sample, and the device stops by itself.
+TEST_F(WaveDevice, AOneSecondRecordingIsHeardForOneSecondAndNothingLoudAfterIt)
+{
+    TSinkMonitor monitor;
+    QString error;
+    ASSERT_TRUE(monitor.Start(error)) << ServerHint() << ": " << error.toStdString();
+    const QString path = File("word.wav");
+    WriteWave(path, Tone(440, 22050, 22050));
+    TPlayer p;
+    p.Load(path);
+    TStopWatch watch;
+    watch.Attach(p.WaveOut);
+    p.WaveOut.Start();
+    ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
+    p.WaveOut.Close();
+    const std::vector<int16_t> heard = monitor.StopAfter(1.0);
+    EXPECT_NEAR(LoudSeconds(heard, 2000), 1.0, 0.05);
+    EXPECT_GT(Peak(heard), 20000);
+    EXPECT_LT(Peak(heard), 30000);
 }
 
 TEST_F(WaveDevice, AFileShorterThanOneBufferPlaysOnceAndStops)

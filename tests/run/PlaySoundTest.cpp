@@ -1,5 +1,7 @@
 #include "RunTestSupport.h"
+#include "support/SinkMonitor.h"
 #include "support/TestSupport.h"
+#include "support/WaveFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -182,4 +184,28 @@ TEST_F(PlaySoundTest, ANewSoundReplacesTheOneStillPlaying)
         return -1;
     };
     EXPECT_LT(indexOf(TPlaySoundEvent::Cut, longSound), indexOf(TPlaySoundEvent::Started, shortSound));
+}
+
+// A word as the program records it (8-bit stereo, 22050 Hz), through whatever
+// route ALSA "default" takes to the server, heard at the sink: its second of
+// tone, then silence without a full-scale sample (the click or thump of a
+// stack that pads 8-bit data with zero bytes), and the player ends by itself.
+TEST_F(PlaySoundTest, AOneSecondWordIsHeardForOneSecondAndNothingLoudAfterIt)
+{
+    TSinkMonitor monitor;
+    QString error;
+    ASSERT_TRUE(monitor.Start(error)) << NoSoundServerHint() << ": " << error.toStdString();
+    const QString word = FDir.filePath("word0000.wav");
+    WriteWave(word, Tone(440, 22050, 22050));
+    const TPlaySoundStatus before = PlaySoundStatus();
+    PlaySound(word);
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    const std::vector<int16_t> heard = monitor.StopAfter(1.0);
+    const TPlaySoundStatus after = PlaySoundStatus();
+    ASSERT_EQ(after.Failed, before.Failed) << after.LastError.toStdString();
+    EXPECT_EQ(after.Finished, before.Finished + 1);
+    EXPECT_NEAR(LoudSeconds(heard, 2000), 1.0, 0.05);
+    // The tone is 100/128 of full scale.
+    EXPECT_GT(Peak(heard), 20000);
+    EXPECT_LT(Peak(heard), 30000);
 }
