@@ -86,17 +86,19 @@ TMMDeviceId ChooseDevice(TWaveDirection Direction, TMMDeviceId Id, int DeviceCou
     return (Id < -1 || Id >= DeviceCount) ? badDeviceId : Id;
 }
 
-// Ends a cmThread worker: asked to finish, its exit awaited within the limit
-// (not when it ended on an error), then joined.
-template <class TThread> void FinishWorker(std::unique_ptr<TThread> &Thread, bool Failed)
+// Ends a cmThread worker: asked to finish (its queue dropped), it leaves its
+// loop after the notification it is handling. Its end is awaited within the
+// limit; one still inside a handler then is let go and frees itself when the
+// handler returns.
+template <class TThread> void FinishWorker(std::unique_ptr<TThread> &Thread)
 {
     if (!Thread)
         return;
     Thread->Finish();
-    if (!Failed)
-        Thread->ReadyEvent().WaitFor(5000);
-    Thread->Join();
-    Thread.reset();
+    if (Thread->JoinFor(5000))
+        Thread.reset();
+    else
+        Thread.release()->LetGo();
 }
 
 // A worker whose notification raised an error never closes the chain itself
@@ -294,7 +296,7 @@ void TMMCustomWaveDevice::ReportFailure()
     throw;
 }
 
-void TMMCustomWaveDevice::StopWorker() { FinishWorker(FThread, FThreadFailed); }
+void TMMCustomWaveDevice::StopWorker() { FinishWorker(FThread); }
 
 void TMMCustomWaveDevice::DeliverBuffer(std::function<void()> Work)
 {

@@ -175,7 +175,7 @@ template <class TThread> void TMMCustomWaveDevice::StartWorker(const QString &Pr
     FThread = std::make_unique<TThread>(this);
     FThread->OnFailure = [this](std::exception_ptr e) { WorkerFailed(e); };
     if (!FThread->StartAndWait(5000)) {
-        FThread.reset();
+        StopWorker();
         Error(MMPrefixed(Prefix, MMMessage(28088)));
     }
 }
