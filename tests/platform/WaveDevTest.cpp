@@ -171,6 +171,8 @@ TEST(WaveDev, ResetHandsBackWhatIsStillQueuedBeforeItReturns)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_EQ(dev->Reset(), 0);
     EXPECT_EQ(log.Count(TWaveDevMessage::Done), 10);
+    for (const auto &d : log.Of(TWaveDevMessage::Done))
+        EXPECT_EQ(d.Bytes, 44100u); // each with the length it was queued with
     EXPECT_EQ(dev->QueuedBuffers(), 0);
     dev.reset(); // closes
     EXPECT_EQ(log.Count(TWaveDevMessage::Close), 1);
@@ -258,6 +260,7 @@ TEST(WaveDev, ABrokenStreamIsReportedOnceAndLeftAloneUntilClosed)
     ASSERT_EQ(dev->Reset(), 0);
     EXPECT_EQ(log.Count(TWaveDevMessage::Data), 4);
     EXPECT_LT(before, 4);
+    EXPECT_EQ(log.Of(TWaveDevMessage::Data).back().Bytes, 0u); // never filled: nothing recorded
     EXPECT_EQ(dev->QueuedBuffers(), 0);
     EXPECT_EQ(dev->Close(), 0);
     EXPECT_EQ(log.Count(TWaveDevMessage::Error), 1);
