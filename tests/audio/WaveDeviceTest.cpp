@@ -27,6 +27,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <vector>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -674,6 +675,14 @@ TEST_F(WaveDevice, ARecordingWhoseStartFailsIsClosedWithOneMessage)
     EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsClosed));
     EXPECT_FALSE(rec.MMRingBuffer1.IsActive());
     EXPECT_FALSE(rec.RecFile.IsFileOpen());
+
+    // A start that fails in its own handler is reported and closed the same way.
+    alsa.Broken = false;
+    rec.WaveIn.OnStart = [](TMMComponent *) { throw std::runtime_error("no start"); };
+    EXPECT_THROW(rec.WaveIn.Start(), std::runtime_error);
+    EXPECT_EQ(errors, 2);
+    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsClosed));
+    EXPECT_FALSE(rec.RecFile.IsFileOpen());
 }
 
 TEST_F(WaveDevice, APlaybackWhoseSourceRunsDryIsClosedWithOneMessage)
@@ -685,14 +694,16 @@ TEST_F(WaveDevice, APlaybackWhoseSourceRunsDryIsClosedWithOneMessage)
         MessageLog log;
         TMMWaveOut out;
         out.SetCallBackMode(mode);
+        bool promise = true;
         out.SetBufferSize(4096);
         out.SetNumBuffers(4);
         const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
         out.SetWaveFormat(&f);
         std::atomic<int> loads{0}, played{0}, playedAtError{-1};
         out.OnBufferLoad = [&](TMMComponent *, PWaveHdr h, bool &more) {
-            more = true;
+            more = promise;
             if (++loads <= 6) { // four primed, two refilled
+                more = true;
                 memset(h->lpData, 128, 4096);
                 h->dwBytesRecorded = 4096;
             }
@@ -706,6 +717,21 @@ TEST_F(WaveDevice, APlaybackWhoseSourceRunsDryIsClosedWithOneMessage)
         EXPECT_EQ(playedAtError, 3);
         EXPECT_EQ(played, playedAtError);
         EXPECT_EQ(loads, 7);
+
+        // A source that says it has ended is no error: what was loaded plays
+        // to its end.
+        promise = false;
+        loads = 0;
+        played = 0;
+        TStopWatch watch;
+        watch.Attach(out);
+        out.Start();
+        ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
+        PumpFor(200);
+        EXPECT_EQ(log.Texts.size(), 1);
+        EXPECT_EQ(played, 6);
+        EXPECT_EQ(watch.Stops, 1);
+        out.Close();
     }
 }
 
@@ -755,6 +781,7 @@ TEST_F(WaveDevice, RecordingStopThenStartWithoutCloseQueuesEachBufferOnce)
     rec.WaveIn.Stop();
     passed = 0;
     rec.WaveIn.Start();
+    rec.WaveIn.Start(); // on a running device: nothing
     ASSERT_TRUE(PumpUntil([&] {
         watchQueue();
         return passed >= 8 * 4096;
@@ -832,6 +859,13 @@ TEST(WaveInLimit, MaxRecordTimeCutsAtWholeFramesInEveryUnit)
         // 10 ms are 441 bytes, rounded up to a whole frame: 442.
         {tfMillisecond, 10, {400, 400}, {400, 42}, 10, 221, 442},
     };
+    {
+        // Without a limit there is nothing to re-express.
+        TMMWaveIn in;
+        in.SetTimeFormat(tfMillisecond);
+        in.SetTimeFormat(tfSample);
+        EXPECT_EQ(in.MaxRecordTime(), -1);
+    }
     for (const TCase &c : cases) {
         SCOPED_TRACE(c.Limit);
         TMMWaveIn in;

@@ -753,6 +753,7 @@ TEST_F(RecordPage, LosingTheSoundServerEndsRecordingAndPlayingWithOneMessageEach
     };
     Click(dlg.btRec);
     ASSERT_TRUE(dlg.Recording);
+    EXPECT_EQ(dlg.btRec->Caption(), "Stop");
     ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 3 * 4096; }));
     lost = true;
     ASSERT_TRUE(PumpUntil([&] { return !dlg.Recording; })) << "the page still records";
@@ -777,6 +778,7 @@ TEST_F(RecordPage, LosingTheSoundServerEndsRecordingAndPlayingWithOneMessageEach
     };
     Click(dlg.btPlay);
     ASSERT_TRUE(dlg.Playing);
+    EXPECT_EQ(dlg.btPlay->Caption(), "Stop");
     ASSERT_TRUE(PumpUntil([&] { return !dlg.Playing; })) << "the page still plays";
     PumpFor(300);
     EXPECT_EQ(log.Texts, (QStringList{"WaveIn:\n\r" + lostText, "WaveOut:\n\r" + lostText}));
