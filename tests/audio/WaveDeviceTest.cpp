@@ -606,6 +606,7 @@ TEST_F(WaveDevice, PauseAndRestartHoldAndResumeTheRecording)
     rec.WaveIn.Start();
     ASSERT_TRUE(PumpUntil([&] { return rec.WaveIn.RecordedBytes() > 0; }));
     rec.WaveIn.Pause();
+    rec.WaveIn.Pause(); // already held: nothing
     EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsOpen | dsRunning | dsPaused));
     PumpFor(150); // a buffer handed back by the pause may still arrive
     const int64_t held = rec.WaveIn.RecordedBytes();
