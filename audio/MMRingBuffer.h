@@ -44,12 +44,19 @@ class TMMRingBuffer;
 class TMMQueueThread : public TMMDSPThread {
 public:
     explicit TMMQueueThread(TMMRingBuffer *Owner);
+    // Takes the transfer buffer of a pass that is still running when the
+    // ring lets the thread go, and frees it when the thread ends.
+    void Keep(TWaveHdrPtr Transfer) { FKept = std::move(Transfer); }
 
 protected:
     void Execute() override;
 
 private:
     TMMRingBuffer *FRing;
+    // The thread's own hold on the events it waits on and signals, so that
+    // it never reaches into a ring that let it go.
+    const std::shared_ptr<TEvent> FTerminate, FWork, FReadyOut;
+    TWaveHdrPtr FKept;
 };
 
 class TMMRingBuffer : public TMMDSPComponent {
@@ -119,7 +126,11 @@ private:
     void FlushPass();
     void FillPass();
     void EndPass();
-    void WaitForIdle(bool Forced);
+    // Waits (within a limit) until no pass is requested or running; false
+    // when one still runs.
+    bool WaitForIdle(bool Forced);
+    // Flush; false when a pass of the worker did not end in time.
+    bool FlushAll();
     void ResetQueue();
     // Copies out of the slot at the read index; the slot keeps what is left.
     int TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uintptr_t *User);
@@ -165,10 +176,11 @@ private:
     std::atomic<bool> FPassRequested{false}; // a pass is requested or running
     std::atomic<uint64_t> FPassesDone{0};    // passes finished so far
 
-    // Made with the ring and kept until it goes.
-    const std::unique_ptr<TEvent> FReadyEvent{std::make_unique<TEvent>(false)};    // auto reset
-    const std::unique_ptr<TEvent> FWorkRequested{std::make_unique<TEvent>(true)};  // manual reset
-    const std::unique_ptr<TEvent> FIdleEvent{std::make_unique<TEvent>(false)};     // auto reset
-    const std::unique_ptr<TEvent> FTerminateEvent{std::make_unique<TEvent>(false)}; // auto reset
+    // Made with the ring and kept until it goes (and by a worker it let go,
+    // until that ends).
+    const std::shared_ptr<TEvent> FReadyEvent{std::make_shared<TEvent>(false)};    // auto reset
+    const std::shared_ptr<TEvent> FWorkRequested{std::make_shared<TEvent>(true)};  // manual reset
+    const std::shared_ptr<TEvent> FIdleEvent{std::make_shared<TEvent>(false)};     // auto reset
+    const std::shared_ptr<TEvent> FTerminateEvent{std::make_shared<TEvent>(false)}; // auto reset
     std::unique_ptr<TMMQueueThread> FThread;
 };

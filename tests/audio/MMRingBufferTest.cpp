@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -422,4 +423,63 @@ TEST(MMRingBuffer, ReadersRacingTheCloseGetNothing)
         stop = true;
         reader.join();
     }
+}
+
+TEST(MMRingBuffer, ClosingGivesUpOnAWorkerStuckInTheFileAndLetsItFinishAlone)
+{
+    // The file takes the worker's first chunk and then hangs (a dead network
+    // disk): the close waits for it within its limit only, and the worker
+    // keeps what it works with until it has finished.
+    class TStuckFile : public TMMDSPComponent {
+    public:
+        void BufferReady(PWaveHdr H) override
+        {
+            std::unique_lock<std::mutex> g(Lock);
+            Seen = QByteArray(H->lpData, int(H->dwBytesRecorded));
+            Inside = true;
+            Changed.notify_all();
+            Changed.wait(g, [this] { return Release; });
+            Done = true;
+            Changed.notify_all();
+        }
+        std::mutex Lock;
+        std::condition_variable Changed;
+        bool Inside = false, Release = false, Done = false;
+        QByteArray Seen;
+    } file;
+    TMMRingBuffer ring;
+    ring.SetBufferSize(32);
+    ring.SetNumBuffers(4);
+    ring.SetQueueMode(qmWrite);
+    ring.SetOutput(&file);
+    std::atomic<int> passesEnded{0};
+    ring.OnFlushQueueEnd = [&](TMMComponent *) { ++passesEnded; };
+    ring.Opened();
+    const QByteArray block = Pattern(32);
+    ring.WriteBlock(block.constData(), 32, 0, 0);
+    ring.WriteBlock(block.constData(), 32, 0, 0); // half full: the worker flushes
+    {
+        std::unique_lock<std::mutex> g(file.Lock);
+        ASSERT_TRUE(file.Changed.wait_for(g, std::chrono::seconds(10), [&] { return file.Inside; }));
+    }
+    ring.Closed(); // returns although the worker is still inside the file
+    EXPECT_FALSE(ring.IsActive());
+    EXPECT_EQ(passesEnded, 0);
+    {
+        std::unique_lock<std::mutex> g(file.Lock);
+        EXPECT_FALSE(file.Done);
+        file.Release = true;
+        file.Changed.notify_all();
+        ASSERT_TRUE(file.Changed.wait_for(g, std::chrono::seconds(10), [&] { return file.Done; }));
+    }
+    // The worker finishes its pass on the buffer it was handed, then ends.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (passesEnded == 0 && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(passesEnded, 1);
+    EXPECT_EQ(file.Seen.left(32), block);
+    // Opened again, the ring works with a worker of its own.
+    ring.Opened();
+    EXPECT_TRUE(ring.IsActive());
+    ring.Closed();
 }

@@ -21,6 +21,8 @@
 #include <QRegularExpression>
 
 #include <sys/mount.h>
+#include <atomic>
+#include <cerrno>
 #include <cmath>
 
 using namespace cfgtest;
@@ -721,4 +723,76 @@ TEST_F(RecordPage, AFullDiskEndsTheRecordingWithAMessageAndAValidFile)
     memcpy(&declared, file.constData() + at + 4, 4);
     EXPECT_EQ(int64_t(declared), bytes);
     EXPECT_GE(file.size(), at + 8 + int64_t(declared));
+}
+
+TEST_F(RecordPage, LosingTheSoundServerEndsRecordingAndPlayingWithOneMessageEach)
+{
+    RequireServer();
+    AllWords = NowWords = {{"ball", 0}};
+    TfmConfig dlg;
+    Open(dlg);
+    ClickRow(dlg.lbAll, 0);
+    StartTone();
+    // Stands in for the sound server going away: from the moment it is set,
+    // every read (while recording) or write (while playing) fails as the
+    // server's ALSA plugin fails then.
+    std::atomic<bool> lost{false};
+    std::atomic<TAlsaCall> failing{TAlsaCall::Read};
+    SetWaveDevFaultHook([&](TWaveDirection, TAlsaCall call) { return lost && call == failing ? -EIO : 0; });
+    struct Unhook {
+        ~Unhook() { SetWaveDevFaultHook(nullptr); }
+    } unhook;
+    const QString lostText = QStringLiteral(
+        "The sound device stopped working: it was unplugged, or the sound system was stopped.");
+
+    MessageLog log;
+    int64_t recorded = -1;
+    dlg.WaveIn->OnStop = [&, inner = dlg.WaveIn->OnStop](TMMComponent *s) {
+        recorded = dlg.WaveIn->RecordedBytes();
+        inner(s);
+    };
+    Click(dlg.btRec);
+    ASSERT_TRUE(dlg.Recording);
+    EXPECT_EQ(dlg.btRec->Caption(), "Stop");
+    ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 3 * 4096; }));
+    lost = true;
+    ASSERT_TRUE(PumpUntil([&] { return !dlg.Recording; })) << "the page still records";
+    PumpFor(300);
+    EXPECT_EQ(log.Texts, QStringList{"WaveIn:\n\r" + lostText});
+    EXPECT_EQ(dlg.WaveIn->DeviceState(), unsigned(dsClosed));
+    EXPECT_EQ(dlg.btRec->Caption(), "Record");
+    EXPECT_TRUE(dlg.btRec->isEnabled());
+    EXPECT_TRUE(dlg.btPlay->isEnabled());
+    EXPECT_FALSE(dlg.Timer->Enabled());
+    // What was recorded before the loss is a wave file of its own.
+    EXPECT_GE(recorded, 3 * 4096);
+    EXPECT_EQ(WaveDataBytes(SoundFileName(0)), recorded);
+
+    // Playing it while the server is gone again.
+    lost = false;
+    failing = TAlsaCall::Write;
+    int played = 0;
+    dlg.WaveOut->OnBufferReady = [&](TMMComponent *, PWaveHdr) {
+        if (++played == 1)
+            lost = true;
+    };
+    Click(dlg.btPlay);
+    ASSERT_TRUE(dlg.Playing);
+    EXPECT_EQ(dlg.btPlay->Caption(), "Stop");
+    ASSERT_TRUE(PumpUntil([&] { return !dlg.Playing; })) << "the page still plays";
+    PumpFor(300);
+    EXPECT_EQ(log.Texts, (QStringList{"WaveIn:\n\r" + lostText, "WaveOut:\n\r" + lostText}));
+    EXPECT_EQ(dlg.WaveOut->DeviceState(), unsigned(dsClosed));
+    EXPECT_EQ(dlg.btPlay->Caption(), "Play");
+    EXPECT_TRUE(dlg.btRec->isEnabled());
+    EXPECT_TRUE(dlg.btPlay->isEnabled());
+
+    // With the server back the same button records again.
+    lost = false;
+    Click(dlg.btRec);
+    ASSERT_TRUE(dlg.Recording);
+    ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 4096; }));
+    Click(dlg.btRec);
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_EQ(log.Texts.size(), 2);
 }

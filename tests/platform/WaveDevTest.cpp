@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -195,6 +197,8 @@ TEST(WaveDev, ResetHandsBackWhatIsStillQueuedBeforeItReturns)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_EQ(dev->Reset(), 0);
     EXPECT_EQ(log.Count(TWaveDevMessage::Done), 10);
+    for (const auto &d : log.Of(TWaveDevMessage::Done))
+        EXPECT_EQ(d.Bytes, 44100u); // each with the length it was queued with
     EXPECT_EQ(dev->QueuedBuffers(), 0);
     dev.reset(); // closes
     EXPECT_EQ(log.Count(TWaveDevMessage::Close), 1);
@@ -232,4 +236,94 @@ TEST(WaveDev, CaptureGoesOnAfterAStallWithNothingQueued)
     for (const auto &d : log.Of(TWaveDevMessage::Data))
         EXPECT_EQ(d.Bytes, 4410u);
     dev->Close();
+}
+
+namespace {
+// Breaks one ALSA call of the device threads while it lives, and counts every
+// call that asks the seam.
+struct TBrokenAlsa {
+    std::atomic<bool> Broken{false};
+    std::atomic<int> Calls{0};
+    TBrokenAlsa(TWaveDirection Direction, TAlsaCall Call, int Error = -EIO)
+    {
+        SetWaveDevFaultHook([this, Direction, Call, Error](TWaveDirection d, TAlsaCall c) {
+            ++Calls;
+            return Broken && d == Direction && c == Call ? Error : 0;
+        });
+    }
+    ~TBrokenAlsa() { SetWaveDevFaultHook(nullptr); }
+};
+} // namespace
+
+TEST(WaveDev, ABrokenStreamIsReportedOnceAndLeftAloneUntilClosed)
+{
+    ASSERT_EQ(WaveDevCount(TWaveDirection::Capture), 1) << ServerHint();
+    TBrokenAlsa alsa(TWaveDirection::Capture, TAlsaCall::Read);
+    TLog log;
+    std::unique_ptr<TWaveDevice> dev;
+    ASSERT_EQ(TWaveDevice::Open(dev, TWaveDirection::Capture, 0, Recording, log.Callback()), 0);
+    std::vector<std::vector<char>> bufs(4, std::vector<char>(4410));
+    for (auto &b : bufs)
+        ASSERT_EQ(dev->AddBuffer(&b, b.data(), uint32_t(b.size())), 0);
+    ASSERT_EQ(dev->Start(), 0);
+    ASSERT_TRUE(log.WaitCount(TWaveDevMessage::Data, 1));
+    alsa.Broken = true; // the sound server goes away
+    ASSERT_TRUE(log.WaitCount(TWaveDevMessage::Error, 1));
+    const auto errors = log.Of(TWaveDevMessage::Error);
+    EXPECT_EQ(errors[0].Bytes, uint32_t(WAVERR_DEVICELOST));
+    EXPECT_NE(errors[0].Thread, std::this_thread::get_id());
+    QString text;
+    EXPECT_TRUE(WaveDevErrorText(WAVERR_DEVICELOST, text));
+
+    // A broken device neither calls ALSA nor wakes for it: over 300 ms (three
+    // of its poll limits) not one call, while commands are still answered.
+    const int calls = alsa.Calls;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(dev->Start(), WAVERR_DEVICELOST);
+    EXPECT_EQ(alsa.Calls, calls);
+    // The buffers it held come back with the reset, each once.
+    const int before = log.Count(TWaveDevMessage::Data);
+    ASSERT_EQ(dev->Reset(), 0);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Data), 4);
+    EXPECT_LT(before, 4);
+    EXPECT_EQ(log.Of(TWaveDevMessage::Data).back().Bytes, 0u); // never filled: nothing recorded
+    EXPECT_EQ(dev->QueuedBuffers(), 0);
+    EXPECT_EQ(dev->Close(), 0);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Error), 1);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Close), 1);
+}
+
+TEST(WaveDev, AnOverrunIsRecoveredAndRecordingGoesOn)
+{
+    ASSERT_EQ(WaveDevCount(TWaveDirection::Capture), 1) << ServerHint();
+    // The first read reports an overrun; only that one.
+    std::atomic<int> reads{0};
+    SetWaveDevFaultHook([&](TWaveDirection, TAlsaCall c) { return c == TAlsaCall::Read && ++reads == 1 ? -EPIPE : 0; });
+    TLog log;
+    std::unique_ptr<TWaveDevice> dev;
+    ASSERT_EQ(TWaveDevice::Open(dev, TWaveDirection::Capture, 0, Recording, log.Callback()), 0);
+    std::vector<std::vector<char>> bufs(2, std::vector<char>(4410));
+    for (auto &b : bufs)
+        ASSERT_EQ(dev->AddBuffer(&b, b.data(), uint32_t(b.size())), 0);
+    ASSERT_EQ(dev->Start(), 0);
+    const bool filled = log.WaitCount(TWaveDevMessage::Data, 2);
+    SetWaveDevFaultHook(nullptr);
+    EXPECT_TRUE(filled);
+    EXPECT_EQ(dev->XRuns(), 1);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Error), 0);
+    dev->Close();
+}
+
+TEST(WaveDev, AStartThatFailsSaysSoAndBreaksTheDevice)
+{
+    ASSERT_EQ(WaveDevCount(TWaveDirection::Capture), 1) << ServerHint();
+    TBrokenAlsa alsa(TWaveDirection::Capture, TAlsaCall::Start, -EBADFD);
+    alsa.Broken = true;
+    TLog log;
+    std::unique_ptr<TWaveDevice> dev;
+    ASSERT_EQ(TWaveDevice::Open(dev, TWaveDirection::Capture, 0, Recording, log.Callback()), 0);
+    EXPECT_EQ(dev->Start(), WAVERR_DEVICELOST);
+    EXPECT_TRUE(log.WaitCount(TWaveDevMessage::Error, 1));
+    EXPECT_EQ(dev->Close(), 0);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Error), 1);
 }
