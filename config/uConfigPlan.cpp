@@ -22,8 +22,12 @@
 namespace {
 
 constexpr int ChartDays = 30;
+// One help topic serves the page and, through context help, each of its controls.
+constexpr int PlanHelpTopic = 600;
 
 QString DayText(const QDate &d) { return QLocale(QLocale::English).toString(d, QStringLiteral("ddd d MMM")); }
+
+QString NewWordsText(int n) { return n == 1 ? QStringLiteral("1 new word") : QStringLiteral("%1 new words").arg(n); }
 
 } // namespace
 
@@ -136,21 +140,20 @@ void TfmConfig::CreatePlanPage()
     cbPlan->setGeometry(20, 10, 200, 17);
     SetHint(cbPlan, QStringLiteral("The program moves the words for you: it retires the words your child has seen on "
                                    "enough days and brings new ones in, once a day"),
-            601);
+            PlanHelpTopic);
 
     struct TSetting {
         TSpinEdit *&edit;
         const char *caption;
         TPlanRange range;
         const char *hint;
-        int help;
     };
     const TSetting settings[] = {
-        {udWords, "Words in use", PlanWordsRange, "How many words are in use at once", 602},
-        {udDays, "Days to learn a word", PlanDaysRange, "A word is known once it was shown on this many different days", 603},
-        {udPerDay, "New words a day", PlanPerDayRange, "How many words at most are retired, and new ones brought in, each day", 604},
-        {udShows, "Showings a day", PlanShowsRange, "How many times a day you aim to show the words", 605},
-        {udGap, "Minutes between", PlanGapRange, "How long you want to wait between two showings", 606},
+        {udWords, "Words in use", PlanWordsRange, "How many words are in use at once"},
+        {udDays, "Days to learn a word", PlanDaysRange, "A word is known once it was shown on this many different days"},
+        {udPerDay, "New words a day", PlanPerDayRange, "How many words at most are retired, and new ones brought in, each day"},
+        {udShows, "Showings a day", PlanShowsRange, "How many times a day you aim to show the words"},
+        {udGap, "Minutes between", PlanGapRange, "How long you want to wait between two showings"},
     };
     int y = 34;
     for (const TSetting &s : settings) {
@@ -161,23 +164,23 @@ void TfmConfig::CreatePlanPage()
         s.edit->setAccessibleName(caption->text());
         s.edit->SetRange(s.range.Min, s.range.Max);
         caption->setBuddy(s.edit);
-        SetHint(s.edit, QString::fromLatin1(s.hint), s.help);
+        SetHint(s.edit, QString::fromLatin1(s.hint), PlanHelpTopic);
         connect(s.edit, &TSpinEdit::OnChange, this, &TfmConfig::PlanPageChange);
         y += 24;
     }
 
-    auto status = [this](int top, int height, int help, const QString &hint) {
+    auto status = [this](int top, int height, const QString &hint) {
         auto *l = new QLabel(tsPlan);
         l->setGeometry(226, top, 245, height);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        SetHint(l, hint, help);
+        SetHint(l, hint, PlanHelpTopic);
         return l;
     };
-    laToday = status(12, 16, 607, QStringLiteral("Today's showings against the number you aim for"));
-    laNext = status(32, 16, 607, QStringLiteral("When the next showing is due, going by the minutes between showings"));
-    laRetire = status(56, 44, 608, QStringLiteral("The words that become known next, and on which day"));
-    laNewLeft = status(104, 44, 608, QStringLiteral("The new words still waiting, and when the last one comes into use"));
+    laToday = status(12, 16, QStringLiteral("Today's showings against the number you aim for"));
+    laNext = status(32, 16, QStringLiteral("When the next showing is due, going by the minutes between showings"));
+    laRetire = status(56, 44, QStringLiteral("The words that become known next, and on which day"));
+    laNewLeft = status(104, 44, QStringLiteral("The new words still waiting, and when the last one comes into use"));
     QFont bold = laToday->font();
     bold.setBold(true);
     laToday->setFont(bold);
@@ -186,8 +189,8 @@ void TfmConfig::CreatePlanPage()
     pgProgress->setGeometry(13, 158, 458, 134);
     SetHint(pgProgress, QStringLiteral("The last thirty days: bars for the showings of each day, the line for the words "
                                        "your child knows"),
-            609);
-    SetHelpContext(tsPlan, 600);   // "?" on the page itself
+            PlanHelpTopic);
+    SetHelpContext(tsPlan, PlanHelpTopic);   // "?" on the page itself
 
     connect(cbPlan, &QCheckBox::toggled, this, &TfmConfig::PlanPageChange);
 }
@@ -232,11 +235,9 @@ void TfmConfig::PlanPageChange()
     if (f.NewLeft == 0)
         laNewLeft->setText(QStringLiteral("No new words left: record some on the recording page."));
     else if (f.NewRunOut.isValid())
-        laNewLeft->setText(QStringLiteral("%1 new words left; the last comes into use on %2.")
-                               .arg(f.NewLeft)
-                               .arg(DayText(f.NewRunOut)));
+        laNewLeft->setText(QStringLiteral("%1 left; the last comes into use on %2.").arg(NewWordsText(f.NewLeft), DayText(f.NewRunOut)));
     else
-        laNewLeft->setText(QStringLiteral("%1 new words left.").arg(f.NewLeft));
+        laNewLeft->setText(QStringLiteral("%1 left.").arg(NewWordsText(f.NewLeft)));
 
     pgProgress->SetDays(Plan.Chart(today, ChartDays, int(lbKnown->count())), rules.Shows);
 }
