@@ -32,7 +32,37 @@ const QByteArray Header = "Pellan Wordlark daily plan 1";
 
 QString Key(const TWordEntry &w) { return QString::number(w.SoundNo) + QLatin1Char(';') + w.Text; }
 
-QByteArray DateText(const QDate &d) { return d.isValid() ? d.toString(Qt::ISODate).toLatin1() : QByteArray("-"); }
+// Dates and times are written and read by hand: Qt's format parser costs
+// microseconds a field, which a year of history at every start would feel.
+QByteArray Digits(int value, int width) { return QByteArray::number(value).rightJustified(width, '0'); }
+
+QByteArray DateText(const QDate &d)
+{
+    return d.isValid() ? Digits(d.year(), 4) + '-' + Digits(d.month(), 2) + '-' + Digits(d.day(), 2) : QByteArray("-");
+}
+
+QByteArray TimeText(const QTime &t) { return Digits(t.hour(), 2) + ':' + Digits(t.minute(), 2) + ':' + Digits(t.second(), 2); }
+
+// The numbers of "dd?dd?dd..." at the given places, separated by `sep`.
+bool ReadFields(const QByteArray &text, char sep, std::initializer_list<int> widths, int *out)
+{
+    qsizetype at = 0;
+    for (int w : widths) {
+        if (at > 0) {
+            if (at >= text.size() || text[at] != sep)
+                return false;
+            ++at;
+        }
+        int v = 0;
+        for (int i = 0; i < w; ++i, ++at) {
+            if (at >= text.size() || text[at] < '0' || text[at] > '9')
+                return false;
+            v = v * 10 + (text[at] - '0');
+        }
+        *out++ = v;
+    }
+    return at == text.size();
+}
 
 bool ReadDate(const QByteArray &text, QDate &d, bool allowNone)
 {
@@ -40,8 +70,16 @@ bool ReadDate(const QByteArray &text, QDate &d, bool allowNone)
         d = QDate();
         return allowNone;
     }
-    d = QDate::fromString(QString::fromLatin1(text), Qt::ISODate);
+    int f[3];
+    d = ReadFields(text, '-', {4, 2, 2}, f) ? QDate(f[0], f[1], f[2]) : QDate();
     return d.isValid();
+}
+
+bool ReadTime(const QByteArray &text, QTime &t)
+{
+    int f[3];
+    t = ReadFields(text, ':', {2, 2, 2}, f) ? QTime(f[0], f[1], f[2]) : QTime();
+    return t.isValid();
 }
 
 bool ReadInt(const QByteArray &text, int &value)
@@ -136,7 +174,7 @@ QByteArray TPlan::Bytes() const
     for (const TPlanDay &d : Days) {
         QByteArrayList times;
         for (const QTime &t : d.Showings)
-            times << t.toString(QStringLiteral("HH:mm:ss")).toLatin1();
+            times << TimeText(t);
         b += "day\t" + DateText(d.Date) + '\t' + (d.Rotated ? "1" : "0") + '\t' + QByteArray::number(d.Known) + '\t'
              + (times.isEmpty() ? QByteArray("-") : times.join(',')) + '\n';
     }
@@ -182,8 +220,8 @@ bool TPlan::Parse(const QByteArray &bytes, TPlan &plan)
             d.Rotated = f[2] == "1";
             if (f[4] != "-")
                 for (const QByteArray &t : f[4].split(',')) {
-                    const QTime time = QTime::fromString(QString::fromLatin1(t), QStringLiteral("HH:mm:ss"));
-                    if (!time.isValid())
+                    QTime time;
+                    if (!ReadTime(t, time))
                         return false;
                     d.Showings << time;
                 }
