@@ -90,6 +90,11 @@ TEST_F(PlanPage, TellsTodaysShowingsWhenTheNextIsDueAndWhatTheComingDaysBring)
     EXPECT_FALSE(chart[5].Used) << "the 13th, a day off";
     EXPECT_EQ(chart[0].Known, 1);
     EXPECT_EQ(chart.last().Known, 2);
+    // A tool that wants to look at the page names a folder for the screenshot.
+    if (const QString folder = qEnvironmentVariable("LUMWORD_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        QApplication::processEvents();
+        dlg.grab().save(folder + "/plan-page.png");
+    }
 
     Type(dlg.udShows, "2");
     EXPECT_EQ(dlg.laToday->text(), "2 of 2 today");
