@@ -117,7 +117,7 @@ bool RotateGlobals(const QDate &today, bool fillAll, const TWordList &entered = 
     TWordList newWords = NewWords, nowWords = NowWords, knownWords = KnownWords;
     const TPlanRotation r = next.Rotate(today, TPlanRules::FromSettings(), fillAll, newWords, nowWords, knownWords);
     next.Prune(today);
-    if (next.Bytes() != Plan.Bytes() && !WritePlan(next)) {
+    if (!(next == Plan) && !WritePlan(next)) {
         Report(QStringLiteral("The daily plan could not be saved to %1. The words in use stay as they are.")
                    .arg(QDir::toNativeSeparators(PlanFileName())));
         return false;

@@ -44,6 +44,7 @@ struct TPlanWord {
     QDate InUseSince;
     QList<QDate> ShownDays;      // sorted, each day once
     QDate Retired;               // set by a rotation until the lists are saved
+    bool operator==(const TPlanWord &) const = default;
 };
 
 // One day the program was used on.
@@ -52,6 +53,7 @@ struct TPlanDay {
     bool Rotated = false;
     int Known = 0;               // words known at the day's last record
     QList<QTime> Showings;
+    bool operator==(const TPlanDay &) const = default;
 };
 
 // What a rotation did.
@@ -94,6 +96,8 @@ public:
     // The day of the latest rotation, in the order they happened: after the
     // clock was put back it may lie before other rotated days.
     QDate LastRotation;
+
+    bool operator==(const TPlan &) const = default;
 
     // The file's bytes, and reading them back; false for anything that is not
     // a whole plan file of this program.
