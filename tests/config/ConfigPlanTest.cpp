@@ -108,6 +108,52 @@ TEST_F(PlanPage, TellsTodaysShowingsWhenTheNextIsDueAndWhatTheComingDaysBring)
     EXPECT_EQ(dlg.laNext->text(), "Next showing: now");
 }
 
+TEST_F(PlanPage, ThePictureHasAGreenBarForEachDayThatMetTheAimAnAmberOneForEachShortDayAndARisingLine)
+{
+    TPlanChart chart;
+    chart.resize(458, 134);
+    QList<TPlanChartDay> days;
+    for (int i = 0; i < 30; ++i) {
+        const int showings = i % 3 == 0 ? 3 : i % 3 == 1 ? 1 : 0;   // met, short, none
+        days << TPlanChartDay{QDate(2026, 11, 8).addDays(i), showings, 10 + i / 3, showings > 0};
+    }
+    chart.SetDays(days, 3);
+    const QImage img = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // Runs of neighbouring columns holding the colour on one row.
+    auto bars = [&](int y, QRgb colour) {
+        int runs = 0;
+        bool inside = false;
+        for (int x = 0; x < img.width(); ++x) {
+            const bool here = img.pixel(x, y) == colour;
+            runs += here && !inside;
+            inside = here;
+        }
+        return runs;
+    };
+    const QRgb green = qRgb(0x30, 0x80, 0x30), amber = qRgb(0xE0, 0xA0, 0x20), blue = qRgb(0x20, 0x40, 0xC0);
+    // Halfway up only the full days reach; three quarters down every bar does.
+    EXPECT_EQ(bars(img.height() / 2, green), 10);
+    EXPECT_EQ(bars(img.height() / 2, amber), 0);
+    EXPECT_EQ(bars(img.height() * 3 / 4, green), 10);
+    EXPECT_EQ(bars(img.height() * 3 / 4, amber), 10);
+
+    // The words-known line ends higher than it starts.
+    auto lineY = [&](int x) {
+        for (int y = img.height() / 5; y < img.height() * 9 / 10; ++y)
+            if (img.pixel(x, y) == blue)
+                return y;
+        return -1;
+    };
+    int left = -1, right = -1;
+    for (int x = 30; x < img.width() / 4 && left < 0; ++x)
+        left = lineY(x);
+    for (int x = img.width() - 40; x > img.width() * 3 / 4 && right < 0; --x)
+        right = lineY(x);
+    ASSERT_GT(left, 0);
+    ASSERT_GT(right, 0);
+    EXPECT_LT(right, left - img.height() / 3);
+}
+
 TEST_F(PlanPage, SwitchingThePlanOnAndOkFillsTheWordsInUseAndTheSettingsKeepIt)
 {
     NewWords = {{"bee", 2}, {"ant", 1}, {"cow", 3}, {"dog", 4}, {"elk", 5}};

@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 namespace {
 
@@ -189,6 +190,35 @@ TEST_F(DailyPlan, ADamagedPlanFileIsSetAsideReportedOnceAndThePlanStartsAfresh)
         log.Texts.clear();
         Start();
         EXPECT_TRUE(log.Texts.isEmpty()) << "reported once";
+    }
+}
+
+TEST_F(DailyPlan, TheFileKeepsEveryFieldAndRefusesFieldsThatAreNotWhatTheyShouldBeDespiteARightChecksum)
+{
+    TPlan p;
+    p.LastRotation = QDate(2026, 12, 7);
+    p.Words = {{{"tab\there;50%", 499}, QDate(2026, 12, 1), {QDate(2026, 12, 2), QDate(2026, 12, 7)}, QDate(2026, 12, 7)},
+               {{"", 0}, QDate(2025, 1, 31), {}, {}}};
+    p.Days = {{QDate(2026, 12, 6), false, 3, {QTime(7, 5, 9)}}, {QDate(2026, 12, 7), true, 12, {}}};
+    TPlan back;
+    ASSERT_TRUE(TPlan::Parse(p.Bytes(), back));
+    EXPECT_TRUE(back == p);
+
+    // The same file with one field spoilt and its checksum made right again.
+    auto resealed = [&](const QByteArray &from, const QByteArray &to) {
+        QByteArray body = p.Bytes();
+        body.truncate(body.lastIndexOf("end\t"));
+        body.replace(from, to);
+        const uLong crc = crc32(0L, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()));
+        return body + "end\t" + QByteArray::number(qulonglong(crc), 16).toUpper().rightJustified(8, '0') + "\n";
+    };
+    ASSERT_TRUE(TPlan::Parse(resealed("x", "x"), back)) << "the resealing itself is right";
+    for (const auto &[from, to] : std::initializer_list<std::pair<QByteArray, QByteArray>>{
+             {"2026-12-02", "2026-1x-02"}, {"2026-12-02", "2026-12-2"}, {"2026-12-02", "2026-02-30"},
+             {"07:05:09", "07:05:9x"}, {"07:05:09", "25:05:09"}, {"\t499\t", "\tmany\t"}, {"\t1\t12\t", "\tyes\t12\t"}}) {
+        TPlan kept = back;
+        EXPECT_FALSE(TPlan::Parse(resealed(from, to), kept)) << to.toStdString();
+        EXPECT_TRUE(kept == back) << "a refused file leaves the plan as it was";
     }
 }
 
