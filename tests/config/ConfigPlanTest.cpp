@@ -137,6 +137,17 @@ TEST_F(PlanPage, ThePictureHasAGreenBarForEachDayThatMetTheAimAnAmberOneForEachS
     EXPECT_EQ(bars(img.height() * 3 / 4, green), 10);
     EXPECT_EQ(bars(img.height() * 3 / 4, amber), 10);
 
+    // The aim runs dashed across the picture, over the days without bars.
+    const QRgb mid = chart.palette().color(QPalette::Mid).rgb();
+    int longest = 0;
+    for (int y = 3; y < img.height() - 3; ++y) {
+        int n = 0;
+        for (int x = 0; x < img.width(); ++x)
+            n += img.pixel(x, y) == mid;
+        longest = std::max(longest, n);
+    }
+    EXPECT_GT(longest, img.width() / 3);
+
     // The words-known line ends higher than it starts.
     auto lineY = [&](int x) {
         for (int y = img.height() / 5; y < img.height() * 9 / 10; ++y)

@@ -214,7 +214,7 @@ TEST_F(DailyPlan, TheFileKeepsEveryFieldAndRefusesFieldsThatAreNotWhatTheyShould
     };
     ASSERT_TRUE(TPlan::Parse(resealed("x", "x"), back)) << "the resealing itself is right";
     for (const auto &[from, to] : std::initializer_list<std::pair<QByteArray, QByteArray>>{
-             {"2026-12-02", "2026-1x-02"}, {"2026-12-02", "2026-12-2"}, {"2026-12-02", "2026-02-30"},
+             {"2026-12-02", "2026-1x-02"}, {"2026-12-02", "2026-1/-02"}, {"2026-12-02", "2026-12-2"}, {"2026-12-02", "2026-02-30"},
              {"07:05:09", "07:05:9x"}, {"07:05:09", "25:05:09"}, {"\t499\t", "\tmany\t"}, {"\t1\t12\t", "\tyes\t12\t"}}) {
         TPlan kept = back;
         EXPECT_FALSE(TPlan::Parse(resealed(from, to), kept)) << to.toStdString();
