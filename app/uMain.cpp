@@ -5,6 +5,7 @@
 #include "app/uError.h"
 #include "config/uConfig.h"
 #include "data/uCommon.h"
+#include "data/uPlan.h"
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
 #include "picture/PGImage.h"
@@ -192,6 +193,7 @@ void TfmMain::FormCreate()
             return;
         }
         LoadWordList();
+        PlanStart();   // never throws: the plan cannot keep the program from starting
     } catch (const std::exception &e) {
         // The file exists but cannot be read: go on with empty lists, and keep
         // the next save from replacing what could not be read.

@@ -41,7 +41,9 @@ public:
 protected:
     QSize tabSizeHint(int index) const override
     {
-        return QSize(160, QTabBar::tabSizeHint(index).height());
+        // As wide as the pages let every tab be, at most 160.
+        const int room = parentWidget() ? parentWidget()->width() - 4 : 640;
+        return QSize(std::min(160, room / std::max(1, count())), QTabBar::tabSizeHint(index).height());
     }
 };
 
@@ -101,6 +103,7 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     CreateGeneralPage();
     CreateRecordPage();
     CreateSelectPage();
+    CreatePlanPage();
     CreateAudio();
     SetTabOrder();
 
@@ -276,6 +279,8 @@ void TfmConfig::FormCreate()
     for (const TWordEntry &w : std::as_const(AllWords))
         if (w.SoundNo >= 0 && w.SoundNo < MaxWords)
             UsedSounds.setBit(w.SoundNo);
+
+    PlanFormCreate();
 }
 
 void TfmConfig::FormClose()
@@ -304,6 +309,10 @@ void TfmConfig::PagesChange()
     case 2:
         StopDevices();
         UpdateCounts();
+        break;
+    case 3:
+        StopDevices();
+        PlanPageChange();
         break;
     default:
         break;
@@ -358,6 +367,7 @@ void TfmConfig::btOkClick()
     NewWords = lbNew->Words();
     NowWords = lbNow->Words();
     KnownWords = lbKnown->Words();
+    PlanOkClick();
 }
 
 void TfmConfig::btCancelClick()
@@ -365,4 +375,9 @@ void TfmConfig::btCancelClick()
     // The button's modal result closes the dialog; nothing is taken over.
 }
 
-void TfmConfig::btHelpClick() { HelpShowTopic(200 + 100 * Pages->ActiveTag()); }
+void TfmConfig::btHelpClick()
+{
+    // The 500s belong to the dialog's buttons: the plan page's topics are the 600s.
+    const int tag = Pages->ActiveTag();
+    HelpShowTopic(tag == 3 ? 600 : 200 + 100 * tag);
+}

@@ -37,6 +37,7 @@ class TSpinEdit;
 class TTrackBar;
 class ToxButton;
 class ToxForm;
+class TPlanChart;
 
 // A list box of words, each entry carrying its sound number. Entries are kept
 // in alphabetical order without regard to case; an added word goes after the
@@ -153,6 +154,13 @@ public:
     ToxButton *btAllNew, *btAllNow, *btAllKnow;
     ToxButton *btNoneNew, *btNoneNow, *btNoneKnow;
 
+    // Daily plan page.
+    QWidget *tsPlan;
+    QCheckBox *cbPlan;
+    TSpinEdit *udWords, *udDays, *udPerDay, *udShows, *udGap;
+    QLabel *laToday, *laNext, *laRetire, *laNewLeft;
+    TPlanChart *pgProgress;
+
     // Fields.
     QIcon PlayIcon, RecIcon, StopIcon;
     QStringList ImageNames;         // full paths of the background pictures, in Fondos' order
@@ -201,6 +209,11 @@ public:
     // current entry moves (not its whole selection).
     void lbNewEndDrag(TWordListBox *source, TWordListBox *target);
 
+    // Daily plan page: the figures for the values on the page, and what OK
+    // takes back (the plan then rotates if it is due).
+    void PlanPageChange();
+    void PlanOkClick();
+
     void MoveSelected(TWordListBox *source, TWordListBox *destination);
     void SelectAll(QListWidget *list, bool value);
     void UpdateCounts();
@@ -213,6 +226,8 @@ private:
     void CreateGeneralPage();
     void CreateRecordPage();
     void CreateSelectPage();
+    void CreatePlanPage();
+    void PlanFormCreate();
     void CreateAudio();
     void SetTabOrder();
     // Asks a running recording or playback to stop.
@@ -236,4 +251,5 @@ private:
     std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
     std::atomic<bool> FCutShortPosted{false};
     std::atomic<uint64_t> FRecordSession{0}; // one per recording started
+    TWordList FEnteredUse;                   // words put into lbNow while the dialog is open
 };

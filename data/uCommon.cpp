@@ -153,6 +153,12 @@ void LoadSettings()
     s.HotKey = uint16_t(ini.ReadInteger("Main", "Key", d.HotKey));
     s.SoundSlot = ini.ReadInteger("Main", "Sound", d.SoundSlot);
     s.AutoAdd = ini.ReadBool("Config", "AutoAdd", d.AutoAdd);
+    s.PlanEnabled = ini.ReadBool("Plan", "Enabled", d.PlanEnabled);
+    s.PlanWords = ini.ReadInteger("Plan", "Words", d.PlanWords);
+    s.PlanDays = ini.ReadInteger("Plan", "Days", d.PlanDays);
+    s.PlanPerDay = ini.ReadInteger("Plan", "PerDay", d.PlanPerDay);
+    s.PlanShows = ini.ReadInteger("Plan", "Shows", d.PlanShows);
+    s.PlanGap = ini.ReadInteger("Plan", "Gap", d.PlanGap);
     Settings = s;
 }
 
@@ -179,6 +185,12 @@ void SaveSettings()
     ini.WriteInteger("Main", "Key", s.HotKey);
     ini.WriteInteger("Main", "Sound", s.SoundSlot);
     ini.WriteBool("Config", "AutoAdd", s.AutoAdd);
+    ini.WriteBool("Plan", "Enabled", s.PlanEnabled);
+    ini.WriteInteger("Plan", "Words", s.PlanWords);
+    ini.WriteInteger("Plan", "Days", s.PlanDays);
+    ini.WriteInteger("Plan", "PerDay", s.PlanPerDay);
+    ini.WriteInteger("Plan", "Shows", s.PlanShows);
+    ini.WriteInteger("Plan", "Gap", s.PlanGap);
     if (!ini.UpdateFile())
         throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(ini.FileName())));
 }

@@ -32,6 +32,13 @@ struct TSettings {
     uint16_t HotKey = 32;        // key code in bits 0-12, Shift 0x2000, Ctrl 0x4000, Alt 0x8000
     int SoundSlot = 66305;       // kept only to be written back as it was read
     bool AutoAdd = false;
+    // The daily plan ([Plan]; ranges and what they do in uPlan.h).
+    bool PlanEnabled = false;
+    int PlanWords = 5;
+    int PlanDays = 5;
+    int PlanPerDay = 1;
+    int PlanShows = 3;
+    int PlanGap = 30;            // minutes
 };
 
 extern TSettings Settings;

@@ -1,6 +1,7 @@
 #include "run/uRun.h"
 
 #include "data/uCommon.h"
+#include "data/uPlan.h"
 #include "platform/playsound.h"
 #include "run/Dtmisc.h"
 
@@ -231,6 +232,7 @@ void TfmRun::NextWord()
         return;
 
     const int i = DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
+    FWordIndex = i;
     Timer->setInterval(ShowingLength);
     if (i >= 0) {
         const TWordEntry &word = NowWords.at(i);
@@ -257,6 +259,10 @@ void TfmRun::NextWord()
 void TfmRun::WordPainted()
 {
     FWordPending = false;
+    // The daily plan counts what the child has actually seen: a word once
+    // painted, and a pass over every word in use once its last word is.
+    if (FWordIndex >= 0 && FWordIndex < NowWords.size())
+        PlanWordPainted(NowWords.at(FWordIndex), Shown.count(true) == Shown.size());
     FWordPaintedAt = FClock();
     Timer->start();
     ArmWakeAhead();
@@ -370,6 +376,7 @@ void TfmRun::FormClose()
     Timer->stop();
     FWakeAhead->stop();
     Shown.clear();
+    PlanRunClosed();
 }
 
 void TfmRun::FormPaint(QPainter &painter)

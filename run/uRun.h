@@ -131,4 +131,5 @@ private:
     TRunClock FClock;
     std::chrono::steady_clock::time_point FWordPaintedAt{};
     bool FWordPending = false;
+    int FWordIndex = -1;        // in NowWords, of the word now up
 };

@@ -420,12 +420,14 @@ TEST_F(ConfigDialog, FramePagesButtonsAndFontsAskedForByName)
     EXPECT_FALSE(dlg.pgOpening->ShowHourGlass());
 
     EXPECT_EQ(dlg.Pages->geometry(), QRect(0, 0, 484, 325));
-    ASSERT_EQ(dlg.Pages->count(), 3);
+    ASSERT_EQ(dlg.Pages->count(), 4);
     EXPECT_EQ(dlg.Pages->tabText(1), "Database Recording");
     EXPECT_EQ(dlg.Pages->tabText(2), "Database Select");
-    for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(dlg.Pages->tabText(3), "Daily Plan");
+    // Four tabs of one width share the 480 pixels inside the page control's frame.
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(dlg.Pages->widget(i)->property("Tag").toInt(), i);
-        EXPECT_EQ(dlg.Pages->tabBar()->tabRect(i).width(), 160);
+        EXPECT_EQ(dlg.Pages->tabBar()->tabRect(i).width(), 120);
     }
     EXPECT_EQ(dlg.btOk->geometry(), QRect(7, 331, 75, 25));
     EXPECT_EQ(dlg.btCancel->geometry(), QRect(92, 331, 75, 25));

@@ -82,7 +82,8 @@ TEST_F(Database, FreshFolderGivesDefaultsAndMakesTheSoundFolder)
                          "[Main]\nPosition=NOT DEFINED\nName=Arial\nSize=96\nColor=255\nBold=1\nBack=11927551\n"
                          "Transition=0\nDelay=6\nButton=0\nKey=32\nSound=66305\n\n"
                          "[General]\nHints=1\nProtect=0\nSoundMode=0\n\n"
-                         "[Config]\nAutoAdd=0\n"));
+                         "[Config]\nAutoAdd=0\n\n"
+                         "[Plan]\nEnabled=0\nWords=5\nDays=5\nPerDay=1\nShows=3\nGap=30\n"));
 }
 
 TEST_F(Database, SettingsEncodingsReadAndWriteBack)
