@@ -28,7 +28,7 @@
 
 namespace {
 
-// Tabs of one fixed width.
+// Tabs of one fixed width, as long as they fit.
 class TPageTabBar : public QTabBar {
 public:
     explicit TPageTabBar(QWidget *parent) : QTabBar(parent)
@@ -41,9 +41,16 @@ public:
 protected:
     QSize tabSizeHint(int index) const override
     {
-        // As wide as the pages let every tab be, at most 160.
+        // 160 each while they fit; once the plan's page makes four, the room is
+        // shared in proportion to each caption's own width, so none is cut off.
+        const QSize natural = QTabBar::tabSizeHint(index);
         const int room = parentWidget() ? parentWidget()->width() - 4 : 640;
-        return QSize(std::min(160, room / std::max(1, count())), QTabBar::tabSizeHint(index).height());
+        if (count() * 160 <= room)
+            return QSize(160, natural.height());
+        int all = 0;
+        for (int i = 0; i < count(); ++i)
+            all += QTabBar::tabSizeHint(i).width();
+        return QSize(std::min(160, natural.width() * room / std::max(1, all)), natural.height());
     }
 };
 

@@ -12,6 +12,7 @@
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
 
+#include <QTabBar>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -424,11 +425,18 @@ TEST_F(ConfigDialog, FramePagesButtonsAndFontsAskedForByName)
     EXPECT_EQ(dlg.Pages->tabText(1), "Database Recording");
     EXPECT_EQ(dlg.Pages->tabText(2), "Database Select");
     EXPECT_EQ(dlg.Pages->tabText(3), "Daily Plan");
-    // Four tabs of one width share the 480 pixels inside the page control's frame.
+    // Four tabs share the 480 pixels inside the page control's frame, each at
+    // least as wide as its caption needs.
+    QTabBar *tabs = dlg.Pages->tabBar();
+    int used = 0;
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(dlg.Pages->widget(i)->property("Tag").toInt(), i);
-        EXPECT_EQ(dlg.Pages->tabBar()->tabRect(i).width(), 120);
+        const int need = tabs->fontMetrics().horizontalAdvance(tabs->tabText(i));
+        EXPECT_GT(tabs->tabRect(i).width(), need) << tabs->tabText(i).toStdString();
+        used += tabs->tabRect(i).width();
     }
+    EXPECT_LE(used, 480);
+    EXPECT_GE(used, 470);
     EXPECT_EQ(dlg.btOk->geometry(), QRect(7, 331, 75, 25));
     EXPECT_EQ(dlg.btCancel->geometry(), QRect(92, 331, 75, 25));
     EXPECT_EQ(dlg.btHelp->geometry(), QRect(177, 331, 75, 25));
