@@ -4,7 +4,11 @@
 
 #include "widgets/oxBtns.h"
 
+#include <QDrag>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
 
 using namespace cfgtest;
 
@@ -18,6 +22,45 @@ protected:
         Images({"confetti.jpg"});
         LoadSettings();
     }
+    void TearDown() override
+    {
+        SetWordDragHook({});
+        ConfigFolder::TearDown();
+    }
+    // Drags row `row` of `from` with the mouse and lets it go over the middle
+    // of `onto`. The test platform has no drag of its own, so the hook does
+    // what a desktop's drag does: enter, move and drop events over the target,
+    // carrying the data the list put into the drag.
+    void DragRow(TWordListBox *from, int row, QWidget *onto)
+    {
+        SetWordDragHook([this, onto](QDrag *drag) {
+            QWidget *target = onto->inherits("QAbstractScrollArea") ? static_cast<QAbstractScrollArea *>(onto)->viewport() : onto;
+            const QPoint at = target->rect().center();
+            const Qt::DropActions actions = drag->supportedActions();
+            QDragEnterEvent enter(at, actions, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &enter);
+            Entered = enter.isAccepted();
+            QDragMoveEvent move(at, actions, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &move);
+            QDropEvent drop(QPointF(at), actions, drag->mimeData(), Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &drop);
+            Dropped = drop.isAccepted();
+            ++Drags;
+        });
+        QWidget *vp = from->viewport();
+        const QPoint start = from->visualItemRect(from->item(row)).center();
+        QTest::mousePress(vp, Qt::LeftButton, {}, start);
+        const QPoint end = start + QPoint(0, 3 * QApplication::startDragDistance());
+        // The first move arms the drag, a move past the drag distance starts it.
+        for (const QPoint &at : {start + QPoint(0, 1), end}) {
+            QMouseEvent moved(QEvent::MouseMove, QPointF(at), QPointF(vp->mapToGlobal(at)), Qt::NoButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(vp, &moved);
+        }
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, end);
+    }
+    int Drags = 0;
+    bool Entered = false, Dropped = false;
 };
 
 } // namespace
@@ -149,6 +192,58 @@ TEST_F(SelectPage, WordsSortWithoutRegardToCaseAndTheInUseListIsYellow)
     EXPECT_EQ(dlg.btNew2Now->geometry(), QRect(128, 264, 25, 24));
     EXPECT_EQ(dlg.btNew2Now->Style(), bsBorderless);
     EXPECT_FALSE(dlg.btNew2Now->PictureUp()->Empty());
+}
+
+TEST_F(SelectPage, AWordDraggedWithTheMouseOntoAnotherListMovesThere)
+{
+    NewWords = {{"apple", 1}, {"kite", 4}, {"moon", 6}};
+    NowWords = {{"ball", 3}};
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    DragRow(dlg.lbNew, 1, dlg.lbNow);
+    ASSERT_EQ(Drags, 1) << "the mouse did not start a drag";
+    EXPECT_TRUE(Entered);
+    EXPECT_TRUE(Dropped);
+    EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"apple", 1}, {"moon", 6}}));
+    EXPECT_EQ(dlg.lbNow->Words(), TWordList({{"ball", 3}, {"kite", 4}}));
+    EXPECT_EQ(dlg.laNew->text(), "2");
+    EXPECT_EQ(dlg.laNow->text(), "2");
+    // And on from there to the known words.
+    DragRow(dlg.lbNow, 1, dlg.lbKnown);
+    EXPECT_EQ(dlg.lbKnown->Words(), TWordList({{"kite", 4}}));
+    EXPECT_EQ(dlg.laKnown->text(), "1");
+    Click(dlg.btOk);
+    EXPECT_EQ(KnownWords, TWordList({{"kite", 4}}));
+    EXPECT_EQ(NowWords, TWordList({{"ball", 3}}));
+}
+
+TEST_F(SelectPage, AWordDraggedOntoItsOwnListOrTheRecordingListStaysWhereItWas)
+{
+    NewWords = {{"apple", 1}, {"kite", 4}};
+    AllWords = NewWords;
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    DragRow(dlg.lbNew, 0, dlg.lbNew);
+    ASSERT_EQ(Drags, 1);
+    EXPECT_FALSE(Entered);
+    EXPECT_FALSE(Dropped);
+    EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"apple", 1}, {"kite", 4}}));
+    EXPECT_EQ(dlg.laNew->text(), "2");
+    // A list of the other page takes no drop either.
+    DragRow(dlg.lbNew, 0, dlg.lbAll);
+    EXPECT_FALSE(Dropped);
+    EXPECT_EQ(dlg.lbNew->count(), 2);
+    EXPECT_EQ(dlg.lbAll->count(), 2);
+    // A drag from another program (the same text, no list of ours) is refused.
+    QMimeData foreign;
+    foreign.setText("apple");
+    const QPoint at = dlg.lbNow->viewport()->rect().center();
+    QDropEvent drop(QPointF(at), Qt::MoveAction, &foreign, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(dlg.lbNow->viewport(), &drop);
+    EXPECT_FALSE(drop.isAccepted());
+    EXPECT_EQ(dlg.lbNow->count(), 0);
 }
 
 TEST_F(SelectPage, ADragMovesTheSourcesCurrentEntryNotItsSelection)
