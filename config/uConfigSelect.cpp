@@ -113,17 +113,16 @@ void TWordListBox::keyPressEvent(QKeyEvent *event)
 void TWordListBox::SetDragMoves(bool on)
 {
     FDragMoves = on;
-    setDragEnabled(on);
-    setAcceptDrops(on);
     setDragDropMode(on ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
-    setDefaultDropAction(Qt::MoveAction);
 }
 
 TWordDragHook SetWordDragHook(TWordDragHook hook) { return std::exchange(WordDragHook(), std::move(hook)); }
 
 TWordListBox *TWordListBox::SourceOf(const QMimeData *data) const
 {
-    if (!FDragMoves || !data || !data->hasFormat(kWordDragFormat))
+    // Data without the tag (another program's text) has an empty one, which
+    // names no list.
+    if (!FDragMoves || !data)
         return nullptr;
     const QByteArray tag = data->data(kWordDragFormat);
     for (TWordListBox *list : window()->findChildren<TWordListBox *>())
@@ -152,32 +151,22 @@ void TWordListBox::startDrag(Qt::DropActions)
     }
 }
 
-void TWordListBox::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (SourceOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void TWordListBox::dragEnterEvent(QDragEnterEvent *event) { dragMoveEvent(event); }
 
 void TWordListBox::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (SourceOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    // A word moves, whatever the desktop proposes.
+    event->setDropAction(Qt::MoveAction);
+    event->setAccepted(SourceOf(event->mimeData()) != nullptr);
 }
 
 void TWordListBox::dropEvent(QDropEvent *event)
 {
     TWordListBox *source = SourceOf(event->mimeData());
-    if (!source) {
-        event->ignore();
-        return;
-    }
     event->setDropAction(Qt::MoveAction);
-    event->accept();
-    emit DroppedFrom(source);
+    event->setAccepted(source != nullptr);
+    if (source)
+        emit DroppedFrom(source);
 }
 
 // ---------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 
 using namespace cfgtest;
 
@@ -33,20 +34,31 @@ protected:
     // carrying the data the list put into the drag.
     void DragRow(TWordListBox *from, int row, QWidget *onto)
     {
+        Entered = Moved = Dropped = false;
+        DropAction = Qt::IgnoreAction;
         SetWordDragHook([this, onto](QDrag *drag) {
-            QWidget *target = onto->inherits("QAbstractScrollArea") ? static_cast<QAbstractScrollArea *>(onto)->viewport() : onto;
+            LastDrag = drag;
+            QWidget *target = static_cast<QAbstractScrollArea *>(onto)->viewport();
             const QPoint at = target->rect().center();
-            const Qt::DropActions actions = drag->supportedActions();
+            // A desktop offers copying too, and proposes it.
+            const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
             QDragEnterEvent enter(at, actions, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(target, &enter);
             Entered = enter.isAccepted();
             QDragMoveEvent move(at, actions, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(target, &move);
+            Moved = move.isAccepted();
             QDropEvent drop(QPointF(at), actions, drag->mimeData(), Qt::NoButton, Qt::NoModifier);
             QCoreApplication::sendEvent(target, &drop);
             Dropped = drop.isAccepted();
+            DropAction = drop.dropAction();
             ++Drags;
         });
+        MouseDrag(from, row);
+    }
+    // Presses on row `row` and moves the mouse away with the button held.
+    static void MouseDrag(TWordListBox *from, int row)
+    {
         QWidget *vp = from->viewport();
         const QPoint start = from->visualItemRect(from->item(row)).center();
         QTest::mousePress(vp, Qt::LeftButton, {}, start);
@@ -60,7 +72,9 @@ protected:
         QTest::mouseRelease(vp, Qt::LeftButton, {}, end);
     }
     int Drags = 0;
-    bool Entered = false, Dropped = false;
+    bool Entered = false, Moved = false, Dropped = false;
+    Qt::DropAction DropAction = Qt::IgnoreAction;
+    QPointer<QDrag> LastDrag;
 };
 
 } // namespace
@@ -204,7 +218,11 @@ TEST_F(SelectPage, AWordDraggedWithTheMouseOntoAnotherListMovesThere)
     DragRow(dlg.lbNew, 1, dlg.lbNow);
     ASSERT_EQ(Drags, 1) << "the mouse did not start a drag";
     EXPECT_TRUE(Entered);
+    EXPECT_TRUE(Moved);
     EXPECT_TRUE(Dropped);
+    EXPECT_EQ(DropAction, Qt::MoveAction);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(LastDrag.isNull()) << "the drag outlived its end";
     EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"apple", 1}, {"moon", 6}}));
     EXPECT_EQ(dlg.lbNow->Words(), TWordList({{"ball", 3}, {"kite", 4}}));
     EXPECT_EQ(dlg.laNew->text(), "2");
@@ -228,14 +246,24 @@ TEST_F(SelectPage, AWordDraggedOntoItsOwnListOrTheRecordingListStaysWhereItWas)
     DragRow(dlg.lbNew, 0, dlg.lbNew);
     ASSERT_EQ(Drags, 1);
     EXPECT_FALSE(Entered);
+    EXPECT_FALSE(Moved);
     EXPECT_FALSE(Dropped);
     EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"apple", 1}, {"kite", 4}}));
     EXPECT_EQ(dlg.laNew->text(), "2");
     // A list of the other page takes no drop either.
-    DragRow(dlg.lbNew, 0, dlg.lbAll);
+    DragRow(dlg.lbNew, 1, dlg.lbAll);
+    ASSERT_EQ(Drags, 2);
+    EXPECT_FALSE(Entered);
     EXPECT_FALSE(Dropped);
     EXPECT_EQ(dlg.lbNew->count(), 2);
     EXPECT_EQ(dlg.lbAll->count(), 2);
+    // The test platform's own drag ends at once, dropping nothing; the drag
+    // is gone afterwards.
+    SetWordDragHook({});
+    MouseDrag(dlg.lbNew, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dlg.lbNew->findChildren<QDrag *>().isEmpty());
+    EXPECT_EQ(dlg.lbNew->count(), 2);
     // A drag from another program (the same text, no list of ours) is refused.
     QMimeData foreign;
     foreign.setText("apple");

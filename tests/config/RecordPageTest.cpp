@@ -486,15 +486,16 @@ TEST_F(RecordPage, CancelDeleteAndComingBackLeaveNoWordHighlighted)
         EXPECT_TRUE(dlg.lbAll->selectedItems().isEmpty()) << after;
         EXPECT_FALSE(dlg.btDelete->isEnabled()) << after;
         EXPECT_FALSE(dlg.btRec->isVisible()) << after;
+        EXPECT_FALSE(dlg.edWord->isEnabled()) << after;
     };
-    ClickRow(dlg.lbAll, 0);
+    ClickRow(dlg.lbAll, 1);
     Click(dlg.btNew);
     Click(dlg.btDelete);   // "Cancel"
     nothingChosen("Cancel");
-    ClickRow(dlg.lbAll, 1);
-    Click(dlg.btDelete);
-    nothingChosen("Delete");
     ClickRow(dlg.lbAll, 0);
+    Click(dlg.btDelete);   // apple, number 0, which the next new word takes
+    nothingChosen("Delete");
+    ClickRow(dlg.lbAll, 1);
     ShowPage(dlg, 2);
     ShowPage(dlg, 1);
     nothingChosen("coming back");
@@ -502,7 +503,9 @@ TEST_F(RecordPage, CancelDeleteAndComingBackLeaveNoWordHighlighted)
     dlg.lbAll->setFocus();
     QTest::keyClick(dlg.lbAll, Qt::Key_Space);
     EXPECT_EQ(dlg.EditMode, weSelected);
-    EXPECT_EQ(dlg.edWord->text(), "apple");
+    EXPECT_EQ(dlg.edWord->text(), "cat");
+    Click(dlg.btNew);
+    EXPECT_EQ(dlg.CurrentSound, 0);
 }
 
 // ---------------------------------------------------------------------------
