@@ -91,7 +91,7 @@ TEST(ColorButton, ArrowKeysMoveThroughThePaletteAndEnterTakesTheColour)
     EXPECT_EQ(b->Color(), 0x007F00);
 }
 
-TEST(ColorButton, UpMovesARowUpFromTheSecondRowAndStaysInTheFirst)
+TEST(ColorButton, UpMovesARowUpFromTheSecondRowAndUpAndLeftStopAtTheFirstSwatch)
 {
     QWidget w;
     w.resize(200, 200);
@@ -110,6 +110,12 @@ TEST(ColorButton, UpMovesARowUpFromTheSecondRowAndStaysInTheFirst)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     EXPECT_TRUE(palette->Swatch(0)->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_TRUE(palette->Swatch(0)->hasFocus());
+    // Left stops at the first swatch too.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(palette->Swatch(0)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     EXPECT_TRUE(palette->Swatch(0)->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(b->Color(), 0xFFFFFF);
