@@ -119,6 +119,25 @@ TEST(ColorButton, UpMovesARowUpFromTheSecondRowAndUpAndLeftStopAtTheFirstSwatch)
     EXPECT_TRUE(palette->Swatch(0)->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(b->Color(), 0xFFFFFF);
+
+    // Down from the first swatch goes a row down, and from the last row to "Other".
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(b->Palette(), nullptr);
+    QApplication::setActiveWindow(&w);
+    b->setFocus();
+    QTest::keyClick(b, Qt::Key_Space);
+    palette = b->Palette();
+    ASSERT_NE(palette, nullptr);
+    QApplication::setActiveWindow(palette);
+    ASSERT_TRUE(palette->Swatch(0)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(palette->Swatch(5)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(palette->Swatch(15)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(palette->OtherButton()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 }
 
 TEST(ColorButton, OtherOpensTheColourDialogFromTheCurrentColour)
