@@ -487,9 +487,13 @@ TEST_F(RecordPage, CancelDeleteAndComingBackLeaveNoWordHighlighted)
         EXPECT_FALSE(dlg.btDelete->isEnabled()) << after;
         EXPECT_FALSE(dlg.btRec->isVisible()) << after;
         EXPECT_FALSE(dlg.edWord->isEnabled()) << after;
+        EXPECT_TRUE(dlg.btNew->isEnabled()) << after;
+        EXPECT_FALSE(dlg.btSave->isEnabled()) << after;
+        EXPECT_FALSE(dlg.cbAdd->isVisible()) << after;
     };
     ClickRow(dlg.lbAll, 1);
     Click(dlg.btNew);
+    QTest::keyClicks(dlg.edWord, "dog");
     Click(dlg.btDelete);   // "Cancel"
     nothingChosen("Cancel");
     ClickRow(dlg.lbAll, 0);
