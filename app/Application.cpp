@@ -3,9 +3,11 @@
 #include "platform/Exceptions.h"
 #include "platform/HintWindow.h"
 #include "platform/MessageBox.h"
+#include "resources/Resources.h"
 
 #include <QEvent>
 #include <QFont>
+#include <QIcon>
 #include <QThread>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
@@ -16,6 +18,15 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     // cuts off the captions of the dialogs' buttons. Arial's metric twins stand in.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    // Every window carries the icon of the menu entry, so the task bar shows
+    // the program's own; the desktop file name lets a compositor that matches
+    // windows to menu entries (Wayland's) find the same one.
+    InitResources();
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/appicon/48.png"));
+    icon.addFile(QStringLiteral(":/appicon/256.png"));
+    setWindowIcon(icon);
+    setDesktopFileName(QStringLiteral("pellan-wordlark"));
 }
 
 TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplication::instance()); }

@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QFocusEvent>
 #include <QTabBar>
 
@@ -104,6 +105,8 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     // The caption bar with its "?" button, painted by the dialog itself.
     oxForm1 = new ToxForm(this);
     oxForm1->SetCaptionButtons(oxbHelp);
+    oxForm1->SetActiveBorder(ox3Ridged);
+    oxForm1->SetInactiveBorder(ox3Ridged);
     oxForm1->SetClientSize(484, 363);
 
     CreateFrame();
@@ -239,11 +242,16 @@ void TfmConfig::FormCreate()
         for (const QString &path : std::as_const(ImageNames))
             Fondos->addItem(QFileInfo(path).completeBaseName().toLower());
         Fondos->setUpdatesEnabled(true);
-        for (int i = 0; i < Fondos->count(); ++i)
-            if (Fondos->item(i)->text().compare(Settings.OpeningBack, Qt::CaseInsensitive) == 0) {
-                Fondos->setCurrentRow(i);
-                break;
-            }
+        // Selected quietly: FondosClick below shows the picture, once (a
+        // damaged one would otherwise report its error twice).
+        {
+            const QSignalBlocker quiet(Fondos);
+            for (int i = 0; i < Fondos->count(); ++i)
+                if (Fondos->item(i)->text().compare(Settings.OpeningBack, Qt::CaseInsensitive) == 0) {
+                    Fondos->setCurrentRow(i);
+                    break;
+                }
+        }
         FondosClick();
     } else {
         ShowMessageBox(QStringLiteral("Invalid starting directory"), QMessageBox::Critical);

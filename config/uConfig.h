@@ -13,12 +13,16 @@
 #include <QTabWidget>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
+class QDrag;
+class QMimeData;
 class QLabel;
 class QLineEdit;
 class TMMComponent;
+class TMMCustomWaveDevice;
 class TMMHiTimer;
 class TMMLEDLABEL;
 class TMMRingBuffer;
@@ -38,6 +42,11 @@ class TTrackBar;
 class ToxButton;
 class ToxForm;
 class TPlanChart;
+
+// How a word's drag runs once it has its data: the platform's drag unless a
+// test stands in for it (delivering the drag and drop events itself).
+using TWordDragHook = std::function<void(QDrag *drag)>;
+TWordDragHook SetWordDragHook(TWordDragHook hook);
 
 // A list box of words, each entry carrying its sound number. Entries are kept
 // in alphabetical order without regard to case; an added word goes after the
@@ -61,15 +70,21 @@ public:
 signals:
     // A drag from `source` ended over this list.
     void DroppedFrom(TWordListBox *source);
+    // A key moved the selection onto an entry (or selected the current one);
+    // keys that leave it where it is do not tell.
+    void KeySelected();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
-    bool AcceptsFrom(const QObject *source) const;
+    // The list of this window a drag's data comes from, when this list takes
+    // drops from it.
+    TWordListBox *SourceOf(const QMimeData *data) const;
     bool FDragMoves = false;
 };
 
@@ -190,8 +205,6 @@ public:
     void SetEditMode(TWordEditMode mode);
     void ShowRecordControls(bool visible);
     void lbAllClick();
-    // After a key in lbAll: chooses the entry it selected, if that is another.
-    void lbAllKeySelect();
     void btNewClick();
     void edWordChange();
     void btSaveClick();
@@ -233,9 +246,11 @@ private:
     // Asks a running recording or playback to stop.
     void StopDevices();
     void CloseDevices();
+    // Stop, recovering the page as after a failed open when it raises.
+    void StopDevice(TMMCustomWaveDevice *device);
     // The recording file could not take more (a full disk): ends the recording.
     void RecordingCutShort(uint64_t session);
-    // A device failed to open or start: both closed, the flags cleared.
+    // A device failed to open, start or stop: both closed, the flags cleared.
     void DeviceFailed();
     void LoadRecordIcons();
     void DestroyAudio();

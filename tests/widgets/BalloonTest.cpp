@@ -115,6 +115,35 @@ TEST_F(BalloonTest, AboveRightNearTheTopShowsBelowRightAndNearTheRightEdgeFlipsL
     EXPECT_EQ(w.CurrentPosition(), bpBelowLeft);
 }
 
+TEST_F(BalloonTest, ABalloonThatExactlyTouchesAnEdgeOfTheScreenStaysOnItsSide)
+{
+    TBalloonWindow w;
+    const QString text = "Click to run";
+    const QSize size = w.CalcHintSize(text, QPoint(400, 300), Screen800);
+    const int width = size.width(), height = size.height();
+    // Below and right: the window starts one pixel past the pointer.
+    hint->SetPosition(bpBelowRight);
+    w.ActivateHintOn(QPoint(300, 599 - height), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpBelowRight);
+    EXPECT_EQ(w.geometry().bottom(), 599);
+    w.ActivateHintOn(QPoint(300, 600 - height), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpAboveRight) << "one pixel past the bottom";
+    w.ActivateHintOn(QPoint(799 - width, 300), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpBelowRight);
+    EXPECT_EQ(w.geometry().right(), 799);
+    w.ActivateHintOn(QPoint(800 - width, 300), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpBelowLeft) << "one pixel past the right edge";
+    // Above and left: the window ends at the pointer.
+    hint->SetPosition(bpAboveLeft);
+    w.ActivateHintOn(QPoint(width, height), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpAboveLeft);
+    EXPECT_EQ(w.geometry().topLeft(), QPoint(0, 0));
+    w.ActivateHintOn(QPoint(width, height - 1), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpBelowLeft) << "one pixel past the top";
+    w.ActivateHintOn(QPoint(width - 1, height), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpAboveRight) << "one pixel past the left edge";
+}
+
 TEST_F(BalloonTest, OneWordHintGetsAWindow59WideAndTheHeightFollowsTheText)
 {
     TBalloonWindow w;
