@@ -33,15 +33,20 @@ void TMMQueueThread::Execute()
 {
     RaisePriority();
     SignalReady();
+    auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(FRing->FFlushInterval.load());
     for (;;) {
-        const int which = TEvent::WaitForAny({FRing->FTerminateEvent.get(), FRing->FWorkRequested.get()});
+        const int which = TEvent::WaitForAny({FRing->FTerminateEvent.get(), FRing->FWorkRequested.get()},
+                                             FRing->NextFlushWait(due));
         if (which == 0 || Terminated())
             break;
         try {
-            if (FRing->FQueueMode == qmRead)
+            if (which < 0)
+                FRing->TimedFlushPass();
+            else if (FRing->FQueueMode == qmRead)
                 FRing->FillPass();
             else
                 FRing->FlushPass();
+            due = std::chrono::steady_clock::now() + std::chrono::milliseconds(FRing->FFlushInterval.load());
         } catch (...) {
             HandleWorkerException(std::current_exception());
         }
@@ -383,7 +388,28 @@ void TMMRingBuffer::FlushPass()
         TMMDSPComponent::BufferReady(FTransfer.get());
         Pause1ms();
     }
+    TMMDSPComponent::Commit();
     Fire(OnFlushQueueEnd);
+}
+
+int TMMRingBuffer::NextFlushWait(std::chrono::steady_clock::time_point Due) const
+{
+    if (FQueueMode != qmWrite || FFlushInterval <= 0)
+        return -1;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(Due - std::chrono::steady_clock::now());
+    return int(std::max<int64_t>(left.count(), 0));
+}
+
+void TMMRingBuffer::TimedFlushPass()
+{
+    if (FQueueMode != qmWrite || !FActive || QueuedBytes() <= 0)
+        return;
+    // The request flag keeps a flush on another thread (a stop) out meanwhile.
+    bool expected = false;
+    if (!FPassRequested.compare_exchange_strong(expected, true))
+        return;
+    FIdleEvent->ResetEvent();
+    FlushPass();
 }
 
 void TMMRingBuffer::FillPass()
