@@ -209,6 +209,15 @@ int TMMRingBuffer::TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uin
     return a;
 }
 
+void TMMRingBuffer::RequestFlushPass()
+{
+    bool expected = false;
+    if (FQueueMode == qmWrite && FPassRequested.compare_exchange_strong(expected, true)) {
+        FIdleEvent->ResetEvent();
+        FWorkRequested->SetEvent();
+    }
+}
+
 void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uint32_t Flags)
 {
     if (!FEnabled)
@@ -241,6 +250,9 @@ void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uin
                 if (FClosing || FCount < int(FSlots.size()))
                     break;
             }
+            // A pass that ended while the ring filled up again (its commit
+            // waits for the disk) would otherwise leave us waiting for ever.
+            RequestFlushPass();
             Pause1ms();
         }
     if (!StoreBlock(static_cast<const char *>(Data), Length, User, Flags))

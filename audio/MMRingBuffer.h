@@ -128,6 +128,8 @@ private:
     // The worker's flush on the FlushInterval rhythm, unless a pass is
     // already requested or running.
     void TimedFlushPass();
+    // Wakes the worker for a flush pass unless one is requested or running.
+    void RequestFlushPass();
     // How long the worker may sleep before its next timed flush; -1 for ever.
     int NextFlushWait(std::chrono::steady_clock::time_point Due) const;
     void FillPass();

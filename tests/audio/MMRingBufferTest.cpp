@@ -54,6 +54,22 @@ public:
     std::vector<QByteArray> Committed;
 };
 
+// A file whose first commit lasts until the ring has filled up again.
+class TSlowCommit : public TCollector {
+public:
+    TMMRingBuffer *Ring = nullptr;
+    void Commit() override
+    {
+        if (!FFirstDone.exchange(true))
+            for (int i = 0; i < 5000 && !Ring->IsFull(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        TCollector::Commit();
+    }
+
+private:
+    std::atomic<bool> FFirstDone{false};
+};
+
 template <class F> bool WaitUntil(F Done, int LimitMs = 10000)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(LimitMs);
@@ -201,6 +217,40 @@ TEST(MMRingBuffer, WithAFlushIntervalTheWorkerWritesAndCommitsLongBeforeHalfFull
         EXPECT_FALSE(c.isEmpty()) << "a commit with nothing written";
     ring.Stopped();
     ring.Closed();
+    EXPECT_EQ(out.Take(), sent);
+}
+
+TEST(MMRingBuffer, AWriterWaitingForRoomIsNotForgottenWhenTheRingFillsDuringACommit)
+{
+    TMMDSPComponent src;
+    TMMRingBuffer ring;
+    TSlowCommit out;
+    out.Ring = &ring;
+    ring.SetInput(&src);
+    out.SetInput(&ring);
+    ring.SetQueueMode(qmWrite);
+    ring.SetNumBuffers(10);
+    ring.SetBufferSize(64);
+    ring.SetWaitIfFull(true);
+    ring.Opened();
+    ring.Started();
+    QByteArray sent;
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        TWaveHdrPtr h = AllocWaveHeader(64);
+        for (int i = 0; i < 40; ++i) {
+            const QByteArray block = Pattern(64, i);
+            std::memcpy(h->lpData, block.constData(), 64);
+            h->dwBytesRecorded = 64;
+            src.BufferReady(h.get());
+            sent += block;
+        }
+        done = true;
+    });
+    EXPECT_TRUE(WaitUntil([&] { return done.load(); })) << "the writer waits for room no pass will make";
+    ring.Stopped();
+    ring.Closed(); // lets a writer still waiting go
+    writer.join();
     EXPECT_EQ(out.Take(), sent);
 }
 
