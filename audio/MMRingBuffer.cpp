@@ -420,7 +420,6 @@ void TMMRingBuffer::TimedFlushPass()
     bool expected = false;
     if (!FPassRequested.compare_exchange_strong(expected, true))
         return;
-    FIdleEvent->ResetEvent();
     FlushPass();
 }
 

@@ -194,7 +194,7 @@ TEST(MMRingBuffer, WithAFlushIntervalTheWorkerWritesAndCommitsLongBeforeHalfFull
     ring.SetQueueMode(qmWrite);
     ring.SetNumBuffers(100);
     ring.SetBufferSize(64);
-    ring.SetFlushInterval(20);
+    ring.SetFlushInterval(1);
     ring.Opened();
     ring.Started();
     QByteArray sent;

@@ -256,6 +256,13 @@ TEST(MMWaveWrite, ATakeReplacesTheEarlierRecordingAtItsFirstCommitThatHoldsSound
     r.Finish();
     EXPECT_EQ(ReadAll(path), ExpectedRecording(kFmt8Stereo22050, 2, Pattern(3000, 1) + Pattern(1000, 2) + Pattern(600, 3)));
     EXPECT_FALSE(QFile::exists(WaveTakeName(path)));
+    // A file that is only read has nothing to commit and stays open.
+    TMMWaveFile play;
+    play.Wave()->SetFileName(path);
+    play.Opened();
+    play.Commit();
+    EXPECT_TRUE(play.IsFileOpen());
+    play.Closed();
 }
 
 TEST(MMWaveWrite, ARecordingThatGetsNoSoundKeepsTheEarlierOne)
@@ -322,10 +329,14 @@ TEST(MMWaveRepair, ACutRecordingIsFinishedAsItsCloseWouldHaveFinishedIt)
     const QByteArray list = "LIST" + U32(16) + "INFO" + "INAM" + U32(4) + "abc" + '\0';
     const QByteArray foreign = "RIFF" + U32(0) + "WAVE" + "fmt " + U32(16) + kFmt8Stereo22050.left(16) + "data" + U32(0) + stereo;
     const QByteArray withList = WithSizes(clean.left(46 + 5000) + list, uint32_t(46 + 5000 + list.size() - 8), 5000);
+    // Not even written again: every start looks at every word's file.
+    const QDateTime past = QDateTime::currentDateTime().addSecs(-1000);
     for (const QByteArray &whole : {clean, cleanMono, foreign, withList}) {
         WriteAll(path, whole);
+        SetModified(path, past);
         RepairWaveFile(path);
         EXPECT_EQ(ReadAll(path), whole);
+        EXPECT_EQ(QFileInfo(path).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
     }
 }
 

@@ -562,8 +562,6 @@ TEST_F(WordRoad, ATakeKilledAtAnyMomentLeavesACleanStartAWordThatPlaysAndTheSoun
             EXPECT_EQ(file, CleanRecording(dir.filePath("clean.wav"), file.mid(46, int(bytes))))
                 << "not as a clean stop leaves it";
         }
-        if (std::string(m.Name) == "mid-take-1600")
-            EXPECT_GT(due, 0) << "the child said too little to hold the file to anything";
 
         // The word plays.
         const TPlaySoundStatus before = PlaySoundStatus();
