@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/uAbout.h"
 #include "app/uError.h"
+#include "audio/MMWave.h"
 #include "config/uConfig.h"
 #include "data/uCommon.h"
 #include "data/uPlan.h"
@@ -166,6 +167,8 @@ TfmMain::~TfmMain() { FormClose(); }
 void TfmMain::FormCreate()
 {
     LoadSettings();
+    // A recording a crash cut off is finished before anything can play it.
+    RecoverRecordings(Settings.SoundDir);
     if (TApplication *app = Application())
         app->SetShowHint(Settings.Hints);
     // A background that cannot be shown is reported, and the window still

@@ -517,6 +517,12 @@ void TMMDSPComponent::BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers)
         FInput->BufferLoad(lpWaveHdr, MoreBuffers);
 }
 
+void TMMDSPComponent::Commit()
+{
+    if (FOutput)
+        FOutput->Commit();
+}
+
 // ---------------------------------------------------------------------------
 // TMMCustomSoundComponent
 

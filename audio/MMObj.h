@@ -228,6 +228,9 @@ public:
     // 19-20. data
     virtual void BufferReady(PWaveHdr lpWaveHdr);
     virtual void BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers);
+    // Everything pushed down so far is to outlive a crash: a component that
+    // stores data makes it durable; the others pass the request to the Output.
+    virtual void Commit();
     // 23-24. link rules: no self-link, no loop, partner must have the port
     virtual bool CanConnectInput(TMMComponent *Component);
     virtual bool CanConnectOutput(TMMComponent *Component);

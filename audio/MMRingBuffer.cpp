@@ -41,15 +41,28 @@ void TMMQueueThread::Execute()
 {
     RaisePriority();
     SignalReady();
+    // Read once: a worker that was let go after its ring closed must not
+    // reach back into the ring between passes.
+    const bool timed = FRing->FQueueMode == qmWrite && FRing->FFlushInterval > 0;
+    const auto interval = std::chrono::milliseconds(std::max(FRing->FFlushInterval.load(), 0));
+    auto due = std::chrono::steady_clock::now() + interval;
     for (;;) {
-        const int which = TEvent::WaitForAny({FTerminate.get(), FWork.get()});
+        int wait = -1;
+        if (timed) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
+            wait = int(std::max<int64_t>(left.count(), 0));
+        }
+        const int which = TEvent::WaitForAny({FTerminate.get(), FWork.get()}, wait);
         if (which == 0 || Terminated())
             break;
         try {
-            if (FRing->FQueueMode == qmRead)
+            if (which < 0)
+                FRing->TimedFlushPass();
+            else if (FRing->FQueueMode == qmRead)
                 FRing->FillPass();
             else
                 FRing->FlushPass();
+            due = std::chrono::steady_clock::now() + interval;
         } catch (...) {
             HandleWorkerException(std::current_exception());
         }
@@ -212,6 +225,15 @@ int TMMRingBuffer::TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uin
     return a;
 }
 
+void TMMRingBuffer::RequestFlushPass()
+{
+    bool expected = false;
+    if (FQueueMode == qmWrite && FPassRequested.compare_exchange_strong(expected, true)) {
+        FIdleEvent->ResetEvent();
+        FWorkRequested->SetEvent();
+    }
+}
+
 void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uint32_t Flags)
 {
     if (!FEnabled)
@@ -244,6 +266,9 @@ void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uin
                 if (FClosing || FCount < int(FSlots.size()))
                     break;
             }
+            // A pass that ended while the ring filled up again (its commit
+            // waits for the disk) would otherwise leave us waiting for ever.
+            RequestFlushPass();
             Pause1ms();
         }
     if (!StoreBlock(static_cast<const char *>(Data), Length, User, Flags))
@@ -394,7 +419,19 @@ void TMMRingBuffer::FlushPass()
         TMMDSPComponent::BufferReady(t);
         Pause1ms();
     }
+    TMMDSPComponent::Commit();
     Fire(OnFlushQueueEnd);
+}
+
+void TMMRingBuffer::TimedFlushPass()
+{
+    if (FQueueMode != qmWrite || !FActive || QueuedBytes() <= 0)
+        return;
+    // The request flag keeps a flush on another thread (a stop) out meanwhile.
+    bool expected = false;
+    if (!FPassRequested.compare_exchange_strong(expected, true))
+        return;
+    FlushPass();
 }
 
 void TMMRingBuffer::FillPass()

@@ -5,7 +5,9 @@
 // memory and never wait for the disk.
 //
 //  - qmWrite (after a capture device): BufferReady copies into the ring; from
-//    half full on, the worker flushes the ring into Output.
+//    half full on, the worker flushes the ring into Output. With a
+//    FlushInterval the worker also flushes whatever is queued on that rhythm
+//    and asks Output to commit it, so that a crash loses at most that much.
 //  - qmRead (before a playback device): BufferLoad serves from the ring; below
 //    half full the worker refills the ring from Input. The first read after a
 //    start waits (at most TimeOut ms) for the first fill.
@@ -30,7 +32,9 @@
 // event.
 #include "audio/MMObj.h"
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -83,6 +87,10 @@ public:
     void SetLoopIfEmpty(bool Value) { FLoopIfEmpty = Value; }
     int TimeOut() const { return FTimeOut; }
     void SetTimeOut(int Value) { FTimeOut = Value; }
+    // Write mode: the longest time (ms) a block waits in the ring before the
+    // worker writes it and commits the Output; 0 waits for half full.
+    int FlushInterval() const { return FFlushInterval; }
+    void SetFlushInterval(int Value) { FFlushInterval = std::max(Value, 0); }
 
     TMMNotifyEvent OnOverlow, OnEmpty, OnFillQueue, OnFillQueueEnd, OnFlushQueue, OnFlushQueueEnd;
 
@@ -124,6 +132,11 @@ private:
 
     void CheckInactive(bool Changing);
     void FlushPass();
+    // The worker's flush on the FlushInterval rhythm, unless a pass is
+    // already requested or running.
+    void TimedFlushPass();
+    // Wakes the worker for a flush pass unless one is requested or running.
+    void RequestFlushPass();
     void FillPass();
     void EndPass();
     // Waits (within a limit) until no pass is requested or running; false
@@ -147,6 +160,7 @@ private:
     std::atomic<bool> FWaitIfFull{false};
     std::atomic<bool> FLoopIfEmpty{false};
     std::atomic<int> FTimeOut{10000};
+    std::atomic<int> FFlushInterval{0};
 
     // Ring storage, allocated while active
     std::vector<TSlot> FSlots;

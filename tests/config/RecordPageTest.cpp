@@ -839,6 +839,30 @@ TEST_F(RecordPage, AHeldDownSpaceStartsOneRecordingAndTheNextPressStopsIt)
     EXPECT_EQ(dlg.btRec->Caption(), "Record");
 }
 
+TEST_F(RecordPage, ARecordThatOpensButFailsToStartKeepsTheWordsEarlierRecording)
+{
+    RequireServer();
+    AllWords = NowWords = {{"ball", 0}};
+    WriteWave(SoundFileName(0), Tone(440, 22050, 11025));
+    const QByteArray earlier = ReadAll(SoundFileName(0));
+    TfmConfig dlg;
+    Open(dlg);
+    ClickRow(dlg.lbAll, 0);
+    // The device opens (the chain makes the new take) and then fails to
+    // start: nothing it may have captured meanwhile counts.
+    dlg.WaveIn->OnBufferReady = [](TMMComponent *, PWaveHdr h) { h->dwBytesRecorded = 0; };
+    dlg.WaveIn->OnStart = [](TMMComponent *) { throw EMMWaveInError(QStringLiteral("Unable to start device")); };
+    MessageLog log;
+    Click(dlg.btRec);
+    ASSERT_FALSE(log.Texts.isEmpty());
+    EXPECT_EQ(log.Texts.last(), "Unable to start device");
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_EQ(dlg.WaveIn->DeviceState(), unsigned(dsClosed));
+    EXPECT_EQ(ReadAll(SoundFileName(0)), earlier) << "the failed Record replaced the earlier recording";
+    EXPECT_FALSE(QFile::exists(WaveTakeName(SoundFileName(0))));
+    EXPECT_TRUE(dlg.btPlay->isEnabled());
+}
+
 TEST_F(RecordPage, AFullDiskEndsTheRecordingWithAMessageAndAValidFile)
 {
     RequireServer();
