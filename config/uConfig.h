@@ -231,6 +231,10 @@ private:
     // Lists the background pictures into ImageNames and Fondos; false when
     // the images folder cannot be listed.
     bool ListBackgrounds();
+    // Takes into the lists what another copy of the program saved to the word
+    // list since it was read; false, after saying what ours would undo, when
+    // that cannot be done.
+    bool TakeInOtherCopysWords();
 
     bool FClosed = false;
     std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
