@@ -7,6 +7,7 @@
 #include "audio/MMWaveIO.h"
 #include "picture/PGImage.h"
 #include "platform/AppHints.h"
+#include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
 #include "platform/help.h"
@@ -343,15 +344,24 @@ bool TfmConfig::TakeInOtherCopysWords()
         WordListBase().RememberMissing();
     if (!m.Renumbered.isEmpty()) {
         QStringList lines;
-        for (const auto &[word, fresh] : m.Renumbered)
-            lines << QStringLiteral("\"%1\" now has sound number %2 (the other copy gave %3 to a word of its own)")
+        for (const auto &[word, fresh] : m.Renumbered) {
+            // Both copies recorded under one name; the file goes with our word
+            // only while it still holds what this dialog recorded, so the other
+            // copy's recording is never moved away or replaced.
+            const QString from = SoundFileName(word.SoundNo);
+            const bool ours = FRecorded.contains(from) && FRecorded.value(from) == TFileBase::Digest(from)
+                              && RenameFileDurably(from, SoundFileName(fresh));
+            lines << (ours ? QStringLiteral("\"%1\" now has sound number %2 and keeps its recording; the other "
+                                            "copy's word with number %3 has none now.")
+                           : QStringLiteral("\"%1\" now has sound number %2 and no recording: record it again "
+                                            "(the recording with number %3 is the other copy's)."))
                          .arg(word.Text)
                          .arg(fresh)
                          .arg(word.SoundNo);
+        }
         ShowMessageBox(QStringLiteral("Another copy of the program added words while this dialog was open; they "
-                                      "have been kept. These words of yours had to take another sound number, and "
-                                      "their recording stays with the other copy's word:\n\n%1\n\n"
-                                      "Record them again.")
+                                      "have been kept. It gave the same sound numbers to words of its own as this "
+                                      "dialog did:\n\n%1")
                            .arg(lines.join('\n')),
                        QMessageBox::Information);
     }

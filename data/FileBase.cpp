@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -49,4 +50,13 @@ bool TFileBase::ChangedOnDisk(const QString &path, std::optional<QByteArray> *no
     if (!FKnown)
         return false;
     return there.has_value() != FExists || (there && *there != FBytes);
+}
+
+QByteArray TFileBase::Digest(const QString &path)
+{
+    QFile f(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!f.open(QIODevice::ReadOnly) || !hash.addData(&f))
+        return QByteArray();
+    return hash.result();
 }

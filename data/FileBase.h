@@ -26,6 +26,9 @@ public:
 
     // The file's bytes, or nothing when it does not exist; throws as above.
     static std::optional<QByteArray> Read(const QString &path);
+    // A digest of a file's content that tells one recording from another
+    // without keeping it; empty when the file cannot be read.
+    static QByteArray Digest(const QString &path);
 
 private:
     bool FKnown = false;
