@@ -67,7 +67,7 @@ void TApplication::BringToFront(const QByteArray &activationToken)
         top = FLastActive;
     if (!top)
         for (QWidget *w : topLevelWidgets())
-            if (w->isVisible() && w->windowType() == Qt::Window) {
+            if (w->isVisible() && w->windowType() == Qt::Window && !w->parentWidget()) {
                 top = w;
                 break;
             }

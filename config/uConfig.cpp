@@ -323,7 +323,12 @@ bool TfmConfig::TakeInOtherCopysWords()
         ShowMessageBox(e.Message(), QMessageBox::Critical);
         return false;
     }
-    const TWordListMerge m = MergeWordLists(WordListBase().Bytes(), disk.value_or(QByteArray()),
+    // A list gone from the disk holds nothing that saving ours could undo.
+    if (!disk) {
+        WordListBase().RememberMissing();
+        return true;
+    }
+    const TWordListMerge m = MergeWordLists(WordListBase().Bytes(), *disk,
                                             {{}, lbNew->Words(), lbNow->Words(), lbKnown->Words()}, MaxWords);
     if (!m.Merged) {
         ShowMessageBox(QStringLiteral("Another copy of the program changed the word list while this dialog was open. "
@@ -338,10 +343,7 @@ bool TfmConfig::TakeInOtherCopysWords()
     lbNow->SetWords(m.Now);
     lbKnown->SetWords(m.Known);
     lbAll->SetWords(m.New + m.Now + m.Known);
-    if (disk)
-        WordListBase().Remember(*disk);
-    else
-        WordListBase().RememberMissing();
+    WordListBase().Remember(*disk);
     if (!m.Renumbered.isEmpty()) {
         QStringList lines;
         for (const auto &[word, fresh] : m.Renumbered) {

@@ -102,15 +102,11 @@ void TSingleStart::Serve()
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine())
                 return;
-            QByteArray line = socket->readLine();
-            if (!line.startsWith(Request)) {
-                socket->disconnectFromServer();
+            const QByteArray line = socket->readLine();
+            if (!line.startsWith(Request))
                 return;
-            }
-            line = line.mid(Request.size()).trimmed();
             socket->write(Answer);
-            socket->flush();
-            emit RaiseRequested(line);
+            emit RaiseRequested(line.mid(Request.size()).trimmed());
         });
     }
 }

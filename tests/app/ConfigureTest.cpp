@@ -188,12 +188,13 @@ TEST_F(Configure, WordsAnotherCopySavedBehindTheDialogAreKeptAndAClashingNumberM
         Click(dlg.btNew);
         QTest::keyClicks(dlg.edWord, "bee");
         Click(dlg.btSave);
-        // Meanwhile the other copy gave its new word the same lowest free number.
-        OtherCopySaves("1;kite;4\r\n1;apple;1\r\n1;ant;0\r\n2;ball;3\r\n");
+        // Meanwhile the other copy gave its new word the same lowest free
+        // number, and put ball among the known words.
+        OtherCopySaves("1;kite;4\r\n1;apple;1\r\n1;ant;0\r\n3;ball;3\r\n");
         WriteAll(File("wav/word0000.wav"), "ant's recording");
         Click(dlg.btOk);
     });
-    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;ant;0\r\n1;apple;1\r\n1;bee;2\r\n1;kite;4\r\n2;ball;3\r\n"));
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;ant;0\r\n1;apple;1\r\n1;bee;2\r\n1;kite;4\r\n3;ball;3\r\n"));
     EXPECT_EQ(ReadAll(File("wav/word0000.wav")), QByteArray("ant's recording"));
     EXPECT_FALSE(QFileInfo::exists(File("wav/word0002.wav")));
     ASSERT_EQ(log.Texts.size(), 1);
@@ -227,4 +228,18 @@ TEST_F(Configure, OkThatWouldUndoAnotherCopysChangeSavesNothingAndNamesIt)
         Click(dlg.btOk);
     });
     EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("2;apple;1\r\n2;ball;3\r\n"));
+}
+
+TEST_F(Configure, OkAfterTheListWasRemovedBehindTheDialogWritesItsLists)
+{
+    WithImages();
+    SavedDatabase();
+    TfmMain w;
+    w.show();
+    Configure_(w, [this](TfmConfig &dlg) {
+        MoveAllNewToNow(dlg);
+        ASSERT_TRUE(QFile::remove(File("lumword.lst")));
+        Click(dlg.btOk);
+    });
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("2;apple;1\r\n2;ball;3\r\n2;kite;4\r\n"));
 }

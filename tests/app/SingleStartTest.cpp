@@ -54,6 +54,25 @@ protected:
         p.waitForFinished(30000);
         return false;
     }
+    // Until the copy has taken the lock and listens; it never ends by itself.
+    static bool Listening(QProcess &p, const QString &serverName)
+    {
+        for (int tries = 0; tries < 600 && !Answers(serverName) && p.state() == QProcess::Running; ++tries)
+            QTest::qSleep(100);
+        return Answers(serverName);
+    }
+    // The lock file with its machine's name (third line) replaced.
+    void LockOf(const QString &host)
+    {
+        const QString name = TSingleStart(Program()).LockFileName();
+        QFile f(name);
+        QList<QByteArray> lines = f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>{"999999", "lumword", "", ""};
+        f.close();
+        lines[2] = host.toUtf8();
+        QFile out(name);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(lines.join('\n'));
+    }
     static bool Answers(const QString &serverName)
     {
         QLocalSocket probe;
@@ -81,6 +100,12 @@ TEST_F(SingleStart, ASecondStartAsksTheRunningCopyToComeForwardAndEnds)
     EXPECT_EQ(raised.at(0).at(0).toByteArray(), "token-from-the-desktop");
     // It ended before reading or making anything of the database.
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("wav")));
+    // Nor does the running copy keep anything of the conversation.
+    for (int i = 0; i < 500 && !first.findChildren<QLocalSocket *>().isEmpty(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_TRUE(first.findChildren<QLocalSocket *>().isEmpty());
 }
 
 TEST_F(SingleStart, ACopyThatWasKilledDoesNotKeepTheNextStartOut)
@@ -88,10 +113,7 @@ TEST_F(SingleStart, ACopyThatWasKilledDoesNotKeepTheNextStartOut)
     TSingleStart probe(Program());
     QProcess killed;
     Launch(killed);
-    // Until the copy has taken the lock and listens; it never ends by itself.
-    for (int tries = 0; tries < 600 && !Answers(probe.ServerName()) && killed.state() == QProcess::Running; ++tries)
-        QTest::qSleep(100);
-    ASSERT_TRUE(Answers(probe.ServerName())) << killed.readAllStandardError().toStdString();
+    ASSERT_TRUE(Listening(killed, probe.ServerName())) << killed.readAllStandardError().toStdString();
     ::kill(pid_t(killed.processId()), SIGKILL);
     ASSERT_TRUE(killed.waitForFinished(30000));
     ASSERT_TRUE(QFileInfo::exists(probe.LockFileName())) << "the killed copy left its lock behind";
@@ -99,6 +121,41 @@ TEST_F(SingleStart, ACopyThatWasKilledDoesNotKeepTheNextStartOut)
     TSingleStart next(Program());
     EXPECT_EQ(next.Start({}), TSingleStart::skFirst);
     EXPECT_TRUE(Answers(next.ServerName())) << "the next copy listens where the killed one did";
+}
+
+TEST_F(SingleStart, ALockFromAnotherMachineKeepsOutOnlyACopyThatAnswers)
+{
+    // A copy on another machine sharing the folder: whether it still runs
+    // cannot be told from here, and it cannot be asked.
+    LockOf("another-machine");
+    TSingleStart here(Program());
+    EXPECT_EQ(here.Start({}), TSingleStart::skAlone);
+    ASSERT_TRUE(QFile::remove(here.LockFileName()));
+
+    // One that answers is asked, whatever machine its lock names.
+    QProcess running;
+    Launch(running);
+    ASSERT_TRUE(Listening(running, here.ServerName()));
+    LockOf("another-machine");
+    TSingleStart later(Program());
+    EXPECT_EQ(later.Start({}), TSingleStart::skOtherRuns);
+    running.kill();
+    running.waitForFinished(30000);
+}
+
+TEST(BringToFront, WithNoDialogOpenTheWindowUsedLastComesForward)
+{
+    QWidget main;
+    main.show();
+    QWidget viewer(&main, Qt::Window);
+    viewer.show();
+    viewer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    QApplication::setActiveWindow(nullptr);   // the desktop gave another program the focus
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+
+    Application()->BringToFront({});
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&viewer));
 }
 
 TEST(BringToFront, TheOpenDialogComesForwardWithTheDesktopsToken)

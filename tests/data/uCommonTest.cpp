@@ -505,6 +505,15 @@ TEST_F(Database, AListReplacedSinceItWasReadIsNotSavedOver)
     EXPECT_EQ(ReadAll(file("lumword.lst")), other);
     EXPECT_FALSE(QFileInfo::exists(file("lumword.INI")));
 
+    // Nor over one that another copy made where there was none.
+    QFile::remove(file("lumword.lst"));
+    ClearWordLists();
+    LoadWordList();
+    WriteAll(file("lumword.lst"), other);
+    NewWords = {{"bee", 0}};
+    EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
+    EXPECT_EQ(ReadAll(file("lumword.lst")), other);
+
     // What this copy saved itself is what the next save compares with.
     ClearWordLists();
     LoadWordList();
