@@ -60,19 +60,15 @@ void TApplication::Terminate()
     QCoreApplication::exit(0);
 }
 
-void TApplication::BringToFront(const QByteArray &activationToken)
+void TApplication::BringToFront(QWidget *mainWindow, const QByteArray &activationToken)
 {
+    // No window may have been active yet: a desktop need not give a new
+    // window the focus.
     QWidget *top = activeModalWidget();
     if (!top && FLastActive && FLastActive->isVisible())
         top = FLastActive;
     if (!top)
-        for (QWidget *w : topLevelWidgets())
-            if (w->isVisible() && w->windowType() == Qt::Window && !w->parentWidget()) {
-                top = w;
-                break;
-            }
-    if (!top)
-        return;
+        top = mainWindow;
     // A minimised window, or one under a minimised main window, comes back first.
     for (QWidget *w = top; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
         if (w->isMinimized())

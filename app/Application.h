@@ -26,9 +26,10 @@ public:
 
     // Brings the program's topmost window to the front: an open dialog, run
     // screen or message box over everything else, otherwise the window used
-    // last (the main window or the help viewer). `activationToken` is the
-    // desktop's permission, handed to a later start, to take the focus.
-    void BringToFront(const QByteArray &activationToken);
+    // last (the main window or the help viewer), or else `mainWindow`.
+    // `activationToken` is the desktop's permission, handed to a later start,
+    // to take the focus.
+    void BringToFront(QWidget *mainWindow, const QByteArray &activationToken);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

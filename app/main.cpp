@@ -13,10 +13,11 @@ int main(int argc, char **argv)
     TSingleStart single(ProgramFilePath());
     if (single.Start(activationToken) == TSingleStart::skOtherRuns)
         return 0;
-    QObject::connect(&single, &TSingleStart::RaiseRequested, &app, &TApplication::BringToFront);
     TApplication::setApplicationDisplayName(QStringLiteral("Nestling"));
     SetHelpFile(QStringLiteral("Lumword.hlp"));
     TfmMain fmMain;
+    QObject::connect(&single, &TSingleStart::RaiseRequested, &app,
+                     [&](const QByteArray &token) { app.BringToFront(&fmMain, token); });
     if (!fmMain.Terminated())
         fmMain.show();
     return app.exec();

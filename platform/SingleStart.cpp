@@ -67,11 +67,8 @@ bool TSingleStart::AskRunningCopy(const QByteArray &activationToken)
     socket.connectToServer(FServerName);
     if (!socket.waitForConnected(AnswerLimitMs))
         return false;
-    QByteArray token = activationToken;
-    token.replace('\n', "");
-    socket.write(Request + token + '\n');
-    if (!socket.waitForBytesWritten(AnswerLimitMs))
-        return false;
+    // The request goes out while the answer is awaited.
+    socket.write(Request + activationToken + '\n');
     QByteArray reply;
     const QDeadlineTimer deadline(AnswerLimitMs);
     while (!reply.endsWith('\n') && !deadline.hasExpired()) {
