@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -129,6 +130,14 @@ TEST_F(SingleStart, ACopyThatWasKilledDoesNotKeepTheNextStartOut)
     TSingleStart next(Program());
     EXPECT_EQ(next.Start({}), TSingleStart::skFirst);
     EXPECT_TRUE(Answers(next.ServerName())) << "the next copy listens where the killed one did";
+}
+
+TEST_F(SingleStart, ACopyHereThatHoldsTheLockButDoesNotListenYetIsNotDoubled)
+{
+    QLockFile starting(TSingleStart(Program()).LockFileName());
+    ASSERT_TRUE(starting.tryLock(0));
+    TSingleStart later(Program());
+    EXPECT_EQ(later.Start({}), TSingleStart::skOtherRuns);
 }
 
 TEST_F(SingleStart, ALockFromAnotherMachineKeepsOutOnlyACopyThatAnswers)
