@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QWidget>
+#include <QWindow>
 #include <QThread>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
@@ -37,6 +39,11 @@ bool TApplication::eventFilter(QObject *watched, QEvent *event)
     // which also drops them all while hints are off.
     if (HintEvent(watched, event))
         return true;
+    if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(watched);
+        if (w->isWindow() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+            FLastActive = w;
+    }
     return QApplication::eventFilter(watched, event);
 }
 
@@ -62,4 +69,25 @@ void TApplication::Terminate()
         return;
     closeAllWindows();
     QCoreApplication::exit(0);
+}
+
+void TApplication::BringToFront(QWidget *mainWindow, const QByteArray &activationToken)
+{
+    // No window may have been active yet: a desktop need not give a new
+    // window the focus.
+    QWidget *top = activeModalWidget();
+    if (!top && FLastActive && FLastActive->isVisible())
+        top = FLastActive;
+    if (!top)
+        top = mainWindow;
+    // A minimised window, or one under a minimised main window, comes back first.
+    for (QWidget *w = top; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+        if (w->isMinimized())
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    top->raise();
+    // Qt's Wayland support activates a window with the token the desktop left
+    // in this variable; here it is the one the later start was given.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    top->activateWindow();
 }

@@ -252,6 +252,9 @@ void TfmMain::btConfigureClick()
     const Qt::KeyboardModifiers held = QGuiApplication::keyboardModifiers();
     if (Settings.Protect && !((held & Qt::ShiftModifier) && (held & Qt::AltModifier)))
         return;
+    // The dialog starts from the list as another copy of the program may have
+    // saved it meanwhile, rather than have its OK undo that copy's work.
+    RereadWordListSavedElsewhere();
     if (!ExecuteConfigDialog())
         return;
     // A background that cannot be shown is reported, and the words and

@@ -2,10 +2,13 @@
 #include "config/uConfig.h"
 
 #include "config/uConfigCommon.h"
+#include "data/WordMerge.h"
 #include "audio/MMHiTimer.h"
 #include "audio/MMWaveIO.h"
 #include "picture/PGImage.h"
 #include "platform/AppHints.h"
+#include "platform/AtomicFile.h"
+#include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
 #include "platform/help.h"
 #include "widgets/ColorBtn.h"
@@ -334,8 +337,73 @@ void TfmConfig::PagesChange()
     }
 }
 
+bool TfmConfig::TakeInOtherCopysWords()
+{
+    std::optional<QByteArray> disk;
+    try {
+        if (!WordListBase().ChangedOnDisk(WordListFileName(), &disk))
+            return true;
+    } catch (const Exception &e) {
+        ShowMessageBox(e.Message(), QMessageBox::Critical);
+        return false;
+    }
+    // A list gone from the disk holds nothing that saving ours could undo.
+    if (!disk) {
+        WordListBase().RememberMissing();
+        return true;
+    }
+    const TWordListMerge m = MergeWordLists(WordListBase().Bytes(), *disk,
+                                            {{}, lbNew->Words(), lbNow->Words(), lbKnown->Words()}, MaxWords);
+    if (!m.Merged) {
+        ShowMessageBox(QStringLiteral("Another copy of the program changed the word list while this dialog was open. "
+                                      "Saving now would undo these of its changes:\n\n%1\n\n"
+                                      "Nothing has been saved. Press Cancel and open Configure again to start "
+                                      "from the list as it is now.")
+                           .arg(m.Undone.join('\n')),
+                       QMessageBox::Warning);
+        return false;
+    }
+    lbNew->SetWords(m.New);
+    lbNow->SetWords(m.Now);
+    lbKnown->SetWords(m.Known);
+    lbAll->SetWords(m.New + m.Now + m.Known);
+    WordListBase().Remember(*disk);
+    if (!m.Renumbered.isEmpty()) {
+        QStringList lines;
+        for (const auto &[word, fresh] : m.Renumbered) {
+            // Both copies recorded under one name; the file goes with our word
+            // only while it still holds what this dialog recorded, so the other
+            // copy's recording is never moved away or replaced.
+            const QString from = SoundFileName(word.SoundNo);
+            const bool ours = FRecorded.contains(from) && FRecorded.value(from) == TFileBase::Digest(from)
+                              && RenameFileDurably(from, SoundFileName(fresh));
+            lines << (ours ? QStringLiteral("\"%1\" now has sound number %2 and keeps its recording; the other "
+                                            "copy's word with number %3 has none now.")
+                           : QStringLiteral("\"%1\" now has sound number %2 and no recording: record it again "
+                                            "(the recording with number %3 is the other copy's)."))
+                         .arg(word.Text)
+                         .arg(fresh)
+                         .arg(word.SoundNo);
+        }
+        ShowMessageBox(QStringLiteral("Another copy of the program added words while this dialog was open; they "
+                                      "have been kept. It gave the same sound numbers to words of its own as this "
+                                      "dialog did:\n\n%1")
+                           .arg(lines.join('\n')),
+                       QMessageBox::Information);
+    }
+    return true;
+}
+
 void TfmConfig::btOkClick()
 {
+    // Another copy of the program (on another machine sharing the folder)
+    // may have saved the word list since this dialog read it: its words are
+    // taken in, and where ours would undo its changes nothing is taken over
+    // and the dialog stays open.
+    if (!TakeInOtherCopysWords()) {
+        setResult(mrNone);
+        return;
+    }
     // With no background selected (no pictures, or the stored name matches
     // none) the stored name stays and everything else is taken over.
     if (QListWidgetItem *item = Fondos->currentItem(); item && item->isSelected())

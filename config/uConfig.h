@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QListWidget>
+#include <QMap>
 #include <QStringList>
 #include <QTabWidget>
 
@@ -261,8 +262,15 @@ private:
     // Lists the background pictures into ImageNames and Fondos; false when
     // the images folder cannot be listed.
     bool ListBackgrounds();
+    // Takes into the lists what another copy of the program saved to the word
+    // list since it was read; false, after saying what ours would undo, when
+    // that cannot be done.
+    bool TakeInOtherCopysWords();
 
     bool FClosed = false;
+    // Sound file -> digest of what this dialog recorded into it, to tell our
+    // recording from one another copy of the program made under that number.
+    QMap<QString, QByteArray> FRecorded;
     std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
     std::atomic<bool> FCutShortPosted{false};
     std::atomic<uint64_t> FRecordSession{0}; // one per recording started

@@ -483,6 +483,7 @@ void TfmConfig::DeviceStart(TMMComponent *)
 
 void TfmConfig::DeviceStop(TMMComponent *)
 {
+    const bool recorded = Recording;
     Playing = false;
     Recording = false;
     Timer->SetEnabled(false);
@@ -490,6 +491,8 @@ void TfmConfig::DeviceStop(TMMComponent *)
     btPlay->setEnabled(QFile::exists(CurrentSoundFile));
     btRec->setEnabled(true);
     CloseDevices();
+    if (recorded)
+        FRecorded.insert(RecFile->Wave()->FileName(), TFileBase::Digest(RecFile->Wave()->FileName()));
     // A stop that arrives after the word was put aside leaves the page's
     // controls as that change set them.
     ShowRecordControls(EditMode == weSelected);

@@ -989,3 +989,48 @@ TEST_F(RecordPage, LosingTheSoundServerEndsRecordingAndPlayingWithOneMessageEach
     EXPECT_FALSE(dlg.Recording);
     EXPECT_EQ(log.Texts.size(), 2);
 }
+
+TEST_F(RecordPage, ARecordingGoesWithItsWordToAFreshNumberOnlyWhileItIsStillOurs)
+{
+    RequireServer();
+    for (const bool theirsRecordedLast : {false, true}) {
+        SCOPED_TRACE(theirsRecordedLast ? "the other copy recorded last" : "this dialog recorded last");
+        for (int n : {1, 2, 3})
+            QFile::remove(SoundFileName(n));
+        ClearWordLists();
+        WriteAll(File("lumword.lst"), "2;ball;0\r\n");
+        LoadWordList();
+        TfmConfig dlg;
+        Open(dlg);
+        AddWord(dlg, "bee", false);
+        ASSERT_EQ(dlg.CurrentSound, 1);
+        Click(dlg.btRec);
+        ASSERT_TRUE(dlg.Recording);
+        ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 8192; }));
+        Click(dlg.btRec);
+        ASSERT_FALSE(dlg.Recording);
+        const QByteArray ours = ReadAll(SoundFileName(1));
+        ASSERT_FALSE(ours.isEmpty());
+        // The other copy saves two new words of its own, the first under number 1.
+        WriteAll(File("lumword.lst"), "1;ant;1\r\n1;cat;2\r\n2;ball;0\r\n");
+        WriteAll(SoundFileName(2), "cat's recording");
+        if (theirsRecordedLast)
+            WriteAll(SoundFileName(1), "ant's recording");
+        MessageLog log;
+        Click(dlg.btOk);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"ant", 1}, {"bee", 3}, {"cat", 2}}));
+        EXPECT_EQ(ReadAll(SoundFileName(2)), QByteArray("cat's recording"));
+        if (theirsRecordedLast) {
+            EXPECT_EQ(ReadAll(SoundFileName(1)), QByteArray("ant's recording"));
+            EXPECT_FALSE(QFileInfo::exists(SoundFileName(3)));
+        } else {
+            EXPECT_EQ(ReadAll(SoundFileName(3)), ours);
+            EXPECT_FALSE(QFileInfo::exists(SoundFileName(1)));
+        }
+        ASSERT_EQ(log.Texts.size(), 1);
+        EXPECT_TRUE(log.Texts[0].contains(theirsRecordedLast ? "\"bee\" now has sound number 3 and no recording"
+                                                             : "\"bee\" now has sound number 3 and keeps its recording"))
+            << log.Texts[0].toStdString();
+    }
+}
