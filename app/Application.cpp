@@ -3,9 +3,13 @@
 #include "platform/Exceptions.h"
 #include "platform/HintWindow.h"
 #include "platform/MessageBox.h"
+#include "resources/Resources.h"
 
 #include <QEvent>
 #include <QFont>
+#include <QIcon>
+#include <QWidget>
+#include <QWindow>
 #include <QThread>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
@@ -16,6 +20,15 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     // cuts off the captions of the dialogs' buttons. Arial's metric twins stand in.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    // Every window carries the icon of the menu entry, so the task bar shows
+    // the program's own; the desktop file name lets a compositor that matches
+    // windows to menu entries (Wayland's) find the same one.
+    InitResources();
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/appicon/48.png"));
+    icon.addFile(QStringLiteral(":/appicon/256.png"));
+    setWindowIcon(icon);
+    setDesktopFileName(QStringLiteral("pellan-wordlark"));
 }
 
 TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplication::instance()); }
@@ -26,6 +39,11 @@ bool TApplication::eventFilter(QObject *watched, QEvent *event)
     // which also drops them all while hints are off.
     if (HintEvent(watched, event))
         return true;
+    if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(watched);
+        if (w->isWindow() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+            FLastActive = w;
+    }
     return QApplication::eventFilter(watched, event);
 }
 
@@ -51,4 +69,25 @@ void TApplication::Terminate()
         return;
     closeAllWindows();
     QCoreApplication::exit(0);
+}
+
+void TApplication::BringToFront(QWidget *mainWindow, const QByteArray &activationToken)
+{
+    // No window may have been active yet: a desktop need not give a new
+    // window the focus.
+    QWidget *top = activeModalWidget();
+    if (!top && FLastActive && FLastActive->isVisible())
+        top = FLastActive;
+    if (!top)
+        top = mainWindow;
+    // A minimised window, or one under a minimised main window, comes back first.
+    for (QWidget *w = top; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+        if (w->isMinimized())
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    top->raise();
+    // Qt's Wayland support activates a window with the token the desktop left
+    // in this variable; here it is the one the later start was given.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    top->activateWindow();
 }

@@ -5,6 +5,7 @@
 #include "platform/AppHints.h"
 
 #include <QApplication>
+#include <QPointer>
 
 class TApplication : public QApplication {
     Q_OBJECT
@@ -23,8 +24,18 @@ public:
     // any event loop (a test driving windows by hand) it does nothing.
     static void Terminate();
 
+    // Brings the program's topmost window to the front: an open dialog, run
+    // screen or message box over everything else, otherwise the window used
+    // last (the main window or the help viewer), or else `mainWindow`.
+    // `activationToken` is the desktop's permission, handed to a later start,
+    // to take the focus.
+    void BringToFront(QWidget *mainWindow, const QByteArray &activationToken);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPointer<QWidget> FLastActive;
 };
 
 TApplication *Application();

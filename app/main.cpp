@@ -1,13 +1,23 @@
 #include "app/Application.h"
 #include "app/uMain.h"
+#include "platform/ProgramFile.h"
+#include "platform/SingleStart.h"
 #include "platform/help.h"
 
 int main(int argc, char **argv)
 {
+    // The desktop's permission for this start to take the focus; when another
+    // copy is running it is that copy's window that should have it.
+    const QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
     TApplication app(argc, argv);
+    TSingleStart single(ProgramFilePath());
+    if (single.Start(activationToken) == TSingleStart::skOtherRuns)
+        return 0;
     TApplication::setApplicationDisplayName(QStringLiteral("Nestling"));
     SetHelpFile(QStringLiteral("Lumword.hlp"));
     TfmMain fmMain;
+    QObject::connect(&single, &TSingleStart::RaiseRequested, &app,
+                     [&](const QByteArray &token) { app.BringToFront(&fmMain, token); });
     if (!fmMain.Terminated())
         fmMain.show();
     return app.exec();

@@ -3,8 +3,10 @@
 #include "app/Application.h"
 #include "app/uAbout.h"
 #include "app/uError.h"
+#include "audio/MMWave.h"
 #include "config/uConfig.h"
 #include "data/uCommon.h"
+#include "data/uPlan.h"
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
 #include "picture/PGImage.h"
@@ -12,6 +14,7 @@
 #include "widgets/Balloon.h"
 #include "widgets/oxBtns.h"
 #include "platform/help.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +25,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QWindow>
 
 bool TfmMain::FDragging = false;
 
@@ -163,6 +167,8 @@ TfmMain::~TfmMain() { FormClose(); }
 void TfmMain::FormCreate()
 {
     LoadSettings();
+    // A recording a crash cut off is finished before anything can play it.
+    RecoverRecordings(Settings.SoundDir);
     if (TApplication *app = Application())
         app->SetShowHint(Settings.Hints);
     // A background that cannot be shown is reported, and the window still
@@ -190,6 +196,7 @@ void TfmMain::FormCreate()
             return;
         }
         LoadWordList();
+        PlanStart();   // never throws: the plan cannot keep the program from starting
     } catch (const std::exception &e) {
         // The file exists but cannot be read: go on with empty lists, and keep
         // the next save from replacing what could not be read.
@@ -245,6 +252,9 @@ void TfmMain::btConfigureClick()
     const Qt::KeyboardModifiers held = QGuiApplication::keyboardModifiers();
     if (Settings.Protect && !((held & Qt::ShiftModifier) && (held & Qt::AltModifier)))
         return;
+    // The dialog starts from the list as another copy of the program may have
+    // saved it meanwhile, rather than have its OK undo that copy's work.
+    RereadWordListSavedElsewhere();
     if (!ExecuteConfigDialog())
         return;
     // A background that cannot be shown is reported, and the words and
@@ -271,8 +281,18 @@ void TfmMain::btAboutClick()
     fmAbout.exec();
 }
 
-void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
 {
+    // Where the window system keeps the windows' places to itself (Wayland),
+    // a window moved by the program stays where it is; the window system's
+    // own move follows the pointer until the button goes up. Qt hands that
+    // move only the left button cleanly: after any other, it goes on taking
+    // that button for held, and no hint would show again.
+    if (WindowSystemPlacesWindows()) {
+        if (QWindow *handle = windowHandle(); handle && button == Qt::LeftButton)
+            handle->startSystemMove();
+        return;
+    }
     FDragging = true;
     FDragPoint = QPoint(x, y);
 }

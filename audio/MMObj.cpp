@@ -517,6 +517,12 @@ void TMMDSPComponent::BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers)
         FInput->BufferLoad(lpWaveHdr, MoreBuffers);
 }
 
+void TMMDSPComponent::Commit()
+{
+    if (FOutput)
+        FOutput->Commit();
+}
+
 // ---------------------------------------------------------------------------
 // TMMCustomSoundComponent
 
@@ -652,6 +658,38 @@ void TMMDSPThread::Join()
     }
 }
 
+bool TMMDSPThread::JoinFor(int LimitMs)
+{
+    if (!FThread.joinable())
+        return true;
+    if (FThread.get_id() == std::this_thread::get_id())
+        return false;
+    FSync->Close();
+    {
+        std::unique_lock<std::mutex> g(FEndLock);
+        if (!FEndChanged.wait_for(g, std::chrono::milliseconds(std::max(LimitMs, 0)), [this] { return FEnded; }))
+            return false;
+    }
+    FThread.join(); // it has left Run: at once
+    return true;
+}
+
+void TMMDSPThread::LetGo()
+{
+    FSync->Close();
+    {
+        std::lock_guard<std::mutex> g(FEndLock);
+        if (!FEnded) {
+            // Detached under the lock, so that the thread, which deletes
+            // itself when it ends, never meets a joinable handle.
+            FLetGo = true;
+            FThread.detach();
+            return;
+        }
+    }
+    delete this; // joins a thread that has already left Run
+}
+
 void TMMDSPThread::RaisePriority()
 {
     // Unprivileged processes may not raise a thread's priority; then it
@@ -678,6 +716,15 @@ void TMMDSPThread::Run()
         auto &l = ThreadList();
         l.erase(std::remove(l.begin(), l.end(), std::this_thread::get_id()), l.end());
     }
+    bool letGo;
+    {
+        std::lock_guard<std::mutex> g(FEndLock);
+        FEnded = true;
+        letGo = FLetGo;
+        FEndChanged.notify_all();
+    }
+    if (letGo)
+        delete this; // nobody owns it any more; nothing of it is touched after
 }
 
 bool IsChainWorkerThread()

@@ -13,11 +13,13 @@
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "platform/Event.h"
@@ -226,6 +228,9 @@ public:
     // 19-20. data
     virtual void BufferReady(PWaveHdr lpWaveHdr);
     virtual void BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers);
+    // Everything pushed down so far is to outlive a crash: a component that
+    // stores data makes it durable; the others pass the request to the Output.
+    virtual void Commit();
     // 23-24. link rules: no self-link, no loop, partner must have the port
     virtual bool CanConnectInput(TMMComponent *Component);
     virtual bool CanConnectOutput(TMMComponent *Component);
@@ -351,6 +356,13 @@ public:
     // Closes the thread's hand-over first, so a worker waiting in
     // CallInMainThread cannot hold up the join.
     void Join();
+    // Waits up to LimitMs for the thread to end and joins it; false when it
+    // still runs (it is then left as it is).
+    bool JoinFor(int LimitMs);
+    // Lets go of a thread that did not end in time, instead of deleting it:
+    // it frees itself when it ends (at once when it has already). Whatever
+    // it still uses must be its own by then.
+    void LetGo();
     TMMDSPComponent *Owner() const { return FOwner; }
     TEvent &ReadyEvent() { return FReady; }
 
@@ -367,6 +379,10 @@ private:
     std::thread FThread;
     std::atomic<bool> FTerminated{false};
     TEvent FReady{false};
+    std::mutex FEndLock;
+    std::condition_variable FEndChanged;
+    bool FEnded = false; // guarded by FEndLock
+    bool FLetGo = false; // guarded by FEndLock
 };
 
 // True when the calling thread is a registered chain worker.

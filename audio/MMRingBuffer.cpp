@@ -9,6 +9,10 @@ namespace {
 void Pause1ms() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
 // How long Closed waits for producers and consumers still inside.
 constexpr auto UsersLimit = std::chrono::milliseconds(5000);
+// How long the ring waits for a pass of its worker to finish, and for the
+// worker to end.
+constexpr auto PassLimit = std::chrono::milliseconds(5000);
+constexpr int ThreadEndLimitMs = 5000;
 } // namespace
 
 // Holds a producer's or consumer's place while it works on the ring.
@@ -27,26 +31,43 @@ struct TRingUse {
 // ---------------------------------------------------------------------------
 // TMMQueueThread
 
-TMMQueueThread::TMMQueueThread(TMMRingBuffer *Owner) : TMMDSPThread(Owner), FRing(Owner) {}
+TMMQueueThread::TMMQueueThread(TMMRingBuffer *Owner)
+    : TMMDSPThread(Owner), FRing(Owner), FTerminate(Owner->FTerminateEvent), FWork(Owner->FWorkRequested),
+      FReadyOut(Owner->FReadyEvent)
+{
+}
 
 void TMMQueueThread::Execute()
 {
     RaisePriority();
     SignalReady();
+    // Read once: a worker that was let go after its ring closed must not
+    // reach back into the ring between passes.
+    const bool timed = FRing->FQueueMode == qmWrite && FRing->FFlushInterval > 0;
+    const auto interval = std::chrono::milliseconds(std::max(FRing->FFlushInterval.load(), 0));
+    auto due = std::chrono::steady_clock::now() + interval;
     for (;;) {
-        const int which = TEvent::WaitForAny({FRing->FTerminateEvent.get(), FRing->FWorkRequested.get()});
+        int wait = -1;
+        if (timed) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
+            wait = int(std::max<int64_t>(left.count(), 0));
+        }
+        const int which = TEvent::WaitForAny({FTerminate.get(), FWork.get()}, wait);
         if (which == 0 || Terminated())
             break;
         try {
-            if (FRing->FQueueMode == qmRead)
+            if (which < 0)
+                FRing->TimedFlushPass();
+            else if (FRing->FQueueMode == qmRead)
                 FRing->FillPass();
             else
                 FRing->FlushPass();
+            due = std::chrono::steady_clock::now() + interval;
         } catch (...) {
             HandleWorkerException(std::current_exception());
         }
     }
-    FRing->FReadyEvent->SetEvent();
+    FReadyOut->SetEvent();
 }
 
 // ---------------------------------------------------------------------------
@@ -204,6 +225,15 @@ int TMMRingBuffer::TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uin
     return a;
 }
 
+void TMMRingBuffer::RequestFlushPass()
+{
+    bool expected = false;
+    if (FQueueMode == qmWrite && FPassRequested.compare_exchange_strong(expected, true)) {
+        FIdleEvent->ResetEvent();
+        FWorkRequested->SetEvent();
+    }
+}
+
 void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uint32_t Flags)
 {
     if (!FEnabled)
@@ -236,6 +266,9 @@ void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uin
                 if (FClosing || FCount < int(FSlots.size()))
                     break;
             }
+            // A pass that ended while the ring filled up again (its commit
+            // waits for the disk) would otherwise leave us waiting for ever.
+            RequestFlushPass();
             Pause1ms();
         }
     if (!StoreBlock(static_cast<const char *>(Data), Length, User, Flags))
@@ -372,18 +405,33 @@ void TMMRingBuffer::FlushPass()
     TPassEnd end{[this] { EndPass(); }};
     if (!FActive || QueuedBytes() <= 0)
         return;
+    // Taken once: a ring that gives up waiting for this pass hands the buffer
+    // over to the worker instead of freeing it.
+    TWaveHdr *t = FTransfer.get();
     Fire(OnFlushQueue);
     while (QueuedBytes() > 0) {
         const int want = int(std::min<int64_t>(QueuedBytes(), FFlushChunk));
-        const int n = ReadChunk(FTransfer->lpData, want);
+        const int n = ReadChunk(t->lpData, want);
         if (n <= 0)
             break;
-        FTransfer->dwBytesRecorded = uint32_t(n);
-        FTransfer->dwBufferLength = uint32_t(FFlushChunk);
-        TMMDSPComponent::BufferReady(FTransfer.get());
+        t->dwBytesRecorded = uint32_t(n);
+        t->dwBufferLength = uint32_t(FFlushChunk);
+        TMMDSPComponent::BufferReady(t);
         Pause1ms();
     }
+    TMMDSPComponent::Commit();
     Fire(OnFlushQueueEnd);
+}
+
+void TMMRingBuffer::TimedFlushPass()
+{
+    if (FQueueMode != qmWrite || !FActive || QueuedBytes() <= 0)
+        return;
+    // The request flag keeps a flush on another thread (a stop) out meanwhile.
+    bool expected = false;
+    if (!FPassRequested.compare_exchange_strong(expected, true))
+        return;
+    FlushPass();
 }
 
 void TMMRingBuffer::FillPass()
@@ -441,35 +489,45 @@ void TMMRingBuffer::FillPass()
     Fire(OnFillQueueEnd);
 }
 
-void TMMRingBuffer::WaitForIdle(bool Forced)
+bool TMMRingBuffer::WaitForIdle(bool Forced)
 {
     // The idle event only wakes us; whether the worker is idle is told by
     // the request flag, which a pass clears before it signals idle.
     (void)Forced;
-    if (!FIdleEvent)
-        return;
-    while (FPassRequested)
+    const auto deadline = std::chrono::steady_clock::now() + PassLimit;
+    while (FPassRequested) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
         FIdleEvent->WaitFor(1);
+    }
     FIdleEvent->ResetEvent();
+    return true;
 }
 
-void TMMRingBuffer::Flush()
+void TMMRingBuffer::Flush() { FlushAll(); }
+
+bool TMMRingBuffer::FlushAll()
 {
+    bool idle = true;
     if (FActive && (FQueueMode == qmRead || FQueueMode == qmWrite)) {
-        WaitForIdle(false);
+        idle = WaitForIdle(false);
         if (FQueueMode == qmWrite) {
             // The rest of the recording reaches the file on this thread; the
-            // request flag keeps the worker out meanwhile.
+            // request flag keeps the worker out meanwhile. A worker stuck in
+            // its pass keeps the file: this thread does not write beside it.
             bool expected = false;
-            while (!FPassRequested.compare_exchange_strong(expected, true)) {
+            while (idle && !FPassRequested.compare_exchange_strong(expected, true)) {
                 expected = false;
-                WaitForIdle(false);
+                idle = WaitForIdle(false);
             }
-            FlushPass();
-            WaitForIdle(true);
+            if (idle) {
+                FlushPass();
+                idle = WaitForIdle(true);
+            }
         }
     }
     ResetQueue();
+    return idle;
 }
 
 void TMMRingBuffer::Opened()
@@ -505,7 +563,10 @@ void TMMRingBuffer::Opened()
         if (!FThread->StartAndWait(5000)) {
             FThread->Terminate();
             FTerminateEvent->SetEvent();
-            FThread.reset();
+            if (FThread->JoinFor(ThreadEndLimitMs))
+                FThread.reset();
+            else
+                FThread.release()->LetGo();
             FSlots.clear();
             FSlotData.reset();
             FTransfer.reset();
@@ -560,15 +621,20 @@ void TMMRingBuffer::Closed()
             FPassDone.notify_all();
             FUsersGone.wait_for(g, UsersLimit, [this] { return FUsers == 0; });
         }
-        Flush();
+        bool idle = FlushAll();
         FActive = false;
         if (FThread) {
-            WaitForIdle(false);
+            idle = idle && WaitForIdle(false);
             FThread->Terminate();
             FTerminateEvent->SetEvent();
-            FReadyEvent->WaitFor(5000);
-            FThread->Join();
-            FThread.reset();
+            if (idle && FThread->JoinFor(ThreadEndLimitMs)) {
+                FThread.reset();
+            } else {
+                // A pass that does not end in time keeps the transfer buffer
+                // it works with; the thread frees it when it ends.
+                FThread->Keep(std::move(FTransfer));
+                FThread.release()->LetGo();
+            }
         }
         ResetQueue();
         {

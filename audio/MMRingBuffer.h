@@ -5,7 +5,9 @@
 // memory and never wait for the disk.
 //
 //  - qmWrite (after a capture device): BufferReady copies into the ring; from
-//    half full on, the worker flushes the ring into Output.
+//    half full on, the worker flushes the ring into Output. With a
+//    FlushInterval the worker also flushes whatever is queued on that rhythm
+//    and asks Output to commit it, so that a crash loses at most that much.
 //  - qmRead (before a playback device): BufferLoad serves from the ring; below
 //    half full the worker refills the ring from Input. The first read after a
 //    start waits (at most TimeOut ms) for the first fill.
@@ -30,7 +32,9 @@
 // event.
 #include "audio/MMObj.h"
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -44,12 +48,19 @@ class TMMRingBuffer;
 class TMMQueueThread : public TMMDSPThread {
 public:
     explicit TMMQueueThread(TMMRingBuffer *Owner);
+    // Takes the transfer buffer of a pass that is still running when the
+    // ring lets the thread go, and frees it when the thread ends.
+    void Keep(TWaveHdrPtr Transfer) { FKept = std::move(Transfer); }
 
 protected:
     void Execute() override;
 
 private:
     TMMRingBuffer *FRing;
+    // The thread's own hold on the events it waits on and signals, so that
+    // it never reaches into a ring that let it go.
+    const std::shared_ptr<TEvent> FTerminate, FWork, FReadyOut;
+    TWaveHdrPtr FKept;
 };
 
 class TMMRingBuffer : public TMMDSPComponent {
@@ -76,6 +87,10 @@ public:
     void SetLoopIfEmpty(bool Value) { FLoopIfEmpty = Value; }
     int TimeOut() const { return FTimeOut; }
     void SetTimeOut(int Value) { FTimeOut = Value; }
+    // Write mode: the longest time (ms) a block waits in the ring before the
+    // worker writes it and commits the Output; 0 waits for half full.
+    int FlushInterval() const { return FFlushInterval; }
+    void SetFlushInterval(int Value) { FFlushInterval = std::max(Value, 0); }
 
     TMMNotifyEvent OnOverlow, OnEmpty, OnFillQueue, OnFillQueueEnd, OnFlushQueue, OnFlushQueueEnd;
 
@@ -117,9 +132,18 @@ private:
 
     void CheckInactive(bool Changing);
     void FlushPass();
+    // The worker's flush on the FlushInterval rhythm, unless a pass is
+    // already requested or running.
+    void TimedFlushPass();
+    // Wakes the worker for a flush pass unless one is requested or running.
+    void RequestFlushPass();
     void FillPass();
     void EndPass();
-    void WaitForIdle(bool Forced);
+    // Waits (within a limit) until no pass is requested or running; false
+    // when one still runs.
+    bool WaitForIdle(bool Forced);
+    // Flush; false when a pass of the worker did not end in time.
+    bool FlushAll();
     void ResetQueue();
     // Copies out of the slot at the read index; the slot keeps what is left.
     int TakeFromReadSlot(char *Data, int Length, uint32_t *Flags, uintptr_t *User);
@@ -136,6 +160,7 @@ private:
     std::atomic<bool> FWaitIfFull{false};
     std::atomic<bool> FLoopIfEmpty{false};
     std::atomic<int> FTimeOut{10000};
+    std::atomic<int> FFlushInterval{0};
 
     // Ring storage, allocated while active
     std::vector<TSlot> FSlots;
@@ -165,10 +190,11 @@ private:
     std::atomic<bool> FPassRequested{false}; // a pass is requested or running
     std::atomic<uint64_t> FPassesDone{0};    // passes finished so far
 
-    // Made with the ring and kept until it goes.
-    const std::unique_ptr<TEvent> FReadyEvent{std::make_unique<TEvent>(false)};    // auto reset
-    const std::unique_ptr<TEvent> FWorkRequested{std::make_unique<TEvent>(true)};  // manual reset
-    const std::unique_ptr<TEvent> FIdleEvent{std::make_unique<TEvent>(false)};     // auto reset
-    const std::unique_ptr<TEvent> FTerminateEvent{std::make_unique<TEvent>(false)}; // auto reset
+    // Made with the ring and kept until it goes (and by a worker it let go,
+    // until that ends).
+    const std::shared_ptr<TEvent> FReadyEvent{std::make_shared<TEvent>(false)};    // auto reset
+    const std::shared_ptr<TEvent> FWorkRequested{std::make_shared<TEvent>(true)};  // manual reset
+    const std::shared_ptr<TEvent> FIdleEvent{std::make_shared<TEvent>(false)};     // auto reset
+    const std::shared_ptr<TEvent> FTerminateEvent{std::make_shared<TEvent>(false)}; // auto reset
     std::unique_ptr<TMMQueueThread> FThread;
 };

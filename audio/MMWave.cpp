@@ -1,5 +1,8 @@
 #include "audio/MMWave.h"
 
+#include "platform/AtomicFile.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -152,7 +155,133 @@ int64_t WholeFrames(const TWaveFormatEx *Format, int64_t Bytes)
     return align > 1 ? Bytes - Bytes % align : Bytes;
 }
 
+bool PReadAll(int Fd, QByteArray &Out, int64_t Count, int64_t Offset)
+{
+    Out.resize(Count);
+    int64_t done = 0;
+    while (done < Count) {
+        const ssize_t n = ::pread(Fd, Out.data() + done, size_t(Count - done), Offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+QByteArray U32Bytes(uint32_t v)
+{
+    QByteArray b;
+    PutU32(b, v);
+    return b;
+}
+
+// What a close writes right after the data: the pad byte of an odd length
+// and the "fact" chunk with the number of frames.
+QByteArray FactTrailer(const TWaveFormatEx *Format, int64_t DataBytes)
+{
+    QByteArray tail;
+    if (DataBytes & 1)
+        tail.append('\0');
+    tail.append("fact", 4);
+    PutU32(tail, 4);
+    PutU32(tail, uint32_t(BytesToSamples(Format, DataBytes)));
+    return tail;
+}
+
+bool SyncFile(int Fd)
+{
+    int rc;
+    do
+        rc = ::fsync(Fd);
+    while (rc != 0 && errno == EINTR);
+    return rc == 0;
+}
+
+// The data length of a recording cut off by a crash, from what the file
+// holds: Size and Riff are its header's size fields, Room the bytes from the
+// first sample to the end of the file. -1 when the file is whole (or ends
+// in chunks of its own), so nothing is to be done.
+int64_t CutDataLength(int Fd, const TWaveFormatEx *Format, int64_t DataOffset, int64_t Size, int64_t Riff,
+                      int64_t Room)
+{
+    if (Size <= Room) {
+        const QByteArray expected = FactTrailer(Format, Size);
+        const int64_t after = Room - Size;
+        QByteArray tail;
+        if (after > 0 && after <= expected.size() && PReadAll(Fd, tail, after, DataOffset + Size)
+            && expected.startsWith(tail)) {
+            // The data size was patched; the close stopped within its trailer.
+            const bool whole = tail == expected && Riff == DataOffset + Room - 8;
+            return whole ? -1 : Size;
+        }
+        if (after > 0 && Riff == DataOffset + Room - 8)
+            return -1;
+    }
+    // Samples up to the end: the header was patched at some earlier commit.
+    return WholeFrames(Format, Room);
+}
+
 } // namespace
+
+QString WaveTakeName(const QString &Path) { return Path + QStringLiteral(".take"); }
+
+int64_t RepairWaveFile(const QString &Path)
+{
+    const int fd = ::open(QFile::encodeName(Path).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct TCloser {
+        int Fd;
+        ~TCloser() { ::close(Fd); }
+    } closer{fd};
+    struct stat st;
+    QByteArray h, fmt, d;
+    if (fstat(fd, &st) != 0 || !PReadAll(fd, h, 20, 0) || std::memcmp(h.constData(), "RIFF", 4) != 0
+        || std::memcmp(h.constData() + 8, "WAVE", 4) != 0 || std::memcmp(h.constData() + 12, "fmt ", 4) != 0)
+        return -1;
+    const int64_t fmtSize = GetU32(h.constData() + 16);
+    if (fmtSize < 18 || fmtSize > MaxFormatSize || !PReadAll(fd, fmt, fmtSize, 20))
+        return -1;
+    TWaveFormatPtr format = AllocWaveFormat(size_t(fmtSize));
+    std::memcpy(format.get(), fmt.constData(), size_t(fmtSize));
+    // Only the layout this program writes: its format chunk, then the data.
+    const int64_t dataHeader = 20 + fmtSize + (fmtSize & 1);
+    if (int64_t(WaveFormatSize(format.get())) != fmtSize || !PReadAll(fd, d, 8, dataHeader)
+        || std::memcmp(d.constData(), "data", 4) != 0)
+        return -1;
+    const int64_t dataOffset = dataHeader + 8;
+    const int64_t size = GetU32(d.constData() + 4);
+    const int64_t length = CutDataLength(fd, format.get(), dataOffset, size, GetU32(h.constData() + 4),
+                                         int64_t(st.st_size) - dataOffset);
+    if (length < 0)
+        return size;
+    const QByteArray trailer = FactTrailer(format.get(), length);
+    const int64_t fileLength = dataOffset + length + trailer.size();
+    if (::ftruncate(fd, dataOffset + length) != 0 || !PWriteAll(fd, trailer, dataOffset + length)
+        || !PWriteAll(fd, U32Bytes(uint32_t(length)), dataHeader + 4)
+        || !PWriteAll(fd, U32Bytes(uint32_t(fileLength - 8)), 4) || !SyncFile(fd))
+        return -1;
+    return length;
+}
+
+void RecoverRecordings(const QString &Folder)
+{
+    const QDir dir(Folder);
+    // Takes first: one put in place is then repaired with the other files.
+    for (const QString &name : dir.entryList({QStringLiteral("*.take")}, QDir::Files)) {
+        const QString take = dir.filePath(name);
+        const QString target = take.chopped(5);
+        const QFileInfo takeInfo(take), targetInfo(target);
+        const bool newer = !targetInfo.exists() || takeInfo.lastModified() >= targetInfo.lastModified();
+        if (newer && RepairWaveFile(take) > 0 && RenameFileDurably(take, target))
+            continue;
+        QFile::remove(take);
+    }
+    for (const QString &name : dir.entryList({QStringLiteral("*.wav")}, QDir::Files))
+        RepairWaveFile(dir.filePath(name));
+}
 
 void SetFreeSpaceProbe(TFreeSpaceProbe P)
 {
@@ -361,8 +490,9 @@ void TMMWave::CreateFile(const QString &Name, const TWaveFormatEx *Format)
     try {
         if (path.isEmpty() || QFileInfo(path).fileName().isEmpty())
             throw EMMWaveError(MMMessage(28139));
-        const QByteArray native = QFile::encodeName(path);
-        ::unlink(native.constData()); // an old recording is replaced completely
+        // The old recording stays until the new one holds sound.
+        info->TakeName = WaveTakeName(path);
+        const QByteArray native = QFile::encodeName(info->TakeName);
         info->Format = CopyWaveFormat(Format);
         if (info->Format->wFormatTag == WAVE_FORMAT_PCM)
             info->Format->cbSize = 0;
@@ -374,7 +504,7 @@ void TMMWave::CreateFile(const QString &Name, const TWaveFormatEx *Format)
         const uint32_t fmtSize = uint32_t(WaveFormatSize(info->Format.get()));
         QByteArray header;
         header.append("RIFF", 4);
-        PutU32(header, 0); // patched on close
+        PutU32(header, 0); // patched at each commit and on close
         header.append("WAVE", 4);
         header.append("fmt ", 4);
         PutU32(header, fmtSize);
@@ -382,7 +512,7 @@ void TMMWave::CreateFile(const QString &Name, const TWaveFormatEx *Format)
         if (fmtSize & 1)
             header.append('\0');
         header.append("data", 4);
-        PutU32(header, 0); // patched on close
+        PutU32(header, 0); // patched at each commit and on close
         // The header goes out at once: a recording cut off later still parses.
         if (!WriteAll(fd, header.constData(), header.size()))
             throw EMMWaveError(MMMessage(28139));
@@ -505,20 +635,64 @@ int64_t TMMWave::WriteData(const void *Buffer, int64_t Count)
     return Count;
 }
 
+void TMMWave::PatchSizes(int64_t FileLength)
+{
+    TWaveInfo &i = *FInfo;
+    PWriteAll(i.Handle, U32Bytes(uint32_t(i.DataBytes)), i.DataSizeOffset);
+    i.RiffSize = uint32_t(std::max<int64_t>(FileLength - 8, 0));
+    PWriteAll(i.Handle, U32Bytes(i.RiffSize), 4);
+    i.RiffEnd = FileLength;
+    i.FileSize = FileLength;
+}
+
+void TMMWave::SettleTake()
+{
+    TWaveInfo &i = *FInfo;
+    if (i.TakeName.isEmpty())
+        return;
+    const QByteArray take = QFile::encodeName(i.TakeName);
+    if (i.DataBytes == 0 && QFileInfo::exists(i.FileName)) {
+        ::unlink(take.constData()); // nothing recorded: the earlier recording stays
+        i.TakeName.clear();
+        return;
+    }
+    // A failed rename is tried again at the next commit or close, and settled
+    // at the next start when it never succeeds.
+    if (RenameFileDurably(i.TakeName, i.FileName) || !QFileInfo::exists(i.TakeName))
+        i.TakeName.clear();
+}
+
+bool TMMWave::KeepsEarlierFile() const
+{
+    return FInfo && !FInfo->TakeName.isEmpty() && QFileInfo::exists(FInfo->FileName);
+}
+
+bool TMMWave::CommitData()
+{
+    if (!FInfo || FInfo->OpenMode != womCreate || FInfo->Handle < 0)
+        return true;
+    TWaveInfo &i = *FInfo;
+    if (!FlushIOBuffer())
+        return false;
+    // The data chunk runs to the end of the file for now; the close adds
+    // what follows it.
+    PatchSizes(i.DataOffset + i.DataBytes);
+    (void)::fdatasync(i.Handle);
+    if (i.DataBytes > 0)
+        SettleTake();
+    return true;
+}
+
 void TMMWave::CloseFile()
 {
     if (!FInfo || FInfo->Handle < 0)
         return;
     TWaveInfo &i = *FInfo;
-    if (i.OpenMode == womCreate) {
+    const bool created = i.OpenMode == womCreate;
+    if (created) {
         FlushIOBuffer();
         const TWaveFormatEx *f = i.Format.get();
-        QByteArray tail;
-        if (i.DataBytes & 1)
-            tail.append('\0');
-        tail.append("fact", 4);
-        PutU32(tail, 4);
-        PutU32(tail, uint32_t(BytesToSamples(f, i.DataBytes)));
+        QByteArray tail = FactTrailer(f, i.DataBytes);
         for (const TMMDisplayItem &item : i.DisplayItems) {
             tail.append("DISP", 4);
             PutU32(tail, uint32_t(4 + item.Data.size()));
@@ -545,7 +719,10 @@ void TMMWave::CloseFile()
             tail.append(info);
         }
         int64_t dataEnd = i.DataOffset + i.DataBytes;
-        if (i.WriteFailed || !PWriteAll(i.Handle, tail, dataEnd)) {
+        // The data size goes first and the RIFF size last, so that a close
+        // cut off in between is told apart by RepairWaveFile.
+        if (i.WriteFailed || !PWriteAll(i.Handle, U32Bytes(uint32_t(i.DataBytes)), i.DataSizeOffset)
+            || !PWriteAll(i.Handle, tail, dataEnd)) {
             // No room for the trailer: end the file on an even boundary right
             // after the data, which leaves a valid wave without "fact".
             if (i.DataBytes & 1)
@@ -555,16 +732,8 @@ void TMMWave::CloseFile()
             i.SampleCount = BytesToSamples(f, i.DataBytes);
         }
         struct stat st;
-        const int64_t fileLength = fstat(i.Handle, &st) == 0 ? int64_t(st.st_size) : dataEnd;
-        QByteArray size;
-        PutU32(size, uint32_t(i.DataBytes));
-        PWriteAll(i.Handle, size, i.DataSizeOffset);
-        size.clear();
-        PutU32(size, uint32_t(std::max<int64_t>(fileLength - 8, 0)));
-        PWriteAll(i.Handle, size, 4);
-        i.RiffSize = uint32_t(std::max<int64_t>(fileLength - 8, 0));
-        i.RiffEnd = fileLength;
-        i.FileSize = fileLength;
+        PatchSizes(fstat(i.Handle, &st) == 0 ? int64_t(st.st_size) : dataEnd);
+        SyncFile(i.Handle);
         i.EndPos = i.SampleCount;
         i.IOBuffer.clear();
         i.IOBuffer.shrink_to_fit();
@@ -574,6 +743,8 @@ void TMMWave::CloseFile()
     i.OpenMode = womClosed;
     i.RemainingBytes = 0;
     i.CurrentPos = 0;
+    if (created)
+        SettleTake();
 }
 
 int64_t TMMWave::ReadData(void *Buffer, int64_t Count)
@@ -810,8 +981,9 @@ void TMMCustomWaveFile::Closed()
         Stopped();
         if (FIsFileOpen) {
             // A recording is never empty: four zero bytes stand in for silence.
+            // Unless nothing was recorded over an earlier recording, which then stays.
             if (FInput && !FWave->FileName().isEmpty() && FWaveFormat && FWave->DataBytes() == 0
-                && !FWave->WriteFailed()) {
+                && !FWave->WriteFailed() && !FWave->KeepsEarlierFile()) {
                 const char zeros[4] = {0, 0, 0, 0};
                 FWave->WriteData(zeros, 4);
             }
@@ -850,6 +1022,14 @@ void TMMCustomWaveFile::BufferReady(PWaveHdr lpWaveHdr)
     if (FIsFileStarted && FEnabled && FInput && !FWave->FileName().isEmpty() && lpWaveHdr->dwBytesRecorded > 0)
         RecordThrough(lpWaveHdr);
     TMMDSPComponent::BufferReady(lpWaveHdr);
+}
+
+void TMMCustomWaveFile::Commit()
+{
+    // On the ring buffer's worker, like the writes it follows.
+    if (FIsFileOpen && !FWave->CommitData())
+        FinishEarly();
+    TMMDSPComponent::Commit();
 }
 
 void TMMCustomWaveFile::BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers)

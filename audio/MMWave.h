@@ -8,6 +8,12 @@
 // off before its header was finished still plays up to the end of the file.
 // Writing keeps the file a valid wave file at every failure: when the volume
 // fills up or a write fails, the file is finished with the data written so far.
+//
+// A recording never destroys the file it replaces before it holds sound: it
+// is written to a take beside that file (WaveTakeName), which is renamed over
+// it, durably, at the first commit that holds data or at the close. Each
+// commit puts the data on the disk with sizes that describe it; what a crash
+// leaves is settled by RecoverRecordings at the next start.
 #include "audio/MMObj.h"
 
 #include <QByteArray>
@@ -63,6 +69,7 @@ struct TWaveInfo {
     size_t IOUsed = 0;
     int64_t FlushedBytes = 0;  // data bytes that reached the file
     bool WriteFailed = false;
+    QString TakeName;          // written here until it replaces FileName
 };
 
 // Parses a RIFF WAVE image. False when it is not a readable wave: no RIFF
@@ -71,6 +78,22 @@ struct TWaveInfo {
 // frames) and the sample count; positions are reset. Never reads beyond the
 // device and never allocates more than the device holds.
 bool ParseWaveInfo(QIODevice &Device, TWaveInfo &Info);
+
+// Where a recording into Path is written until it holds sound.
+QString WaveTakeName(const QString &Path);
+
+// Finishes a wave file this program was writing when it stopped (a crash, a
+// power cut) as its close would have: the sizes describe the whole frames
+// present (a partial frame is dropped) and the trailer follows the data.
+// Files that are whole, or not laid out as this program writes, are left as
+// they are. Returns the file's data bytes, or -1 when it is no wave of ours.
+int64_t RepairWaveFile(const QString &Path);
+
+// Settles the recordings a crash cut off in Folder, before anything plays
+// them: a take that holds sound and is not older than the file it was to
+// replace takes that file's place, any other take is removed, and every wave
+// file is repaired (RepairWaveFile).
+void RecoverRecordings(const QString &Folder);
 
 // ---------------------------------------------------------------------------
 // TMMObject, TMMWave
@@ -119,6 +142,12 @@ public:
     void CreateFile(const QString &Name, const TWaveFormatEx *Format);
     void OpenFile();
     void CloseFile();
+    // Puts what was written on the disk, sizes patched to describe it, and
+    // the take in the file's place once it holds data. False when the data
+    // could not be written: the file is then finished with what reached it.
+    bool CommitData();
+    // True while the take written has not replaced an existing file.
+    bool KeepsEarlierFile() const;
     bool IsFileOpen() const { return FInfo && FInfo->Handle >= 0; }
     bool WriteFailed() const { return FInfo && FInfo->WriteFailed; }
     int Handle() const { return FInfo ? FInfo->Handle : -1; }
@@ -157,6 +186,9 @@ private:
     void ClampRemaining();
     bool FlushIOBuffer();
     void WriteFailure(int64_t OnDisk);
+    void PatchSizes(int64_t FileLength);
+    // Renames the take over the file it replaces, or drops an empty one.
+    void SettleTake();
     int64_t DataBytesOnDisk() const;
 
     std::unique_ptr<TWaveInfo> FInfo;
@@ -191,6 +223,7 @@ public:
     void Stopped() override;
     void BufferReady(PWaveHdr lpWaveHdr) override;
     void BufferLoad(PWaveHdr lpWaveHdr, bool &MoreBuffers) override;
+    void Commit() override;
 
 private:
     void WaveChanged();

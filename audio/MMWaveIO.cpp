@@ -86,17 +86,19 @@ TMMDeviceId ChooseDevice(TWaveDirection Direction, TMMDeviceId Id, int DeviceCou
     return (Id < -1 || Id >= DeviceCount) ? badDeviceId : Id;
 }
 
-// Ends a cmThread worker: asked to finish, its exit awaited within the limit
-// (not when it ended on an error), then joined.
-template <class TThread> void FinishWorker(std::unique_ptr<TThread> &Thread, bool Failed)
+// Ends a cmThread worker: asked to finish (its queue dropped), it leaves its
+// loop after the notification it is handling. Its end is awaited within the
+// limit; one still inside a handler then is let go and frees itself when the
+// handler returns.
+template <class TThread> void FinishWorker(std::unique_ptr<TThread> &Thread)
 {
     if (!Thread)
         return;
     Thread->Finish();
-    if (!Failed)
-        Thread->ReadyEvent().WaitFor(5000);
-    Thread->Join();
-    Thread.reset();
+    if (Thread->JoinFor(5000))
+        Thread.reset();
+    else
+        Thread.release()->LetGo();
 }
 
 // A worker whose notification raised an error never closes the chain itself
@@ -106,6 +108,29 @@ void HandOverWorkerFailure(TPostTarget &Window, std::function<void()> Close, std
 {
     Window.Post(std::move(Close));
     HandleWorkerException(Error);
+}
+
+// An exception raised through a device's Error, which has fired OnError
+// already; the mark names the device, so that another device's error still
+// counts as new here.
+struct TRaisedThroughError {
+    const void *Device;
+};
+template <class E> struct TReported : E, TRaisedThroughError {
+    TReported(const QString &Msg, const void *Device) : E(Msg), TRaisedThroughError{Device} {}
+};
+
+// Inside a catch block: whether the exception being handled came from
+// Device's Error.
+bool RaisedThroughErrorOf(const void *Device)
+{
+    try {
+        throw;
+    } catch (const TRaisedThroughError &e) {
+        return e.Device == Device;
+    } catch (...) {
+        return false;
+    }
 }
 
 class TWaitCursor {
@@ -199,7 +224,6 @@ TMMCustomWaveDevice::TMMCustomWaveDevice(TWaveDirection Direction, int NoDeviceM
 
 void TMMCustomWaveDevice::Error(const QString &Msg)
 {
-    FInError = true;
     if (OnError)
         OnError(this);
     Raise(Msg);
@@ -270,17 +294,10 @@ void TMMCustomWaveDevice::SetCallBackMode(TMMCBMode Value)
     FCallBackMode = Value;
 }
 
-void TMMCustomWaveDevice::FailedCleanly(std::exception_ptr Error, bool ViaError)
-{
-    if (!ViaError && OnError)
-        OnError(this);
-    (void)Error;
-}
-
 void TMMCustomWaveDevice::ReportFailure()
 {
-    FailedCleanly(std::current_exception(), FInError);
-    FInError = false;
+    if (!RaisedThroughErrorOf(this) && OnError)
+        OnError(this);
 }
 
 [[noreturn]] void TMMCustomWaveDevice::CloseAndRethrow()
@@ -290,7 +307,84 @@ void TMMCustomWaveDevice::ReportFailure()
     throw;
 }
 
-void TMMCustomWaveDevice::StopWorker() { FinishWorker(FThread, FThreadFailed); }
+void TMMCustomWaveDevice::StopWorker() { FinishWorker(FThread); }
+
+void TMMCustomWaveDevice::DeliverBuffer(std::function<void()> Work)
+{
+    if (FCallBackMode == cmThread && FThread) {
+        FThread->Post(std::move(Work));
+        return;
+    }
+    const uint64_t session = FSession;
+    FWindow->Post([this, session, Work = std::move(Work)] {
+        try {
+            Work();
+        } catch (...) {
+            if (session == FSession)
+                Close();
+            throw; // to the application's error display
+        }
+    });
+}
+
+void TMMCustomWaveDevice::DeviceBroke(int Result)
+{
+    const uint64_t session = FSession;
+    auto fail = [this, session, Result] {
+        if (session != FSession || !IsDeviceOpen())
+            return; // closed meanwhile: whoever closed it has said why
+        try {
+            Fail(FDirection == TWaveDirection::Capture ? QStringLiteral("WaveIn:") : QStringLiteral("WaveOut:"), Result);
+        } catch (...) {
+            CloseAndRethrow();
+        }
+    };
+    // Behind the buffers already on the worker, so that what was recorded
+    // before the loss reaches the file.
+    if (FCallBackMode == cmThread && FThread)
+        FThread->Post([this, fail] { FWindow->Post(fail); });
+    else
+        FWindow->Post(fail);
+}
+
+void TMMCustomWaveDevice::EndSession()
+{
+    ++FSession;
+    if (FThread)
+        FThread->DropPending();
+}
+
+void TMMCustomWaveDevice::HoldAfterError()
+{
+    std::lock_guard<std::mutex> g(FLock);
+    FStopping = true;
+    if (FDirection == TWaveDirection::Playback && FDevice)
+        FDevice->Pause();
+}
+
+void TMMCustomWaveDevice::CloseForDestruction()
+{
+    FComponentState |= csDestroying;
+    if (IsDeviceOpen() || IsOpen())
+        Close();
+    // From here on nothing reaches the window; the device's thread ends first,
+    // then the worker, so neither can post through a target that is going.
+    FWindow->Close();
+    if (FDevice)
+        FDevice->Close();
+    StopWorker();
+    FDevice.reset();
+    if (FClosePending) {
+        // The close waited for a buffer's handling on the worker, which has
+        // ended now: the stop and the close are finished here.
+        {
+            std::lock_guard<std::mutex> g(FLock);
+            FCallbackDepth = 0;
+        }
+        FStopPending = false;
+        CompleteStop();
+    }
+}
 
 void TMMCustomWaveDevice::WorkerFailed(std::exception_ptr Error)
 {
@@ -328,23 +422,17 @@ TMMWaveIn::TMMWaveIn() : TMMCustomWaveDevice(TWaveDirection::Capture, 28160, "TM
     RebuildFormat();
 }
 
-TMMWaveIn::~TMMWaveIn()
-{
-    FComponentState |= csDestroying;
-    if (IsDeviceOpen() || IsOpen())
-        Close();
-    FWindow.reset();
-    StopWorker();
-    FDevice.reset();
-}
+TMMWaveIn::~TMMWaveIn() { CloseForDestruction(); }
 
-[[noreturn]] void TMMWaveIn::Raise(const QString &Msg) { throw EMMWaveInError(Msg); }
+[[noreturn]] void TMMWaveIn::Raise(const QString &Msg) { throw TReported<EMMWaveInError>(Msg, this); }
 
 void TMMWaveIn::SetMode(TMMMode Value)
 {
     if (Value != mMono && Value != mStereo)
         return;
-    CheckClosed(Value != FMode);
+    if (Value == FMode)
+        return; // no change: an open device stays open
+    CheckClosed(true);
     FMode = Value;
     RebuildFormat();
 }
@@ -353,7 +441,9 @@ void TMMWaveIn::SetBitLength(TMMBits Value)
 {
     if (Value != b8Bit && Value != b16Bit)
         return;
-    CheckClosed(Value != FBitLength);
+    if (Value == FBitLength)
+        return; // no change: an open device stays open
+    CheckClosed(true);
     FBitLength = Value;
     RebuildFormat();
 }
@@ -361,7 +451,9 @@ void TMMWaveIn::SetBitLength(TMMBits Value)
 void TMMWaveIn::SetSampleRate(int Value)
 {
     Value = MMClamp(Value, 8000, 100000);
-    CheckClosed(Value != FSampleRate);
+    if (Value == FSampleRate)
+        return; // no change: an open device stays open
+    CheckClosed(true);
     FSampleRate = Value;
     RebuildFormat();
 }
@@ -445,13 +537,10 @@ void TMMWaveIn::OnDevice(TWaveDevMessage Message, void *Buffer, uint32_t Bytes)
         if (FStopping)
             break;
         const uint64_t session = FSession;
-        auto work = [this, h, session] { BufferReturned(h, session); };
-        if (FCallBackMode == cmThread && FThread)
-            FThread->Post(work);
-        else
-            FWindow->Post(work);
+        DeliverBuffer([this, h, session] { BufferReturned(h, session); });
         break;
     }
+    case TWaveDevMessage::Error: DeviceBroke(int(Bytes)); break;
     case TWaveDevMessage::Done: break;
     }
 }
@@ -477,9 +566,8 @@ void TMMWaveIn::BufferReturned(PWaveHdr H, uint64_t Session)
             QueueHeader(H);
     } catch (...) {
         error = std::current_exception();
-        if (!FInError && OnError)
-            OnError(this);
-        FInError = false;
+        ReportFailure();
+        HoldAfterError();
     }
     bool stopNow = false;
     {
@@ -513,10 +601,11 @@ void TMMWaveIn::QueueHeader(PWaveHdr H)
 void TMMWaveIn::BufferReady(PWaveHdr lpWaveHdr)
 {
     bool stopDue = false;
+    const int64_t limit = FMaxBytes;
     int64_t recorded = FRecordedBytes + lpWaveHdr->dwBytesRecorded;
-    if (recorded >= FMaxBytes) {
-        lpWaveHdr->dwBytesRecorded -= uint32_t(recorded - FMaxBytes);
-        recorded = FMaxBytes;
+    if (recorded >= limit) {
+        lpWaveHdr->dwBytesRecorded -= uint32_t(recorded - limit);
+        recorded = limit;
         stopDue = true;
     }
     FRecordedBytes = recorded;
@@ -542,7 +631,6 @@ void TMMWaveIn::Open()
     if (IsDeviceOpen() || FClosing)
         return;
     FClosing = FResetting = FStopping = false;
-    FInError = false;
     try {
         if (!CanUseFormat(TWaveDirection::Capture, FDeviceID, FDeviceCount, FCaps, GetWaveFormat()))
             Error(MMPrefixed(QStringLiteral("WaveInOpen:"), MMMessage(28087)));
@@ -696,6 +784,7 @@ void TMMWaveIn::CompleteStop()
     FDeviceState &= ~unsigned(dsRunning | dsPaused);
     FNextIndex = 0;
     FQueuedCount = 0;
+    EndSession();
     TMMCustomSoundComponent::Stopped();
     if (OnStop && !(FComponentState & csDestroying))
         OnStop(this);
@@ -719,9 +808,10 @@ void TMMWaveIn::Close()
         }
         FClosePending = false;
         bool closeNoticed = true;
+        int resetResult = MMSYSERR_NOERROR;
         if (FDevice) {
             FStopping = true;
-            FDevice->Reset();
+            resetResult = FDevice->Reset();
             // Every header is back once the reset returned; one the device
             // never returned is given up on.
             WaitTicks(100, [this] { return FDevice->QueuedBuffers() == 0; });
@@ -741,6 +831,7 @@ void TMMWaveIn::Close()
             OnClose(this);
         FClosing = false;
         FDeviceState = dsClosed;
+        Check(QStringLiteral("WaveInReset:"), resetResult);
         if (!closeNoticed)
             Error(MMPrefixed(QStringLiteral("WaveInClose:"), MMMessage(28163)));
     } catch (...) {
@@ -761,17 +852,9 @@ void TMMWaveIn::Opened()
 
 TMMWaveOut::TMMWaveOut() : TMMCustomWaveDevice(TWaveDirection::Playback, 28161, "TMMWaveOut") {}
 
-TMMWaveOut::~TMMWaveOut()
-{
-    FComponentState |= csDestroying;
-    if (IsDeviceOpen() || IsOpen())
-        Close();
-    FWindow.reset();
-    StopWorker();
-    FDevice.reset();
-}
+TMMWaveOut::~TMMWaveOut() { CloseForDestruction(); }
 
-[[noreturn]] void TMMWaveOut::Raise(const QString &Msg) { throw EMMWaveOutError(Msg); }
+[[noreturn]] void TMMWaveOut::Raise(const QString &Msg) { throw TReported<EMMWaveOutError>(Msg, this); }
 
 void TMMWaveOut::SetLooping(bool Value)
 {
@@ -821,13 +904,10 @@ void TMMWaveOut::OnDevice(TWaveDevMessage Message, void *Buffer, uint32_t Bytes)
         // wait for the count without the handler's thread.
         --FQueuedCount;
         const uint64_t session = FSession;
-        auto work = [this, h, session] { BufferDone(h, session); };
-        if (FCallBackMode == cmThread && FThread)
-            FThread->Post(work);
-        else
-            FWindow->Post(work);
+        DeliverBuffer([this, h, session] { BufferDone(h, session); });
         break;
     }
+    case TWaveDevMessage::Error: DeviceBroke(int(Bytes)); break;
     case TWaveDevMessage::Data: break;
     }
 }
@@ -915,9 +995,8 @@ void TMMWaveOut::BufferDone(PWaveHdr H, uint64_t Session)
         }
     } catch (...) {
         error = std::current_exception();
-        if (!FInError && OnError)
-            OnError(this);
-        FInError = false;
+        ReportFailure();
+        HoldAfterError();
     }
     bool stopNow = false;
     {
@@ -959,7 +1038,6 @@ void TMMWaveOut::Open()
     if (IsDeviceOpen() || FClosing)
         return;
     FClosing = FResetting = FStopping = false;
-    FInError = false;
     try {
         if (!CanUseFormat(TWaveDirection::Playback, FDeviceID, FDeviceCount, FCaps, GetWaveFormat()))
             Error(MMPrefixed(QStringLiteral("WaveOutOpen:"), MMMessage(28070)));
@@ -1170,6 +1248,7 @@ void TMMWaveOut::CompleteStop()
     }
     FDeviceState &= ~unsigned(dsRunning | dsPaused);
     WaitTicks(500, [this] { return FQueuedCount <= 0; });
+    EndSession();
     TMMCustomSoundComponent::Stopped();
     if (FDevice)
         WaitTicks(100, [this] { return FDevice->QueuedBuffers() == 0; });

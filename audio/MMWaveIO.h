@@ -114,8 +114,8 @@ protected:
     bool IsPaused() const { return (FDeviceState & dsPaused) != 0; }
     [[noreturn]] void Fail(const QString &Prefix, int Result);
     void Check(const QString &Prefix, int Result);
-    void FailedCleanly(std::exception_ptr Error, bool ViaError);
-    // Inside a catch block: calls OnError unless Error already did.
+    // Inside a catch block: calls OnError unless this device's Error already
+    // did for the exception being handled.
     void ReportFailure();
     // Inside a catch block: reports the failure, closes and rethrows.
     [[noreturn]] void CloseAndRethrow();
@@ -124,6 +124,25 @@ protected:
     // Starts the cmThread worker; a worker that does not come up is an error
     // prefixed with Prefix.
     template <class TThread> void StartWorker(const QString &Prefix);
+    // Device thread: hands a buffer's handling to where CallBackMode says. In
+    // cmWindow an error raised there closes the device before it is shown.
+    void DeliverBuffer(std::function<void()> Work);
+    // Device thread: the device broke for good (its sound server went away,
+    // it was unplugged). The user-interface thread takes it through Error
+    // once, after the buffers that came before it: the device is closed, the
+    // chain finished, and the message shown.
+    void DeviceBroke(int Result);
+    // After an error in a buffer's handling: nothing more is passed on, and a
+    // playback device is held, until the close that follows.
+    void HoldAfterError();
+    // Closes the device from the destructor, also when a buffer's handling
+    // still runs on the worker: the device's thread and the worker end (each
+    // within its limit) before the window target goes.
+    void CloseForDestruction();
+    virtual void CompleteStop() = 0;
+    // Ends the notifications of the session that is stopping: what they would
+    // still deliver belongs to buffers handed back by the reset.
+    void EndSession();
 
     const TWaveDirection FDirection;
     const int FNoDeviceMessage;
@@ -143,7 +162,6 @@ protected:
     mutable QString FProductName;
     TMMTimeFormats FTimeFormat = tfByte;
     TMMCBMode FCallBackMode = cmWindow;
-    std::atomic<bool> FInError{false}; // an error is on its way through Error()
 
     std::unique_ptr<TPostTarget> FWindow; // the component's message window
     mutable int FDeviceCount = 0;
@@ -166,7 +184,7 @@ template <class TThread> void TMMCustomWaveDevice::StartWorker(const QString &Pr
     FThread = std::make_unique<TThread>(this);
     FThread->OnFailure = [this](std::exception_ptr e) { WorkerFailed(e); };
     if (!FThread->StartAndWait(5000)) {
-        FThread.reset();
+        StopWorker();
         Error(MMPrefixed(Prefix, MMMessage(28088)));
     }
 }
@@ -219,7 +237,7 @@ private:
     void OnDevice(TWaveDevMessage Message, void *Buffer, uint32_t Bytes);
     void BufferReturned(PWaveHdr H, uint64_t Session);
     void QueueHeader(PWaveHdr H);
-    void CompleteStop();
+    void CompleteStop() override;
     void ReleaseHeaders();
 
     TMMMode FMode = mMono;
@@ -229,7 +247,7 @@ private:
 
     int FNextIndex = 0;
     std::atomic<int64_t> FRecordedBytes{0};
-    int64_t FMaxBytes = 0xFFFFFFFF;
+    std::atomic<int64_t> FMaxBytes{0xFFFFFFFF}; // set on the UI thread, read by the buffer handling
 };
 
 // ---------------------------------------------------------------------------
@@ -277,7 +295,7 @@ private:
     int Load(PWaveHdr H);
     void Write(PWaveHdr H);
     int Prime(bool Allocate);
-    void CompleteStop();
+    void CompleteStop() override;
     int64_t DevicePosition() const;
 
     bool FLooping = false;

@@ -18,6 +18,7 @@
 // top say whether one answered and how busy the machine was.
 #include "BenchMain.h"
 #include "data/uCommon.h"
+#include "platform/alsapcm.h"
 #include "platform/playsound.h"
 #include "run/uRun.h"
 #include "tests/run/RunTestSupport.h"
@@ -87,11 +88,8 @@ public:
     explicit TKeptOpen(const TWaveSound &sound) : FSound(sound)
     {
         // The player hands the server 16-bit samples; so does the baseline.
-        const int samples = int(sound.Data.size());
-        FWide.resize(samples * 2);
-        auto *out = reinterpret_cast<int16_t *>(FWide.data());
-        for (int i = 0; i < samples; ++i)
-            out[i] = int16_t((int(uint8_t(sound.Data[i])) - 128) * 256);
+        FWide.resize(sound.Data.size() * 2);
+        WidenU8(sound.Data.constData(), reinterpret_cast<int16_t *>(FWide.data()), size_t(sound.Data.size()));
         FThread = std::thread([this] { Run(); });
     }
     ~TKeptOpen()

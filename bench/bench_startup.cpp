@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "data/uCommon.h"
+#include "data/uPlan.h"
 #include "platform/ProgramFile.h"
 
 #include <QDir>
@@ -86,6 +87,35 @@ QString Folder()
     return dir.path();
 }
 
+// The same program folder with the daily plan on and a year of its history,
+// today's rotation already done: the start of every day after the first.
+QString PlanFolder()
+{
+    static QTemporaryDir dir;
+    static bool made = [] {
+        const QString plain = Folder();
+        QDir().mkdir(dir.filePath("images"));
+        for (const QString &f : {QStringLiteral("images/confetti.jpg"), QStringLiteral("lumword.lst"), QStringLiteral("lumword.INI")})
+            QFile::copy(plain + "/" + f, dir.filePath(f));
+        SetProgramFilePath(dir.filePath("lumword"));
+        LoadSettings();
+        Settings.PlanEnabled = true;
+        Settings.PlanWords = 25;
+        SaveSettings();
+        const QDate today = QDate::currentDate();
+        for (int i = 365; i >= 0; --i)
+            Plan.Days << TPlanDay{today.addDays(-i), true, 0, {QTime(8, 0), QTime(12, 0), QTime(17, 0)}};
+        Plan.LastRotation = today;
+        for (int i = 0; i < 200; ++i)
+            Plan.Words << TPlanWord{{QStringLiteral("word%1").arg(i), i}, today.addDays(-3), {today.addDays(-2), today.addDays(-1)}, {}};
+        PlanSave();
+        SetProgramFilePath(plain + "/lumword");
+        return true;
+    }();
+    (void)made;
+    return dir.path();
+}
+
 QString Self;
 
 void RunChild(benchmark::State &state, const char *mode)
@@ -104,12 +134,41 @@ void RunChild(benchmark::State &state, const char *mode)
     }
 }
 
+qint64 ChildNanoseconds(const QString &folder)
+{
+    QProcess p;
+    p.start(Self, {QStringLiteral("--child-main"), folder});
+    p.waitForFinished(-1);
+    return p.readAllStandardOutput().trimmed().toLongLong();
+}
+
+// Starts with the plan on and off, taken in turns so that both meet the same
+// machine; the ratio of their sums is the plan's cost at start.
+void MainWindowPlanOnVsOff(benchmark::State &state)
+{
+    const QString off = Folder(), on = PlanFolder();
+    qint64 sumOn = 0, sumOff = 0;
+    for (auto _ : state) {
+        const qint64 a = ChildNanoseconds(off), b = ChildNanoseconds(on);
+        if (a <= 0 || b <= 0) {
+            state.SkipWithError("child failed");
+            break;
+        }
+        sumOff += a;
+        sumOn += b;
+        state.SetIterationTime(double(b) / 1e9);
+    }
+    if (sumOff > 0)
+        state.counters["vs_plan_off"] = double(sumOn) / double(sumOff);
+}
+
 void BareWindow(benchmark::State &state) { RunChild(state, "--child-bare"); }
 void BareWindowWithText(benchmark::State &state) { RunChild(state, "--child-text"); }
 void MainWindow(benchmark::State &state) { RunChild(state, "--child-main"); }
 BENCHMARK(BareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(BareWindowWithText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(MainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(MainWindowPlanOnVsOff)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 } // namespace
 

@@ -6,6 +6,8 @@
 //  - from Start to capture running (the device thread's snd_pcm_start) and
 //    to the first samples read, and from Start to the first playback buffer
 //    handed to ALSA (priming of 50 buffers from the ring included).
+//  - the recording again with the ring's flush rhythm off, to show what the
+//    page's quarter-second writes and commits cost (ratio printed at the end).
 // Processor time is the whole process's (all threads, ALSA's included).
 #include "audio/MMRingBuffer.h"
 #include "audio/MMWave.h"
@@ -105,6 +107,8 @@ void BM_RecordingChainCpu(benchmark::State &state)
         return;
     for (auto _ : state) {
         TRecorder rec(Dir().filePath("rec.wav"));
+        const int interval = int(state.range(0));
+        rec.MMRingBuffer1.SetFlushInterval(interval);
         rec.WaveIn.Open();
         const double cpu0 = CpuSeconds();
         const auto t0 = Clock::now();
@@ -115,7 +119,7 @@ void BM_RecordingChainCpu(benchmark::State &state)
         rec.WaveIn.Close();
         state.counters["cpu_percent"] = 100 * cpu / wall;
         state.counters["recorded_s"] = double(rec.RecFile.Wave()->DataBytes()) / 44100;
-        CpuPercent()["recording"] = 100 * cpu / wall;
+        CpuPercent()[interval > 0 ? "recording" : "recording without rhythm"] = 100 * cpu / wall;
     }
 }
 
@@ -282,7 +286,7 @@ void BM_StartToFirstPlaybackWrite(benchmark::State &state)
 }
 
 BENCHMARK(BM_BareAlsaCaptureCpu)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-BENCHMARK(BM_RecordingChainCpu)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_RecordingChainCpu)->Arg(250)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_BareAlsaPlaybackCpu)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_PlaybackChainCpu)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_StartToCaptureRunning)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
@@ -301,6 +305,9 @@ public:
         };
         std::printf("\n");
         line("recording", "recording", "bare capture");
+        if (c.count("recording") && c.count("recording without rhythm"))
+            std::printf("recording: with the flush rhythm %.2f %% of one core, without %.2f %%, difference %.2f %%\n",
+                        c["recording"], c["recording without rhythm"], c["recording"] - c["recording without rhythm"]);
         line("playback ", "playback", "bare playback");
     }
 };

@@ -2,10 +2,13 @@
 #include "config/uConfig.h"
 
 #include "config/uConfigCommon.h"
+#include "data/WordMerge.h"
 #include "audio/MMHiTimer.h"
 #include "audio/MMWaveIO.h"
 #include "picture/PGImage.h"
 #include "platform/AppHints.h"
+#include "platform/AtomicFile.h"
+#include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
 #include "platform/help.h"
 #include "widgets/ColorBtn.h"
@@ -21,6 +24,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QFocusEvent>
 #include <QTabBar>
 
@@ -28,7 +32,7 @@
 
 namespace {
 
-// Tabs of one fixed width.
+// Tabs of one fixed width, as long as they fit.
 class TPageTabBar : public QTabBar {
 public:
     explicit TPageTabBar(QWidget *parent) : QTabBar(parent)
@@ -41,7 +45,16 @@ public:
 protected:
     QSize tabSizeHint(int index) const override
     {
-        return QSize(160, QTabBar::tabSizeHint(index).height());
+        // 160 each while they fit; once the plan's page makes four, the room is
+        // shared in proportion to each caption's own width, so none is cut off.
+        const QSize natural = QTabBar::tabSizeHint(index);
+        const int room = parentWidget() ? parentWidget()->width() - 4 : 640;
+        if (count() * 160 <= room)
+            return QSize(160, natural.height());
+        int all = 0;
+        for (int i = 0; i < count(); ++i)
+            all += QTabBar::tabSizeHint(i).width();
+        return QSize(std::min(160, natural.width() * room / std::max(1, all)), natural.height());
     }
 };
 
@@ -95,12 +108,15 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     // The caption bar with its "?" button, painted by the dialog itself.
     oxForm1 = new ToxForm(this);
     oxForm1->SetCaptionButtons(oxbHelp);
+    oxForm1->SetActiveBorder(ox3Ridged);
+    oxForm1->SetInactiveBorder(ox3Ridged);
     oxForm1->SetClientSize(484, 363);
 
     CreateFrame();
     CreateGeneralPage();
     CreateRecordPage();
     CreateSelectPage();
+    CreatePlanPage();
     CreateAudio();
     SetTabOrder();
 
@@ -229,11 +245,16 @@ void TfmConfig::FormCreate()
         for (const QString &path : std::as_const(ImageNames))
             Fondos->addItem(QFileInfo(path).completeBaseName().toLower());
         Fondos->setUpdatesEnabled(true);
-        for (int i = 0; i < Fondos->count(); ++i)
-            if (Fondos->item(i)->text().compare(Settings.OpeningBack, Qt::CaseInsensitive) == 0) {
-                Fondos->setCurrentRow(i);
-                break;
-            }
+        // Selected quietly: FondosClick below shows the picture, once (a
+        // damaged one would otherwise report its error twice).
+        {
+            const QSignalBlocker quiet(Fondos);
+            for (int i = 0; i < Fondos->count(); ++i)
+                if (Fondos->item(i)->text().compare(Settings.OpeningBack, Qt::CaseInsensitive) == 0) {
+                    Fondos->setCurrentRow(i);
+                    break;
+                }
+        }
         FondosClick();
     } else {
         ShowMessageBox(QStringLiteral("Invalid starting directory"), QMessageBox::Critical);
@@ -276,6 +297,8 @@ void TfmConfig::FormCreate()
     for (const TWordEntry &w : std::as_const(AllWords))
         if (w.SoundNo >= 0 && w.SoundNo < MaxWords)
             UsedSounds.setBit(w.SoundNo);
+
+    PlanFormCreate();
 }
 
 void TfmConfig::FormClose()
@@ -305,13 +328,82 @@ void TfmConfig::PagesChange()
         StopDevices();
         UpdateCounts();
         break;
+    case 3:
+        StopDevices();
+        PlanPageChange();
+        break;
     default:
         break;
     }
 }
 
+bool TfmConfig::TakeInOtherCopysWords()
+{
+    std::optional<QByteArray> disk;
+    try {
+        if (!WordListBase().ChangedOnDisk(WordListFileName(), &disk))
+            return true;
+    } catch (const Exception &e) {
+        ShowMessageBox(e.Message(), QMessageBox::Critical);
+        return false;
+    }
+    // A list gone from the disk holds nothing that saving ours could undo.
+    if (!disk) {
+        WordListBase().RememberMissing();
+        return true;
+    }
+    const TWordListMerge m = MergeWordLists(WordListBase().Bytes(), *disk,
+                                            {{}, lbNew->Words(), lbNow->Words(), lbKnown->Words()}, MaxWords);
+    if (!m.Merged) {
+        ShowMessageBox(QStringLiteral("Another copy of the program changed the word list while this dialog was open. "
+                                      "Saving now would undo these of its changes:\n\n%1\n\n"
+                                      "Nothing has been saved. Press Cancel and open Configure again to start "
+                                      "from the list as it is now.")
+                           .arg(m.Undone.join('\n')),
+                       QMessageBox::Warning);
+        return false;
+    }
+    lbNew->SetWords(m.New);
+    lbNow->SetWords(m.Now);
+    lbKnown->SetWords(m.Known);
+    lbAll->SetWords(m.New + m.Now + m.Known);
+    WordListBase().Remember(*disk);
+    if (!m.Renumbered.isEmpty()) {
+        QStringList lines;
+        for (const auto &[word, fresh] : m.Renumbered) {
+            // Both copies recorded under one name; the file goes with our word
+            // only while it still holds what this dialog recorded, so the other
+            // copy's recording is never moved away or replaced.
+            const QString from = SoundFileName(word.SoundNo);
+            const bool ours = FRecorded.contains(from) && FRecorded.value(from) == TFileBase::Digest(from)
+                              && RenameFileDurably(from, SoundFileName(fresh));
+            lines << (ours ? QStringLiteral("\"%1\" now has sound number %2 and keeps its recording; the other "
+                                            "copy's word with number %3 has none now.")
+                           : QStringLiteral("\"%1\" now has sound number %2 and no recording: record it again "
+                                            "(the recording with number %3 is the other copy's)."))
+                         .arg(word.Text)
+                         .arg(fresh)
+                         .arg(word.SoundNo);
+        }
+        ShowMessageBox(QStringLiteral("Another copy of the program added words while this dialog was open; they "
+                                      "have been kept. It gave the same sound numbers to words of its own as this "
+                                      "dialog did:\n\n%1")
+                           .arg(lines.join('\n')),
+                       QMessageBox::Information);
+    }
+    return true;
+}
+
 void TfmConfig::btOkClick()
 {
+    // Another copy of the program (on another machine sharing the folder)
+    // may have saved the word list since this dialog read it: its words are
+    // taken in, and where ours would undo its changes nothing is taken over
+    // and the dialog stays open.
+    if (!TakeInOtherCopysWords()) {
+        setResult(mrNone);
+        return;
+    }
     // With no background selected (no pictures, or the stored name matches
     // none) the stored name stays and everything else is taken over.
     if (QListWidgetItem *item = Fondos->currentItem(); item && item->isSelected())
@@ -358,6 +450,7 @@ void TfmConfig::btOkClick()
     NewWords = lbNew->Words();
     NowWords = lbNow->Words();
     KnownWords = lbKnown->Words();
+    PlanOkClick();
 }
 
 void TfmConfig::btCancelClick()
@@ -365,4 +458,9 @@ void TfmConfig::btCancelClick()
     // The button's modal result closes the dialog; nothing is taken over.
 }
 
-void TfmConfig::btHelpClick() { HelpShowTopic(200 + 100 * Pages->ActiveTag()); }
+void TfmConfig::btHelpClick()
+{
+    // The 500s belong to the dialog's buttons: the plan page's topics are the 600s.
+    const int tag = Pages->ActiveTag();
+    HelpShowTopic(tag == 3 ? 600 : 200 + 100 * tag);
+}

@@ -9,16 +9,21 @@
 #include <QDialog>
 #include <QIcon>
 #include <QListWidget>
+#include <QMap>
 #include <QStringList>
 #include <QTabWidget>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
+class QDrag;
+class QMimeData;
 class QLabel;
 class QLineEdit;
 class TMMComponent;
+class TMMCustomWaveDevice;
 class TMMHiTimer;
 class TMMLEDLABEL;
 class TMMRingBuffer;
@@ -37,6 +42,12 @@ class TSpinEdit;
 class TTrackBar;
 class ToxButton;
 class ToxForm;
+class TPlanChart;
+
+// How a word's drag runs once it has its data: the platform's drag unless a
+// test stands in for it (delivering the drag and drop events itself).
+using TWordDragHook = std::function<void(QDrag *drag)>;
+TWordDragHook SetWordDragHook(TWordDragHook hook);
 
 // A list box of words, each entry carrying its sound number. Entries are kept
 // in alphabetical order without regard to case; an added word goes after the
@@ -60,15 +71,21 @@ public:
 signals:
     // A drag from `source` ended over this list.
     void DroppedFrom(TWordListBox *source);
+    // A key moved the selection onto an entry (or selected the current one);
+    // keys that leave it where it is do not tell.
+    void KeySelected();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
-    bool AcceptsFrom(const QObject *source) const;
+    // The list of this window a drag's data comes from, when this list takes
+    // drops from it.
+    TWordListBox *SourceOf(const QMimeData *data) const;
     bool FDragMoves = false;
 };
 
@@ -153,6 +170,13 @@ public:
     ToxButton *btAllNew, *btAllNow, *btAllKnow;
     ToxButton *btNoneNew, *btNoneNow, *btNoneKnow;
 
+    // Daily plan page.
+    QWidget *tsPlan;
+    QCheckBox *cbPlan;
+    TSpinEdit *udWords, *udDays, *udPerDay, *udShows, *udGap;
+    QLabel *laToday, *laNext, *laRetire, *laNewLeft;
+    TPlanChart *pgProgress;
+
     // Fields.
     QIcon PlayIcon, RecIcon, StopIcon;
     QStringList ImageNames;         // full paths of the background pictures, in Fondos' order
@@ -182,8 +206,6 @@ public:
     void SetEditMode(TWordEditMode mode);
     void ShowRecordControls(bool visible);
     void lbAllClick();
-    // After a key in lbAll: chooses the entry it selected, if that is another.
-    void lbAllKeySelect();
     void btNewClick();
     void edWordChange();
     void btSaveClick();
@@ -201,6 +223,11 @@ public:
     // current entry moves (not its whole selection).
     void lbNewEndDrag(TWordListBox *source, TWordListBox *target);
 
+    // Daily plan page: the figures for the values on the page, and what OK
+    // takes back (the plan then rotates if it is due).
+    void PlanPageChange();
+    void PlanOkClick();
+
     void MoveSelected(TWordListBox *source, TWordListBox *destination);
     void SelectAll(QListWidget *list, bool value);
     void UpdateCounts();
@@ -213,14 +240,18 @@ private:
     void CreateGeneralPage();
     void CreateRecordPage();
     void CreateSelectPage();
+    void CreatePlanPage();
+    void PlanFormCreate();
     void CreateAudio();
     void SetTabOrder();
     // Asks a running recording or playback to stop.
     void StopDevices();
     void CloseDevices();
+    // Stop, recovering the page as after a failed open when it raises.
+    void StopDevice(TMMCustomWaveDevice *device);
     // The recording file could not take more (a full disk): ends the recording.
     void RecordingCutShort(uint64_t session);
-    // A device failed to open or start: both closed, the flags cleared.
+    // A device failed to open, start or stop: both closed, the flags cleared.
     void DeviceFailed();
     void LoadRecordIcons();
     void DestroyAudio();
@@ -231,9 +262,17 @@ private:
     // Lists the background pictures into ImageNames and Fondos; false when
     // the images folder cannot be listed.
     bool ListBackgrounds();
+    // Takes into the lists what another copy of the program saved to the word
+    // list since it was read; false, after saying what ours would undo, when
+    // that cannot be done.
+    bool TakeInOtherCopysWords();
 
     bool FClosed = false;
+    // Sound file -> digest of what this dialog recorded into it, to tell our
+    // recording from one another copy of the program made under that number.
+    QMap<QString, QByteArray> FRecorded;
     std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
     std::atomic<bool> FCutShortPosted{false};
     std::atomic<uint64_t> FRecordSession{0}; // one per recording started
+    TWordList FEnteredUse;                   // words put into lbNow while the dialog is open
 };

@@ -8,7 +8,7 @@
 //  - choosing another word, New, Delete and leaving the page stop a running
 //    device first, so a device never keeps writing to or reading from the
 //    file of a word that is no longer the current one;
-//  - a device that fails to open or start clears its flag, closes both
+//  - a device that fails to open, start or stop clears its flag, closes both
 //    devices and leaves the page usable; the device's message is shown;
 //  - an empty word, or one holding ";" or a line break (which the word list
 //    file cannot keep), is refused with a message;
@@ -36,7 +36,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QTimer>
 
 namespace {
 
@@ -110,9 +109,11 @@ void TfmConfig::CreateRecordPage()
 
     // A word is chosen by a click (also on the entry already selected, which
     // chooses it again after New) or by a key that moved the selection; the
-    // list's own changes (entries added or removed, focus arriving) choose
-    // nothing.
+    // list's own changes (entries added or removed, focus arriving) and keys
+    // that leave the selection where it is (Tab, Shift) choose nothing, so
+    // they never throw away a new word being typed.
     connect(lbAll, &QListWidget::itemClicked, this, [this] { lbAllClick(); });
+    connect(lbAll, &TWordListBox::KeySelected, this, &TfmConfig::lbAllClick);
     connect(btNew, &ToxButton::OnClick, this, &TfmConfig::btNewClick);
     connect(btDelete, &ToxButton::OnClick, this, &TfmConfig::btDeleteClick);
     connect(btSave, &ToxButton::OnClick, this, &TfmConfig::btSaveClick);
@@ -155,6 +156,9 @@ void TfmConfig::CreateAudio()
     MMRingBuffer1->SetBufferSize(4096);
     MMRingBuffer1->SetNumBuffers(100);
     MMRingBuffer1->SetQueueMode(qmWrite);
+    // A block reaches the disk within a quarter second of arriving: with the
+    // device's own 93 ms blocks, a crash loses at most the last half second.
+    MMRingBuffer1->SetFlushInterval(250);
     RecFile->Wave()->TimeFormat = tfMillisecond;
     RecFile->Wave()->FileMustExist = false;
 
@@ -227,6 +231,7 @@ void TfmConfig::SetEditMode(TWordEditMode mode)
     EditMode = mode;
     switch (mode) {
     case weIdle:
+        lbAll->clearSelection();
         btNew->setEnabled(true);
         btDelete->SetCaption(QStringLiteral("Delete"));
         btDelete->setEnabled(false);
@@ -275,8 +280,18 @@ void TfmConfig::StopDevices()
 {
     if (!Playing && !Recording)
         return;
-    WaveIn->Stop();
-    WaveOut->Stop();
+    StopDevice(WaveIn);
+    StopDevice(WaveOut);
+}
+
+void TfmConfig::StopDevice(TMMCustomWaveDevice *device)
+{
+    try {
+        device->Stop();
+    } catch (...) {
+        DeviceFailed();
+        throw;
+    }
 }
 
 void TfmConfig::CloseDevices()
@@ -356,6 +371,10 @@ void TfmConfig::btSaveClick()
 
     lbAll->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     lbAllClick();
+    // The word box has just been disabled under the focus; left to itself the
+    // focus would move on to a button that Enter presses (OK, which closes
+    // the dialog). The next step is recording the word.
+    btRec->setFocus();
     if (staleKept)
         ShowMessageBox(QStringLiteral("The old sound file %1 could not be deleted. Record the word to replace it.")
                            .arg(CurrentSoundFile),
@@ -396,7 +415,7 @@ void TfmConfig::btDeleteClick()
 void TfmConfig::btRecClick()
 {
     if (Recording) {
-        WaveIn->Stop();
+        StopDevice(WaveIn);
         return;
     }
     if (Playing || EditMode != weSelected || CurrentSoundFile.isEmpty())
@@ -418,7 +437,7 @@ void TfmConfig::btRecClick()
 void TfmConfig::btPlayClick()
 {
     if (Playing) {
-        WaveOut->Stop();
+        StopDevice(WaveOut);
         return;
     }
     if (Recording || EditMode != weSelected)
@@ -439,7 +458,8 @@ void TfmConfig::btPlayClick()
 
 void TfmConfig::DeviceFailed()
 {
-    // The devices have closed themselves; the page goes back to a word that
+    // Open, Start or Stop raised. The devices have closed themselves; the
+    // page goes back to a word that
     // can be recorded or played again.
     Recording = false;
     Playing = false;
@@ -463,6 +483,7 @@ void TfmConfig::DeviceStart(TMMComponent *)
 
 void TfmConfig::DeviceStop(TMMComponent *)
 {
+    const bool recorded = Recording;
     Playing = false;
     Recording = false;
     Timer->SetEnabled(false);
@@ -470,6 +491,8 @@ void TfmConfig::DeviceStop(TMMComponent *)
     btPlay->setEnabled(QFile::exists(CurrentSoundFile));
     btRec->setEnabled(true);
     CloseDevices();
+    if (recorded)
+        FRecorded.insert(RecFile->Wave()->FileName(), TFileBase::Digest(RecFile->Wave()->FileName()));
     // A stop that arrives after the word was put aside leaves the page's
     // controls as that change set them.
     ShowRecordControls(EditMode == weSelected);
@@ -480,7 +503,7 @@ void TfmConfig::RecordingCutShort(uint64_t session)
     if (!Recording || session != FRecordSession || RecFile->IsFileOpen())
         return;
     const QString file = CurrentSoundFile;
-    WaveIn->Stop();
+    StopDevice(WaveIn);
     ShowMessageBox(QStringLiteral("The recording stopped because %1 could not be written: the disk may be full. "
                                   "The sound recorded up to that moment is kept.")
                        .arg(file),
@@ -513,27 +536,15 @@ bool TfmConfig::FormKeyPress(int key)
     if (!SpaceRuleApplies(key))
         return false;
     if (Recording)
-        WaveIn->Stop();
+        StopDevice(WaveIn);
     else if (EditMode == weSelected)
         btRecClick();
     return true;
 }
 
-void TfmConfig::lbAllKeySelect()
-{
-    const int row = lbAll->currentRow();
-    if (row < 0 || !lbAll->item(row)->isSelected())
-        return;
-    if (EditMode == weSelected && lbAll->Word(row).SoundNo == CurrentSound)
-        return;   // the key left the word where it was
-    lbAllClick();
-}
-
 bool TfmConfig::KeyPreview(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress && (watched == lbAll || watched == lbAll->viewport()) && !FClosed)
-        QTimer::singleShot(0, this, &TfmConfig::lbAllKeySelect);   // once the list has moved
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType()
         || static_cast<QWidget *>(watched)->window() != this || FClosed)
         return false;

@@ -7,15 +7,18 @@
 #include "widgets/oxBtns.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QLabel>
 #include <QPainter>
 #include <QPolygon>
 
 #include <algorithm>
+#include <utility>
 
 // ---------------------------------------------------------------------------
 // TWordListBox
@@ -25,6 +28,21 @@ namespace {
 constexpr int SoundNoRole = Qt::UserRole;
 
 bool WordLess(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
+
+// A dragged word names the list it comes from, by this process and the
+// list's address; only a list of the same window with that name takes it.
+const QString kWordDragFormat = QStringLiteral("application/x-pellan-wordlark-word");
+
+QByteArray DragTag(const TWordListBox *list)
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' + QByteArray::number(quintptr(list));
+}
+
+TWordDragHook &WordDragHook()
+{
+    static TWordDragHook hook;
+    return hook;
+}
 
 } // namespace
 
@@ -83,19 +101,35 @@ void TWordListBox::SetWords(const TWordList &words)
     setUpdatesEnabled(true);
 }
 
+void TWordListBox::keyPressEvent(QKeyEvent *event)
+{
+    const QListWidgetItem *before = currentItem();
+    const bool wasSelected = before && before->isSelected();
+    QListWidget::keyPressEvent(event);
+    const QListWidgetItem *after = currentItem();
+    if (after && after->isSelected() && (after != before || !wasSelected))
+        emit KeySelected();
+}
+
 void TWordListBox::SetDragMoves(bool on)
 {
     FDragMoves = on;
-    setDragEnabled(on);
-    setAcceptDrops(on);
     setDragDropMode(on ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
-    setDefaultDropAction(Qt::MoveAction);
 }
 
-bool TWordListBox::AcceptsFrom(const QObject *source) const
+TWordDragHook SetWordDragHook(TWordDragHook hook) { return std::exchange(WordDragHook(), std::move(hook)); }
+
+TWordListBox *TWordListBox::SourceOf(const QMimeData *data) const
 {
-    const auto *list = qobject_cast<const TWordListBox *>(source);
-    return FDragMoves && list && list != this && list->FDragMoves && list->window() == window();
+    // Data without the tag (another program's text) has an empty one, which
+    // names no list.
+    if (!FDragMoves || !data)
+        return nullptr;
+    const QByteArray tag = data->data(kWordDragFormat);
+    for (TWordListBox *list : window()->findChildren<TWordListBox *>())
+        if (list != this && list->FDragMoves && DragTag(list) == tag)
+            return list;
+    return nullptr;
 }
 
 void TWordListBox::startDrag(Qt::DropActions)
@@ -108,36 +142,32 @@ void TWordListBox::startDrag(Qt::DropActions)
     auto *drag = new QDrag(this);
     auto *mime = new QMimeData;
     mime->setText(it->text());
+    mime->setData(kWordDragFormat, DragTag(this));
     drag->setMimeData(mime);
-    drag->exec(Qt::MoveAction);
+    if (const TWordDragHook &hook = WordDragHook()) {
+        hook(drag);
+        drag->deleteLater();
+    } else {
+        drag->exec(Qt::MoveAction);
+    }
 }
 
-void TWordListBox::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (AcceptsFrom(event->source()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void TWordListBox::dragEnterEvent(QDragEnterEvent *event) { dragMoveEvent(event); }
 
 void TWordListBox::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (AcceptsFrom(event->source()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    // A word moves, whatever the desktop proposes.
+    event->setDropAction(Qt::MoveAction);
+    event->setAccepted(SourceOf(event->mimeData()) != nullptr);
 }
 
 void TWordListBox::dropEvent(QDropEvent *event)
 {
-    auto *source = qobject_cast<TWordListBox *>(event->source());
-    if (!AcceptsFrom(source)) {
-        event->ignore();
-        return;
-    }
+    TWordListBox *source = SourceOf(event->mimeData());
     event->setDropAction(Qt::MoveAction);
-    event->accept();
-    emit DroppedFrom(source);
+    event->setAccepted(source != nullptr);
+    if (source)
+        emit DroppedFrom(source);
 }
 
 // ---------------------------------------------------------------------------

@@ -20,6 +20,7 @@ TWordList KnownWords;
 namespace {
 
 bool GWordListUnreadable = false;
+TFileBase GWordListBase;
 
 QString WithSeparator(QString path)
 {
@@ -111,7 +112,10 @@ void ClearWordLists()
 {
     for (TWordList *l : {&AllWords, &NewWords, &NowWords, &KnownWords})
         l->clear();
+    GWordListBase.Forget();
 }
+
+TFileBase &WordListBase() { return GWordListBase; }
 
 QString SettingsFileName()
 {
@@ -153,6 +157,12 @@ void LoadSettings()
     s.HotKey = uint16_t(ini.ReadInteger("Main", "Key", d.HotKey));
     s.SoundSlot = ini.ReadInteger("Main", "Sound", d.SoundSlot);
     s.AutoAdd = ini.ReadBool("Config", "AutoAdd", d.AutoAdd);
+    s.PlanEnabled = ini.ReadBool("Plan", "Enabled", d.PlanEnabled);
+    s.PlanWords = ini.ReadInteger("Plan", "Words", d.PlanWords);
+    s.PlanDays = ini.ReadInteger("Plan", "Days", d.PlanDays);
+    s.PlanPerDay = ini.ReadInteger("Plan", "PerDay", d.PlanPerDay);
+    s.PlanShows = ini.ReadInteger("Plan", "Shows", d.PlanShows);
+    s.PlanGap = ini.ReadInteger("Plan", "Gap", d.PlanGap);
     Settings = s;
 }
 
@@ -179,6 +189,12 @@ void SaveSettings()
     ini.WriteInteger("Main", "Key", s.HotKey);
     ini.WriteInteger("Main", "Sound", s.SoundSlot);
     ini.WriteBool("Config", "AutoAdd", s.AutoAdd);
+    ini.WriteBool("Plan", "Enabled", s.PlanEnabled);
+    ini.WriteInteger("Plan", "Words", s.PlanWords);
+    ini.WriteInteger("Plan", "Days", s.PlanDays);
+    ini.WriteInteger("Plan", "PerDay", s.PlanPerDay);
+    ini.WriteInteger("Plan", "Shows", s.PlanShows);
+    ini.WriteInteger("Plan", "Gap", s.PlanGap);
     if (!ini.UpdateFile())
         throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(ini.FileName())));
 }
@@ -186,21 +202,34 @@ void SaveSettings()
 void LoadWordList()
 {
     const QString path = WordListFileName();
-    QFile f(path);
-    if (!f.exists())
-        return;
-    QByteArray bytes;
-    if (f.open(QIODevice::ReadOnly))
-        bytes = f.readAll();
-    if (!f.isOpen() || f.error() != QFileDevice::NoError) {
+    std::optional<QByteArray> bytes;
+    try {
+        bytes = TFileBase::Read(path);
+    } catch (const Exception &) {
         GWordListUnreadable = true;
-        throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+        GWordListBase.Forget();
+        throw;
     }
-    ParseWordList(bytes);
+    if (!bytes) {
+        GWordListBase.RememberMissing();
+        return;
+    }
+    ParseWordList(*bytes);
+    GWordListBase.Remember(*bytes);
 }
 
 void ParseWordList(const QByteArray &bytes)
 {
+    const TWordLists lists = ParseWordLists(bytes);
+    AllWords += lists.All;
+    NewWords += lists.New;
+    NowWords += lists.Now;
+    KnownWords += lists.Known;
+}
+
+TWordLists ParseWordLists(const QByteArray &bytes)
+{
+    TWordLists lists;
     // CR, LF and CR LF each end a line; a last line without an ending still counts.
     qsizetype start = 0;
     const qsizetype n = bytes.size();
@@ -213,17 +242,18 @@ void ParseWordList(const QByteArray &bytes)
         const int category = FieldInteger(fields, 0, catNew);
         w.Text = fields.size() > 1 ? QString::fromLocal8Bit(fields[1]) : QString();
         w.SoundNo = FieldInteger(fields, 2, 0);
-        AllWords.append(w);
+        lists.All.append(w);
         if (category == catNew)
-            NewWords.append(w);
+            lists.New.append(w);
         else if (category == catNow)
-            NowWords.append(w);
+            lists.Now.append(w);
         else if (category == catKnown)
-            KnownWords.append(w);
+            lists.Known.append(w);
         if (end < n && bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n')
             ++end;
         start = end + 1;
     }
+    return lists;
 }
 
 void SaveWordList()
@@ -251,6 +281,10 @@ QString SaveWordListAndSettings()
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !GWordListUnreadable)
         throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+    if (GWordListBase.ChangedOnDisk(path))
+        throw EInOutError(QStringLiteral("The word list %1 was changed by another copy of the program. "
+                                         "It has not been replaced, so that copy's words are not lost.")
+                              .arg(QDir::toNativeSeparators(path)));
     const QByteArray bytes = WordListBytes();
     const QString oldChecksum = Settings.ListChecksum;
     const QString newChecksum = ChecksumText(bytes);
@@ -272,9 +306,31 @@ QString SaveWordListAndSettings()
             throw;
         }
         PutPendingWordListInPlace();
+        GWordListBase.Remember(bytes);
         throw;
     }
-    return PutPendingWordListInPlace();
+    const QString aside = PutPendingWordListInPlace();
+    GWordListBase.Remember(bytes);
+    return aside;
+}
+
+bool RereadWordListSavedElsewhere()
+{
+    std::optional<QByteArray> now;
+    try {
+        if (!GWordListBase.ChangedOnDisk(WordListFileName(), &now) || !now)
+            return false;
+    } catch (const Exception &) {
+        return false;
+    }
+    const QString checksum = ChecksumText(*now);
+    if (TIniFile(SettingsFileName()).ReadString("Main", "Position", QString()) != checksum)
+        return false;
+    ClearWordLists();
+    ParseWordList(*now);
+    GWordListBase.Remember(*now);
+    Settings.ListChecksum = checksum;
+    return true;
 }
 
 QString FinishWordListSave()

@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide state: the settings record and the four word lists, with the
 // files that keep them beside the program.
+#include "data/FileBase.h"
 #include "platform/Colors.h"
 
 #include <QList>
@@ -32,6 +33,13 @@ struct TSettings {
     uint16_t HotKey = 32;        // key code in bits 0-12, Shift 0x2000, Ctrl 0x4000, Alt 0x8000
     int SoundSlot = 66305;       // kept only to be written back as it was read
     bool AutoAdd = false;
+    // The daily plan ([Plan]; ranges and what they do in uPlan.h).
+    bool PlanEnabled = false;
+    int PlanWords = 5;
+    int PlanDays = 5;
+    int PlanPerDay = 1;
+    int PlanShows = 3;
+    int PlanGap = 30;            // minutes
 };
 
 extern TSettings Settings;
@@ -48,8 +56,11 @@ extern TWordList NewWords;
 extern TWordList NowWords;
 extern TWordList KnownWords;
 
-// Empties all four lists.
+// Empties all four lists and forgets what they were read from.
 void ClearWordLists();
+
+// The word list file as the four lists were read from it or last saved.
+TFileBase &WordListBase();
 
 // Settings file: the program file's name with its extension replaced by ".INI".
 QString SettingsFileName();
@@ -68,6 +79,10 @@ void LoadWordList();
 // Appends the entries of a word list file's bytes to the four lists: what
 // LoadWordList does with the bytes it read.
 void ParseWordList(const QByteArray &bytes);
+struct TWordLists {
+    TWordList All, New, Now, Known;
+};
+TWordLists ParseWordLists(const QByteArray &bytes);
 // The bytes of the word list file for NewWords, NowWords and KnownWords:
 // "%d;%s;%d" lines, each ended by CR LF, in category order.
 QByteArray WordListBytes();
@@ -83,6 +98,12 @@ void SaveWordList();
 bool WordListUnreadable();
 void SetWordListUnreadable(bool unreadable);
 
+// When another copy of the program has saved the word list since this one
+// read it (the settings file holds the checksum of the list now there), the
+// four lists are read again from it and true is returned. A list changed any
+// other way, or one that cannot be read, is left for the next save to report.
+bool RereadWordListSavedElsewhere();
+
 // What the main window does after the configuration dialog's OK: the word
 // list, its new checksum in Settings, then the settings file. A stop at any
 // instant leaves the old list and checksum or the new ones (FinishWordListSave
@@ -90,7 +111,8 @@ void SetWordListUnreadable(bool unreadable);
 // list file and checksum stay, so the next start does not stop on a checksum
 // mismatch, and the error is passed on. A list that could not be read is kept
 // under another name once the save has gone through; returns that name, or an
-// empty text when there was none.
+// empty text when there was none. A list file that is no longer the one the
+// lists were read from (WordListBase) is not replaced: EInOutError.
 QString SaveWordListAndSettings();
 
 // Settles a save that stopped before its end; called at start-up after

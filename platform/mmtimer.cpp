@@ -85,15 +85,18 @@ void RunEvent(std::shared_ptr<TTimerEvent> ev)
         ev->Callback(ev->Id);
         TickDue = {};
         g.lock();
-        // The next tick on the grid that is still ahead; missed ones are skipped.
-        const auto late = Clock::now() - start;
-        n = std::max<int64_t>(n + 1, late / ev->Period + 1);
+        n = TimerNextTick(n, Clock::now() - start, ev->Period);
     }
     ev->Ended = true;
     ev->Wake.notify_all();
 }
 
 } // namespace
+
+int64_t TimerNextTick(int64_t Tick, std::chrono::nanoseconds Elapsed, std::chrono::milliseconds Period)
+{
+    return std::max<int64_t>(Tick + 1, Elapsed / Period + 1);
+}
 
 MMRESULT timeGetDevCaps(TTimeCaps &Caps)
 {

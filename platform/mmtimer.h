@@ -55,6 +55,11 @@ uint32_t timeSetEvent(uint32_t Delay, uint32_t Resolution, TTimerCallback Callba
 // an unknown identifier also gives false.
 bool timeKillEvent(uint32_t TimerID, QString *GaveUpOn = nullptr, int TimeOutMs = kTimerStopLimitMs);
 
+// The tick that follows tick Tick (due at start + Tick x Period) when its
+// callback returned Elapsed after the start: the first tick on the grid still
+// ahead, so that ticks missed meanwhile are skipped and never bunched.
+int64_t TimerNextTick(int64_t Tick, std::chrono::nanoseconds Elapsed, std::chrono::milliseconds Period);
+
 // Events that exist right now (started and not killed).
 int TimerEventCount();
 

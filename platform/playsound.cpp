@@ -1,5 +1,6 @@
 #include "platform/playsound.h"
 
+#include "platform/alsapcm.h"
 #include "platform/soundstream.h"
 
 #include <QFile>
@@ -185,96 +186,8 @@ private:
         }
         if (Cancelled(generation))
             return;
-        if (const std::shared_ptr<TSoundStream> stream = Stream()) {
-            PlayThrough(*stream, file, sound, generation);
-            return;
-        }
-
-        snd_pcm_t *pcm = nullptr;
-        // Opened without blocking so that a device held by someone else fails at
-        // once instead of stalling every later sound.
-        const QByteArray device = Device().toLocal8Bit();
-        int rc = snd_pcm_open(&pcm, device.constData(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
-        auto deviceError = [&](const char *step, int code) {
-            return QStringLiteral("ALSA device \"%1\": %2: %3")
-                .arg(QString::fromLocal8Bit(device), QLatin1String(step), QString::fromUtf8(snd_strerror(code)));
-        };
-        if (rc < 0) {
-            Notify(TPlaySoundEvent::Failed, file, deviceError("open", rc));
-            return;
-        }
-        snd_pcm_nonblock(pcm, 0);
-        const snd_pcm_format_t format = sound.BitsPerSample == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
-        rc = snd_pcm_set_params(pcm, format, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(sound.Channels),
-                                unsigned(sound.SampleRate), 1, 100000);
-        if (rc < 0) {
-            snd_pcm_close(pcm);
-            Notify(TPlaySoundEvent::Failed, file, deviceError("set parameters", rc));
-            return;
-        }
-
-        Notify(TPlaySoundEvent::Started, file);
-        const int frameBytes = sound.Channels * sound.BitsPerSample / 8;
-        const snd_pcm_uframes_t totalFrames = snd_pcm_uframes_t(sound.Data.size() / frameBytes);
-        // Small writes keep a newer request from waiting more than a few
-        // milliseconds for the old sound to let go of the device.
-        const snd_pcm_uframes_t chunk = std::max<snd_pcm_uframes_t>(64, snd_pcm_uframes_t(sound.SampleRate) / 50);
-        snd_pcm_uframes_t done = 0;
-        bool cut = false;
-        QString failure;
-        while (done < totalFrames) {
-            if (Cancelled(generation)) {
-                cut = true;
-                break;
-            }
-            const snd_pcm_uframes_t n = std::min(chunk, totalFrames - done);
-            snd_pcm_sframes_t w = snd_pcm_writei(pcm, sound.Data.constData() + done * frameBytes, n);
-            if (w == -EAGAIN)
-                continue;
-            if (w < 0) {
-                w = snd_pcm_recover(pcm, int(w), 1);
-                if (w < 0) {
-                    failure = deviceError("write", int(w));
-                    break;
-                }
-                continue;
-            }
-            done += snd_pcm_uframes_t(w);
-        }
-
-        if (!cut && failure.isEmpty()) {
-            // A sound shorter than the start threshold has not started yet.
-            if (snd_pcm_state(pcm) == SND_PCM_STATE_PREPARED)
-                snd_pcm_start(pcm);
-            // Wait for the device to play what it holds, still answering a newer
-            // request at once; the deadline guards against a device that stalls.
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-            for (;;) {
-                if (Cancelled(generation)) {
-                    cut = true;
-                    break;
-                }
-                snd_pcm_sframes_t delay = 0;
-                if (snd_pcm_state(pcm) != SND_PCM_STATE_RUNNING || snd_pcm_delay(pcm, &delay) < 0 || delay <= 0)
-                    break;
-                if (std::chrono::steady_clock::now() > deadline)
-                    break;
-                const long ms = std::clamp<long>(long(delay * 1000 / sound.SampleRate), 1, 10);
-                std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-            }
-        }
-        if (cut || !failure.isEmpty())
-            snd_pcm_drop(pcm);
-        else
-            snd_pcm_drain(pcm);
-        snd_pcm_close(pcm);
-
-        if (!failure.isEmpty())
-            Notify(TPlaySoundEvent::Failed, file, failure);
-        else if (cut)
-            Notify(TPlaySoundEvent::Cut, file);
-        else
-            Notify(TPlaySoundEvent::Finished, file);
+        WidenSound(sound);
+        PlayThrough(Stream().get(), file, sound, generation);
     }
 
     std::shared_ptr<TSoundStream> Stream()
@@ -283,14 +196,15 @@ private:
         return FStream;
     }
 
-    // A sound through the session's kept stream: the same events as a sound
-    // that opens the device itself.
-    void PlayThrough(TSoundStream &stream, const QString &file, const TWaveSound &sound, uint64_t generation)
+    // A sound through the session's kept stream, or without a session on a
+    // device opened for it alone: the same events either way.
+    void PlayThrough(TSoundStream *stream, const QString &file, const TWaveSound &sound, uint64_t generation)
     {
         QString error;
-        const TSoundStream::TResult result = stream.Play(
-            sound, [this, generation] { return Cancelled(generation); },
-            [this, &file] { Notify(TPlaySoundEvent::Started, file); }, error);
+        const auto cancelled = [this, generation] { return Cancelled(generation); };
+        const auto started = [this, &file] { Notify(TPlaySoundEvent::Started, file); };
+        const TSoundStream::TResult result = stream ? stream->Play(sound, cancelled, started, error)
+                                                    : TSoundStream::PlayOnce(Device(), sound, cancelled, started, error);
         switch (result) {
         case TSoundStream::TResult::Finished: Notify(TPlaySoundEvent::Finished, file); break;
         case TSoundStream::TResult::Cut: Notify(TPlaySoundEvent::Cut, file); break;

@@ -1,10 +1,12 @@
 #include "platform/soundstream.h"
 
+#include "platform/alsapcm.h"
 #include "platform/playsound.h"
 
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 namespace {
@@ -17,13 +19,24 @@ QString AlsaError(const QByteArray &device, const char *step, int code)
 
 } // namespace
 
-void TSoundStream::Widen(const char *from, size_t samples, QByteArray &to)
+void WidenSound(TWaveSound &sound)
 {
-    to.resize(qsizetype(samples * 2));
-    auto *out = reinterpret_cast<int16_t *>(to.data());
-    const auto *in = reinterpret_cast<const unsigned char *>(from);
-    for (size_t i = 0; i < samples; ++i)
-        out[i] = int16_t((int(in[i]) - 128) * 256);
+    if (sound.BitsPerSample != 8)
+        return;
+    QByteArray wide(sound.Data.size() * 2, Qt::Uninitialized);
+    WidenU8(sound.Data.constData(), reinterpret_cast<int16_t *>(wide.data()), size_t(sound.Data.size()));
+    sound.Data = std::move(wide);
+    sound.BitsPerSample = 16;
+}
+
+TSoundStream::TSoundStream(const QString &device) : FDevice(device.toLocal8Bit()), FOpening(false) {}
+
+TSoundStream::TResult TSoundStream::PlayOnce(const QString &device, const TWaveSound &sound,
+                                             const std::function<bool()> &cancelled,
+                                             const std::function<void()> &started, QString &error)
+{
+    TSoundStream once(device);
+    return once.Play(sound, cancelled, started, error);
 }
 
 TSoundStream::TSoundStream(const QString &device, int channels, int sampleRate) : FDevice(device.toLocal8Bit())
@@ -70,7 +83,7 @@ bool TSoundStream::OpenDevice(int channels, int sampleRate, QString &error)
         return false;
     }
     snd_pcm_nonblock(pcm, 0);
-    rc = snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(channels),
+    rc = snd_pcm_set_params(pcm, AlsaSampleFormat, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(channels),
                             unsigned(sampleRate), 1, 100000);
     if (rc < 0) {
         snd_pcm_close(pcm);
@@ -118,8 +131,7 @@ TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const std::fun
             return TResult::Failed;
     }
 
-    const int bytesPerSample = sound.BitsPerSample / 8;
-    const int frameBytes = sound.Channels * bytesPerSample;
+    const int frameBytes = sound.Channels * 2;
     const snd_pcm_uframes_t totalFrames = snd_pcm_uframes_t(sound.Data.size() / frameBytes);
     // Small writes keep a newer sound from waiting more than a few
     // milliseconds for this one to let go of the device.
@@ -133,12 +145,7 @@ TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const std::fun
             break;
         }
         const snd_pcm_uframes_t n = std::min(chunk, totalFrames - done);
-        const char *at = sound.Data.constData() + done * frameBytes;
-        if (bytesPerSample == 1) {
-            Widen(at, n * sound.Channels, FWide);
-            at = FWide.constData();
-        }
-        snd_pcm_sframes_t w = snd_pcm_writei(FPcm, at, n);
+        snd_pcm_sframes_t w = snd_pcm_writei(FPcm, sound.Data.constData() + done * frameBytes, n);
         if (w == -EAGAIN)
             continue;
         if (w < 0) {
@@ -162,21 +169,23 @@ TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const std::fun
         // A sound shorter than the start threshold has not started yet.
         if (snd_pcm_state(FPcm) == SND_PCM_STATE_PREPARED)
             snd_pcm_start(FPcm);
-        // Played once the device holds nothing more of it; a newer sound is
-        // still answered at once, and the deadline guards against a device
-        // that stalls.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        // Wait until what was written has been heard, still answering a newer
+        // sound at once. The count ends by itself even on a stack that never
+        // reports the stream running dry (alsapcm.h).
+        TPlayedFrames heard(sound.SampleRate);
+        const int64_t written = int64_t(totalFrames);
         for (;;) {
             if (cancelled()) {
                 cut = true;
                 break;
             }
-            snd_pcm_sframes_t delay = 0;
-            if (snd_pcm_state(FPcm) != SND_PCM_STATE_RUNNING || snd_pcm_delay(FPcm, &delay) < 0 || delay <= 0)
+            if (snd_pcm_state(FPcm) != SND_PCM_STATE_RUNNING)
+                break; // ran dry (or never started): nothing more will sound
+            const int64_t left =
+                written - heard.Update(true, written, HeldFrames(FPcm), std::chrono::steady_clock::now());
+            if (left <= 0)
                 break;
-            if (std::chrono::steady_clock::now() > deadline)
-                break;
-            const long ms = std::clamp<long>(long(delay * 1000 / sound.SampleRate), 1, 10);
+            const long ms = std::clamp<long>(long(left * 1000 / sound.SampleRate), 1, 10);
             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         }
     }

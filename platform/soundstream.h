@@ -5,16 +5,14 @@
 // of milliseconds).
 //
 // The device is opened on a thread of the stream's own as the stream is made,
-// so whoever makes it never waits for the sound system. Samples go to ALSA as
-// signed 16-bit (8-bit sounds are widened), which every server takes. A sound
-// of another rate or channel count than the open stream's reopens it once.
+// so whoever makes it never waits for the sound system. A sound of another
+// rate or channel count than the open stream's reopens it once.
 //
 // Play is called from one thread at a time (the word-sound player's worker);
 // it never touches widgets.
 #include <QByteArray>
 #include <QString>
 
-#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -36,21 +34,24 @@ public:
     TSoundStream(const TSoundStream &) = delete;
     TSoundStream &operator=(const TSoundStream &) = delete;
 
-    // Hands the sound to the device and returns once it has been played, when
-    // cancelled() turns true (the rest is dropped at once), or on a failure
-    // (with its reason in error; the next Play opens the device again).
-    // started() runs as the first samples have been handed to the device.
+    // Hands the sound to the device and returns once it has been heard (known
+    // from the frames played, alsapcm.h), when cancelled() turns true (the
+    // rest is dropped at once), or on a failure (with its reason in error; the
+    // next Play opens the device again). The sound's samples are in the
+    // device's format already (AlsaSampleFormat: 8-bit sounds widened, see
+    // WidenSound). started() runs as the first samples have been handed over.
     TResult Play(const TWaveSound &sound, const std::function<bool()> &cancelled,
                  const std::function<void()> &started, QString &error);
+
+    // One sound on a device opened for it alone and closed after it.
+    static TResult PlayOnce(const QString &device, const TWaveSound &sound, const std::function<bool()> &cancelled,
+                            const std::function<void()> &started, QString &error);
 
     // True once the background opening has finished with an open device.
     bool IsOpen();
 
-    // 8-bit samples (unsigned around 128) as the signed 16-bit ones the
-    // stream hands to the device.
-    static void Widen(const char *from, size_t samples, QByteArray &to);
-
 private:
+    explicit TSoundStream(const QString &device);
     bool OpenDevice(int channels, int sampleRate, QString &error);
     void CloseDevice();
     bool WaitOpened();
@@ -64,5 +65,8 @@ private:
     snd_pcm_t *FPcm = nullptr;   // owned by the opener until FOpening is false, then by Play
     int FChannels = 0;
     int FSampleRate = 0;
-    QByteArray FWide;            // one chunk widened to 16 bits
 };
+
+// The sound's 8-bit samples as the 16-bit ones every stream is handed
+// (alsapcm.h); a 16-bit sound is left as it is.
+void WidenSound(TWaveSound &sound);

@@ -1,5 +1,7 @@
 #include "platform/wavedev.h"
 
+#include "platform/alsapcm.h"
+
 #include <alsa/asoundlib.h>
 
 #include <atomic>
@@ -41,7 +43,8 @@ snd_pcm_stream_t Stream(TWaveDirection d)
     return d == TWaveDirection::Capture ? SND_PCM_STREAM_CAPTURE : SND_PCM_STREAM_PLAYBACK;
 }
 
-snd_pcm_format_t AlsaFormat(int Bits) { return Bits == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE; }
+// Whatever the format, ALSA sees 16 bits (see alsapcm.h).
+snd_pcm_format_t AlsaFormat(int) { return AlsaSampleFormat; }
 
 int OpenCode(int AlsaError)
 {
@@ -106,6 +109,34 @@ QString DeviceDescription(const QString &Name)
     return found.isEmpty() ? QStringLiteral("ALSA %1").arg(Name) : found;
 }
 
+std::mutex &FaultLock()
+{
+    static std::mutex m;
+    return m;
+}
+TWaveDevFaultHook &FaultHook()
+{
+    static TWaveDevFaultHook hook;
+    return hook;
+}
+
+// The error the test seam puts in place of an ALSA call, or 0.
+int InjectedFault(TWaveDirection Direction, TAlsaCall Call)
+{
+    TWaveDevFaultHook hook;
+    {
+        std::lock_guard<std::mutex> g(FaultLock());
+        hook = FaultHook();
+    }
+    return hook ? std::min(hook(Direction, Call), 0) : 0;
+}
+
+// Errors a stream comes back from by itself: an over- or underrun, a
+// suspend, an interrupted call. Any other error means it is broken.
+bool Recoverable(int AlsaError) { return AlsaError == -EPIPE || AlsaError == -ESTRPIPE || AlsaError == -EINTR; }
+
+int BrokenCode(int AlsaError) { return AlsaError == -ENOMEM ? MMSYSERR_NOMEM : WAVERR_DEVICELOST; }
+
 int64_t Nanos(std::chrono::steady_clock::time_point t)
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
@@ -123,6 +154,12 @@ QString WaveDevName()
 {
     std::lock_guard<std::mutex> g(NameLock());
     return AlsaNameRef();
+}
+
+void SetWaveDevFaultHook(TWaveDevFaultHook Hook)
+{
+    std::lock_guard<std::mutex> g(FaultLock());
+    FaultHook() = std::move(Hook);
 }
 
 uint64_t WaveDevOpenCount() { return PcmOpens.load(); }
@@ -180,6 +217,7 @@ bool WaveDevErrorText(int Code, QString &Text)
     case WAVERR_BADFORMAT: Text = QStringLiteral("The specified format is not supported or cannot be translated. Use the Capabilities function to determine the supported formats."); return true;
     case WAVERR_STILLPLAYING: Text = QStringLiteral("Cannot perform this operation while media data is still playing. Reset the device, or wait until the data is finished playing."); return true;
     case WAVERR_TIMEOUT: Text = QStringLiteral("The sound device did not answer in time."); return true;
+    case WAVERR_DEVICELOST: Text = QStringLiteral("The sound device stopped working: it was unplugged, or the sound system was stopped."); return true;
     default: return false;
     }
 }
@@ -225,7 +263,13 @@ struct TWaveDevice::TImpl {
     bool Holding = false;      // playback: not feeding ALSA
     int64_t FramesWritten = 0; // playback: frames handed to ALSA
     int64_t FramesPlayed = 0;
+    TPlayedFrames Heard;
+    std::vector<int16_t> Wide; // 8-bit data on its way to or from ALSA
     bool NeedFirst = false;
+    bool BrokenTold = false;   // the error notification has gone out
+
+    // Set once by the device thread when the stream broke; read by callers.
+    std::atomic<int> Broken{0};
 
     std::atomic<int64_t> FirstTransferNs{0};
     std::atomic<int64_t> StartRequestNs{0};
@@ -248,8 +292,9 @@ struct TWaveDevice::TImpl {
     }
 
     // Asks the thread to carry out what the caller set under the lock, and
-    // waits until it has, within a limit.
-    int Command(const std::function<void()> &Set)
+    // waits until it has, within a limit. A Fallible command of a broken
+    // device gives the device's error.
+    int Command(const std::function<void()> &Set, bool Fallible = false)
     {
         std::unique_lock<std::mutex> g(Lock);
         if (Exited)
@@ -263,8 +308,50 @@ struct TWaveDevice::TImpl {
         g.lock();
         if (!Answered.wait_for(g, CommandLimit, [&] { return Handled >= ticket || Exited; }))
             return WAVERR_TIMEOUT;
-        return MMSYSERR_NOERROR;
+        return Fallible ? Broken.load() : MMSYSERR_NOERROR;
     }
+
+    // The ALSA calls that can fail on a running stream, each open to the
+    // test seam.
+    int PcmStart()
+    {
+        const int e = InjectedFault(Direction, TAlsaCall::Start);
+        return e ? e : snd_pcm_start(Pcm);
+    }
+    int PcmPrepare()
+    {
+        const int e = InjectedFault(Direction, TAlsaCall::Prepare);
+        return e ? e : snd_pcm_prepare(Pcm);
+    }
+    int PcmPause(int Enable)
+    {
+        const int e = InjectedFault(Direction, TAlsaCall::Pause);
+        return e ? e : snd_pcm_pause(Pcm, Enable);
+    }
+    snd_pcm_sframes_t PcmAvail()
+    {
+        const int e = InjectedFault(Direction, TAlsaCall::Avail);
+        return e ? e : snd_pcm_avail_update(Pcm);
+    }
+    snd_pcm_sframes_t PcmRead(void *Data, snd_pcm_uframes_t Frames)
+    {
+        const int e = InjectedFault(Direction, TAlsaCall::Read);
+        return e ? e : snd_pcm_readi(Pcm, Data, Frames);
+    }
+    snd_pcm_sframes_t PcmWrite(const void *Data, snd_pcm_uframes_t Frames)
+    {
+        const int e = InjectedFault(Direction, TAlsaCall::Write);
+        return e ? e : snd_pcm_writei(Pcm, Data, Frames);
+    }
+    // A call's result: an error breaks the device; true when it went well.
+    bool Checked(int Result)
+    {
+        if (Result < 0)
+            Break(Result);
+        return Result >= 0;
+    }
+    void Break(int AlsaError);
+    void TellBroken();
 
     void Run();
     void TakeCommands();
@@ -272,13 +359,91 @@ struct TWaveDevice::TImpl {
     bool Playback();
     void HandBackAll(std::vector<TBuf> &Out);
     void Recover(int Error);
+    snd_pcm_sframes_t WriteFrames(const char *Data, snd_pcm_uframes_t Frames);
+    snd_pcm_sframes_t ReadFrames(char *Data, snd_pcm_uframes_t Frames);
+    bool CountHeard();
 };
+
+// 8-bit data goes through ALSA as 16 bits; 16-bit data as it is.
+snd_pcm_sframes_t TWaveDevice::TImpl::WriteFrames(const char *Data, snd_pcm_uframes_t Frames)
+{
+    if (Format.BitsPerSample != 8)
+        return PcmWrite(Data, Frames);
+    const size_t samples = Frames * unsigned(Format.Channels);
+    Wide.resize(samples);
+    WidenU8(Data, Wide.data(), samples);
+    return PcmWrite(Wide.data(), Frames);
+}
+
+snd_pcm_sframes_t TWaveDevice::TImpl::ReadFrames(char *Data, snd_pcm_uframes_t Frames)
+{
+    if (Format.BitsPerSample != 8)
+        return PcmRead(Data, Frames);
+    Wide.resize(Frames * unsigned(Format.Channels));
+    const snd_pcm_sframes_t got = PcmRead(Wide.data(), Frames);
+    if (got > 0)
+        NarrowToU8(Wide.data(), Data, size_t(got) * unsigned(Format.Channels));
+    return got;
+}
+
+// What has been heard: frames written less those the device still holds,
+// carried on by the clock where the device stops counting (alsapcm.h).
+// False when the device broke on the way.
+bool TWaveDevice::TImpl::CountHeard()
+{
+    const auto now = std::chrono::steady_clock::now();
+    const snd_pcm_state_t state = snd_pcm_state(Pcm);
+    if (state == SND_PCM_STATE_XRUN) {
+        // Ran dry: everything written has been heard.
+        Heard.Settle(FramesWritten, now);
+        bool starving;
+        {
+            std::lock_guard<std::mutex> g(Lock);
+            starving = !Queue.empty();
+        }
+        if (starving)
+            ++Owner->FXRuns;
+        if (!Checked(PcmPrepare()))
+            return false;
+    } else {
+        const bool running = state == SND_PCM_STATE_RUNNING || state == SND_PCM_STATE_DRAINING;
+        Heard.Update(running, FramesWritten, running ? HeldFrames(Pcm) : -1, now);
+    }
+    FramesPlayed = Heard.Played();
+    return true;
+}
 
 void TWaveDevice::TImpl::Recover(int Error)
 {
+    if (!Recoverable(Error)) {
+        Break(Error);
+        return;
+    }
     ++Owner->FXRuns;
-    if (snd_pcm_recover(Pcm, Error, 1) < 0)
-        snd_pcm_prepare(Pcm);
+    const bool ready = snd_pcm_recover(Pcm, Error, 1) == 0 || Checked(PcmPrepare());
+    if (ready && Direction == TWaveDirection::Capture && Started)
+        Checked(PcmStart());
+}
+
+// The stream is broken for good: it is dropped, and the device thread neither
+// calls nor polls ALSA again; the buffers stay queued until a reset or the
+// close hands them back. May run with Lock held: it takes no lock.
+void TWaveDevice::TImpl::Break(int AlsaError)
+{
+    if (Broken)
+        return;
+    Broken = BrokenCode(AlsaError);
+    Started = false;
+    snd_pcm_drop(Pcm); // no use for its result: the stream is gone either way
+}
+
+// The error notification, once, on the device thread and without the lock.
+void TWaveDevice::TImpl::TellBroken()
+{
+    if (Broken && !BrokenTold) {
+        BrokenTold = true;
+        Notify(TWaveDevMessage::Error, nullptr, uint32_t(Broken.load()));
+    }
 }
 
 void TWaveDevice::TImpl::HandBackAll(std::vector<TBuf> &Out)
@@ -314,29 +479,33 @@ void TWaveDevice::TImpl::TakeCommands()
                 HandBackAll(back);
                 WantStarted = false;
             }
-            if (WantStarted && !Started && !quit) {
+            if (WantStarted && !Started && !quit && !Broken) {
                 snd_pcm_drop(Pcm);
-                snd_pcm_prepare(Pcm);
-                snd_pcm_start(Pcm);
-                Started = true;
-                FirstTransferNs = Nanos(std::chrono::steady_clock::now());
+                if (Checked(PcmPrepare()) && Checked(PcmStart())) {
+                    Started = true;
+                    FirstTransferNs = Nanos(std::chrono::steady_clock::now());
+                }
             }
         } else {
             if (WantReset || quit) {
-                snd_pcm_drop(Pcm);
-                snd_pcm_prepare(Pcm);
+                if (!Broken) {
+                    snd_pcm_drop(Pcm);
+                    if (!quit)
+                        Checked(PcmPrepare());
+                }
+                Heard.Settle(FramesWritten, std::chrono::steady_clock::now());
                 FramesPlayed = FramesWritten;
                 HandBackAll(back);
             }
             if (WantPaused && !Holding) {
                 Holding = true;
-                if (snd_pcm_state(Pcm) == SND_PCM_STATE_RUNNING && CanPause)
-                    snd_pcm_pause(Pcm, 1);
+                if (!Broken && snd_pcm_state(Pcm) == SND_PCM_STATE_RUNNING && CanPause)
+                    Checked(PcmPause(1));
             } else if (!WantPaused && Holding) {
                 Holding = false;
                 NeedFirst = true;
-                if (snd_pcm_state(Pcm) == SND_PCM_STATE_PAUSED)
-                    snd_pcm_pause(Pcm, 0);
+                if (!Broken && snd_pcm_state(Pcm) == SND_PCM_STATE_PAUSED)
+                    Checked(PcmPause(0));
             }
         }
         WantReset = false;
@@ -357,7 +526,7 @@ void TWaveDevice::TImpl::TakeCommands()
 // One pass of capture; true when it moved data.
 bool TWaveDevice::TImpl::Capture()
 {
-    if (!Started)
+    if (!Started || Broken)
         return false;
     TBuf *b;
     {
@@ -366,10 +535,9 @@ bool TWaveDevice::TImpl::Capture()
             return false;
         b = &Queue.front(); // only this thread pops the queue
     }
-    snd_pcm_sframes_t avail = snd_pcm_avail_update(Pcm);
+    snd_pcm_sframes_t avail = PcmAvail();
     if (avail < 0) {
         Recover(int(avail));
-        snd_pcm_start(Pcm);
         return false;
     }
     if (avail == 0)
@@ -378,12 +546,11 @@ bool TWaveDevice::TImpl::Capture()
     const snd_pcm_uframes_t want = std::min<snd_pcm_uframes_t>(snd_pcm_uframes_t(avail), room);
     if (want == 0)
         return false;
-    const snd_pcm_sframes_t got = snd_pcm_readi(Pcm, b->Data + b->Done, want);
+    const snd_pcm_sframes_t got = ReadFrames(b->Data + b->Done, want);
     if (got == -EAGAIN)
         return false;
     if (got < 0) {
         Recover(int(got));
-        snd_pcm_start(Pcm);
         return false;
     }
     b->Done += uint32_t(got) * unsigned(FrameBytes);
@@ -403,6 +570,8 @@ bool TWaveDevice::TImpl::Capture()
 // One pass of playback; true when it moved data or reported a buffer.
 bool TWaveDevice::TImpl::Playback()
 {
+    if (Broken)
+        return false;
     bool moved = false;
     if (!Holding) {
         TBuf *b = nullptr;
@@ -412,15 +581,17 @@ bool TWaveDevice::TImpl::Playback()
                 b = &Queue.front();
         }
         if (b) {
-            snd_pcm_sframes_t avail = snd_pcm_avail_update(Pcm);
+            snd_pcm_sframes_t avail = PcmAvail();
             if (avail < 0) {
                 Recover(int(avail));
-                avail = snd_pcm_avail_update(Pcm);
+                if (Broken)
+                    return false;
+                avail = PcmAvail();
             }
             const snd_pcm_uframes_t left = (b->Length - b->Done) / unsigned(FrameBytes);
             const snd_pcm_uframes_t n = std::min<snd_pcm_uframes_t>(avail > 0 ? snd_pcm_uframes_t(avail) : 0, left);
             if (n > 0) {
-                const snd_pcm_sframes_t w = snd_pcm_writei(Pcm, b->Data + b->Done, n);
+                const snd_pcm_sframes_t w = WriteFrames(b->Data + b->Done, n);
                 if (w > 0) {
                     if (NeedFirst) {
                         NeedFirst = false;
@@ -431,6 +602,8 @@ bool TWaveDevice::TImpl::Playback()
                     moved = true;
                 } else if (w < 0 && w != -EAGAIN) {
                     Recover(int(w));
+                    if (Broken)
+                        return false;
                 }
             }
             if (b->Done + unsigned(FrameBytes) > b->Length) {
@@ -447,28 +620,13 @@ bool TWaveDevice::TImpl::Playback()
             std::lock_guard<std::mutex> g(Lock);
             queueEmpty = Queue.empty();
         }
-        if (queueEmpty && FramesWritten > FramesPlayed && snd_pcm_state(Pcm) == SND_PCM_STATE_PREPARED)
-            snd_pcm_start(Pcm);
+        if (queueEmpty && FramesWritten > FramesPlayed && snd_pcm_state(Pcm) == SND_PCM_STATE_PREPARED
+            && !Checked(PcmStart()))
+            return false;
     }
 
-    // What has been heard: frames written less those still in the device.
-    const snd_pcm_state_t state = snd_pcm_state(Pcm);
-    if (state == SND_PCM_STATE_RUNNING || state == SND_PCM_STATE_DRAINING) {
-        snd_pcm_sframes_t delay = 0;
-        if (snd_pcm_delay(Pcm, &delay) == 0)
-            FramesPlayed = std::max(FramesPlayed, FramesWritten - std::max<snd_pcm_sframes_t>(delay, 0));
-    } else if (state == SND_PCM_STATE_XRUN) {
-        // Ran dry: everything written has been heard.
-        FramesPlayed = FramesWritten;
-        bool starving;
-        {
-            std::lock_guard<std::mutex> g(Lock);
-            starving = !Queue.empty();
-        }
-        if (starving)
-            ++Owner->FXRuns;
-        snd_pcm_prepare(Pcm);
-    }
+    if (!CountHeard())
+        return false;
     Owner->FPosition = FramesPlayed;
     for (;;) {
         TBuf done;
@@ -493,12 +651,14 @@ void TWaveDevice::TImpl::Run()
     bool idleSpin = false;
     for (;;) {
         TakeCommands();
+        TellBroken();
         {
             std::lock_guard<std::mutex> g(Lock);
             if (WantQuit)
                 break;
         }
         const bool moved = Direction == TWaveDirection::Capture ? Capture() : Playback();
+        TellBroken();
         if (moved) {
             idleSpin = false;
             continue;
@@ -509,7 +669,9 @@ void TWaveDevice::TImpl::Run()
         int timeout = 100;
         {
             std::lock_guard<std::mutex> g(Lock);
-            if (Direction == TWaveDirection::Capture) {
+            if (Broken) {
+                waitPcm = false; // only commands can move a broken device
+            } else if (Direction == TWaveDirection::Capture) {
                 waitPcm = Started && !Queue.empty();
             } else {
                 waitPcm = !Holding && !Queue.empty();
@@ -604,6 +766,7 @@ int TWaveDevice::Open(std::unique_ptr<TWaveDevice> &Device, TWaveDirection Direc
     d.Pcm = pcm;
     d.Format = Format;
     d.FrameBytes = Format.Channels * Format.BitsPerSample / 8;
+    d.Heard = TPlayedFrames(Format.SampleRate);
     d.CanPause = canPause;
     d.WakeFd = wake;
     d.Callback = std::move(Callback);
@@ -648,7 +811,7 @@ int TWaveDevice::Start()
         return MMSYSERR_INVALHANDLE;
     FImpl->StartRequestNs = Nanos(std::chrono::steady_clock::now());
     FImpl->FirstTransferNs = 0;
-    return FImpl->Command([this] { FImpl->WantStarted = true; });
+    return FImpl->Command([this] { FImpl->WantStarted = true; }, true);
 }
 
 int TWaveDevice::Stop()
@@ -665,7 +828,7 @@ int TWaveDevice::Pause()
 {
     if (!FImpl)
         return MMSYSERR_INVALHANDLE;
-    return FImpl->Command([this] { FImpl->WantPaused = true; });
+    return FImpl->Command([this] { FImpl->WantPaused = true; }, true);
 }
 
 int TWaveDevice::Restart()
@@ -674,7 +837,7 @@ int TWaveDevice::Restart()
         return MMSYSERR_INVALHANDLE;
     FImpl->StartRequestNs = Nanos(std::chrono::steady_clock::now());
     FImpl->FirstTransferNs = 0;
-    return FImpl->Command([this] { FImpl->WantPaused = false; });
+    return FImpl->Command([this] { FImpl->WantPaused = false; }, true);
 }
 
 int TWaveDevice::Reset()

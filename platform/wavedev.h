@@ -14,7 +14,12 @@
 //    returns; Close hands back what is left, joins the thread and then
 //    reports the close;
 //  - the position counts sample frames recorded or played since the open;
-//  - overruns and underruns are recovered on the device thread.
+//  - overruns and underruns are recovered on the device thread; any other
+//    failure of the stream (its sound server gone, the device unplugged)
+//    breaks the device for good: it stops, says so once with an error
+//    notification, and from then on makes no ALSA call and does not poll
+//    ALSA until it is closed. Start, Pause and Restart of a broken device
+//    give the error; Stop, Reset and Close still hand the buffers back.
 //
 // Results are codes in the style of the platform (0 = success); ErrorText
 // gives the text of each. The device thread never blocks on anyone else: a
@@ -39,6 +44,7 @@ constexpr int MMSYSERR_INVALPARAM = 11;
 constexpr int WAVERR_BADFORMAT = 32;
 constexpr int WAVERR_STILLPLAYING = 33;
 constexpr int WAVERR_TIMEOUT = 35; // the device thread did not answer in time
+constexpr int WAVERR_DEVICELOST = 36; // the stream broke: server gone, device unplugged
 
 // Device number that lets the platform choose.
 constexpr int WAVE_MAPPER = -1;
@@ -50,7 +56,8 @@ enum class TWaveDevMessage {
     Open,  // the device is open
     Close, // the device is closed; nothing follows
     Data,  // capture: a queued buffer comes back with Bytes recorded
-    Done   // playback: a queued buffer has been played (Bytes of it)
+    Done,  // playback: a queued buffer has been played (Bytes of it)
+    Error  // the device broke; Bytes is the result code. Once, before Close.
 };
 using TWaveDevCallback = std::function<void(TWaveDevMessage Message, void *Buffer, uint32_t Bytes)>;
 
@@ -92,6 +99,14 @@ bool WaveDevErrorText(int Code, QString &Text);
 // name one that does not exist to see a machine without any sound device.
 void SetWaveDevName(const QString &AlsaName);
 QString WaveDevName();
+
+// Test seam for a sound system that fails. While a hook is set, each of
+// these ALSA calls of a device thread asks it first; a negative answer (an
+// ALSA error such as -EIO) is taken as the call's result and ALSA is not
+// called. Without a hook, or with an answer of 0, ALSA is called as usual.
+enum class TAlsaCall { Start, Prepare, Pause, Avail, Read, Write };
+using TWaveDevFaultHook = std::function<int(TWaveDirection Direction, TAlsaCall Call)>;
+void SetWaveDevFaultHook(TWaveDevFaultHook Hook);
 
 class TWaveDevice {
 public:

@@ -7,6 +7,7 @@
 static void InitLedFonts() { Q_INIT_RESOURCE(ledfonts); }
 static void InitAboutLogo() { Q_INIT_RESOURCE(about); }
 static void InitRecordIcons() { Q_INIT_RESOURCE(recordicons); }
+static void InitAppIcon() { Q_INIT_RESOURCE(appicon); }
 
 void InitResources()
 {
@@ -15,5 +16,6 @@ void InitResources()
         InitLedFonts();
         InitAboutLogo();
         InitRecordIcons();
+        InitAppIcon();
     });
 }

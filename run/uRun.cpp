@@ -1,6 +1,7 @@
 #include "run/uRun.h"
 
 #include "data/uCommon.h"
+#include "data/uPlan.h"
 #include "platform/playsound.h"
 #include "run/Dtmisc.h"
 
@@ -164,8 +165,7 @@ void TfmRun::ShowModal()
         return;
     QPointer<TfmRun> self(this);
     setWindowModality(Qt::ApplicationModal);
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
-        setGeometry(s->geometry());
+    CoverScreen();
     show();
     if (!self || FClosed)
         return;
@@ -182,10 +182,34 @@ void TfmRun::Close()
         close();
 }
 
+QScreen *TfmRun::HomeScreen() const
+{
+    // On a desktop of several screens the child sits in front of the one
+    // that holds the window the run screen was opened from.
+    if (const QWidget *owner = parentWidget())
+        if (QScreen *s = owner->window()->screen())
+            return s;
+    return screen() ? screen() : QGuiApplication::primaryScreen();
+}
+
+void TfmRun::CoverScreen()
+{
+    // A window the size of the screen is still an ordinary window to a window
+    // manager or compositor: panels and top bars stay above it, and it may be
+    // placed below them. Only the window system's full-screen state lies above
+    // all of them and covers the whole output. The size is given as well for
+    // window systems without that state (no window manager, offscreen).
+    if (QScreen *s = HomeScreen()) {
+        if (screen() != s)
+            setScreen(s);
+        setGeometry(s->geometry());
+    }
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
 void TfmRun::FormShow()
 {
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
-        setGeometry(s->geometry());
+    CoverScreen();
     raise();
     activateWindow();
     // Opened now, in the background, so the first word's sound finds the
@@ -212,6 +236,7 @@ void TfmRun::NextWord()
         return;
 
     const int i = DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
+    FWordIndex = i;
     Timer->setInterval(ShowingLength);
     if (i >= 0) {
         const TWordEntry &word = NowWords.at(i);
@@ -238,6 +263,10 @@ void TfmRun::NextWord()
 void TfmRun::WordPainted()
 {
     FWordPending = false;
+    // The daily plan counts what the child has actually seen: a word once
+    // painted, and a pass over every word in use once its last word is.
+    if (FWordIndex >= 0 && FWordIndex < NowWords.size())
+        PlanWordPainted(NowWords.at(FWordIndex), Shown.count(true) == Shown.size());
     FWordPaintedAt = FClock();
     Timer->start();
     ArmWakeAhead();
@@ -352,6 +381,7 @@ void TfmRun::FormClose()
     FWakeAhead->stop();
     Shown.clear();
     FSoundSession.reset();
+    PlanRunClosed();
 }
 
 void TfmRun::FormPaint(QPainter &painter)

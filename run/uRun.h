@@ -18,6 +18,7 @@
 class QPainter;
 class QPushButton;
 class QRandomGenerator;
+class QScreen;
 class QTimer;
 class TDozer;
 class TPlaySoundSession;
@@ -111,6 +112,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The screen of the window that opened the run screen.
+    QScreen *HomeScreen() const;
+    // Full screen, above every panel, on HomeScreen.
+    void CoverScreen();
     void SetHourGlass();
     void SetDefaultCursor();
     void PlayWordSound();
@@ -128,6 +133,7 @@ private:
     TRunClock FClock;
     std::chrono::steady_clock::time_point FWordPaintedAt{};
     bool FWordPending = false;
+    int FWordIndex = -1;        // in NowWords, of the word now up
     // Keeps the player's output stream open while the screen is up.
     std::unique_ptr<TPlaySoundSession> FSoundSession;
 };

@@ -9,7 +9,9 @@ PACKAGES=(
   qt6-base-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang
   pulseaudio libasound2-plugins alsa-utils
+  pipewire wireplumber pipewire-pulse dbus-daemon
   fonts-liberation xvfb xauth desktop-file-utils
+  libxcb1-dev libx11-dev qt6-wayland weston xdotool
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

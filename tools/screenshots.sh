@@ -7,7 +7,10 @@ set -euo pipefail
 build=${1:-build}
 out=${2:-$build/screenshots}
 mkdir -p "$out"
-cmake --build "$build" -j2 --target test_app
+cmake --build "$build" -j2 --target test_app test_config
 LUMWORD_SCREENSHOT_DIR=$(realpath "$out") QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s '-screen 0 1280x1024x24' "$build/tests/test_app" --gtest_filter='MainWindowLook.*:DialogHints.*'
+# The daily plan page with a month of history (plan-page.png).
+LUMWORD_SCREENSHOT_DIR=$(realpath "$out") QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s '-screen 0 1280x1024x24' "$build/tests/test_config" --gtest_filter='PlanPage.Tells*'
 ls "$out"

@@ -13,11 +13,37 @@ bash tools/soundserver.sh start
 trap 'bash tools/soundserver.sh stop' EXIT
 
 # The audio workers, the wave devices and the word-sound player run once more
-# under ThreadSanitizer.
+# under ThreadSanitizer. The sink-monitor tests start parecord from a process
+# that already runs threads; the child only execs, so that fork is allowed.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_SANITIZE=thread
 cmake --build build-tsan --target test_audio test_run test_platform
-TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -R '^audio$' --output-on-failure
-(cd build-tsan/tests && export TSAN_OPTIONS=halt_on_error=1 QT_QPA_PLATFORM=offscreen &&
+TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 ctest --test-dir build-tsan -R '^audio$' --output-on-failure
+(cd build-tsan/tests && export TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 QT_QPA_PLATFORM=offscreen &&
   ./test_platform --gtest_filter='WaveDev.*' && ./test_run --gtest_filter='PlaySoundTest.*')
 
 ctest --test-dir build --output-on-failure --timeout 900
+
+# --- Sound through PipeWire ----------------------------------------------------------
+# The sound tests once more on the routes a PipeWire desktop takes: ALSA "default"
+# through PipeWire's own ALSA plugin, and through ALSA's pulse plugin into
+# pipewire-pulse. The PipeWire server runs beside the PulseAudio one, in a folder of
+# its own; only these test processes are pointed at it.
+bash tools/soundserver.sh pipewire-start
+pipewire_failed=0
+for route in pipewire pulse; do
+  echo "== sound tests through PipeWire, route: $route"
+  (. "${LUMWORD_SOUND_STATE:-/tmp/lumword-soundserver}/pipewire/env-$route" &&
+    cd build/tests && export QT_QPA_PLATFORM=offscreen &&
+    ./test_platform --gtest_filter='WaveDev.*' &&
+    ./test_run --gtest_filter='PlaySoundTest.*' &&
+    ./test_audio --gtest_filter='WaveDevice*' &&
+    ./test_gui --gtest_filter='WordRoad.*') || pipewire_failed=1
+done
+bash tools/soundserver.sh pipewire-stop
+[ "$pipewire_failed" -eq 0 ]
+
+# ---------------------------------------------------------------- real screens
+# The window tests whose outcome depends on the window system run once more on
+# real screens: on Xvfb, and on weston (Wayland, with a panel) nested in Xvfb.
+bash tools/desktoptests.sh build
+# ----------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "widgets/Balloon.h"
 
+#include "platform/WindowSystem.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -9,6 +11,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QToolTip>
+#include <QWindow>
 
 namespace {
 
@@ -258,17 +261,28 @@ void TBalloonWindow::ActivateHintOn(const QPoint &pointer, const QString &hint, 
     FPosition = Balloon::Flip(pointer, size, settings.Position(), screen);
     const QRect area(Balloon::Place(pointer, size, FPosition), size);
 
-    // What lies beneath: a balloon on show, or one hidden so recently that the
-    // windows under it may not have painted themselves again yet, is still
-    // part of the screen, so where the new one overlaps it, what lay beneath
-    // the old one counts.
-    QImage beneath = GrabBeneath(area, QGuiApplication::screenAt(pointer));
-    const bool oldOnScreen = isVisible() || (FHiddenAt.isValid() && FHiddenAt.elapsed() < 500);
-    if (oldOnScreen && !FBeneath.isNull() && geometry().intersects(area)) {
-        QPainter p(&beneath);
-        p.drawImage(geometry().topLeft() - area.topLeft(), FBeneath);
+    // A compositor blends the window over the live screen: the balloon is
+    // painted onto nothing, and its corners and the gaps of its shadow stay
+    // transparent. Without one, the balloon is painted onto a picture of what
+    // lies beneath.
+    const bool composited = DesktopComposites();
+    UseTranslucentWindow(composited, pointer);
+    if (composited) {
+        FBeneath = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        FBeneath.fill(Qt::transparent);
+    } else {
+        // A balloon on show, or one hidden so recently that the windows under
+        // it may not have painted themselves again yet, is still part of the
+        // screen, so where the new one overlaps it, what lay beneath the old
+        // one counts.
+        QImage beneath = GrabBeneath(area, QGuiApplication::screenAt(pointer));
+        const bool oldOnScreen = isVisible() || (FHiddenAt.isValid() && FHiddenAt.elapsed() < 500);
+        if (oldOnScreen && !FBeneath.isNull() && geometry().intersects(area)) {
+            QPainter p(&beneath);
+            p.drawImage(geometry().topLeft() - area.topLeft(), FBeneath);
+        }
+        FBeneath = beneath;
     }
-    FBeneath = beneath;
     PaintFace(font, text);
 
     setGeometry(area);
@@ -295,6 +309,40 @@ void TBalloonWindow::ActivateHintOn(const QPoint &pointer, const QString &hint, 
             qApp->installEventFilter(this);
             FHooked = true;
         }
+    }
+}
+
+void TBalloonWindow::UseTranslucentWindow(bool translucent, const QPoint &pointer)
+{
+    // The window system chooses a window's pixel format, with or without
+    // alpha, when the window is made, so a change remakes it.
+    if (testAttribute(Qt::WA_TranslucentBackground) != translucent) {
+        hide();
+        if (windowHandle())
+            destroy();
+        setAttribute(Qt::WA_TranslucentBackground, translucent);
+        // An opaque widget would have its window taken for opaque as well.
+        setAttribute(Qt::WA_OpaquePaintEvent, !translucent);
+    }
+    // A compositor that places the windows itself places a hint only next to
+    // the window it belongs to, at the place the program asks relative to
+    // that window; one that has none becomes a window of its own, placed
+    // anywhere.
+    QWidget *owner = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top == this || !top->isVisible() || top->windowType() == Qt::ToolTip || !top->geometry().contains(pointer))
+            continue;
+        if (!owner || top == QApplication::activeWindow() || top == QApplication::activeModalWidget())
+            owner = top;
+    }
+    if (!owner)
+        owner = QApplication::activeWindow();
+    QWindow *parent = owner ? owner->windowHandle() : nullptr;
+    if (!windowHandle())
+        create();
+    if (windowHandle()->transientParent() != parent) {
+        hide();
+        windowHandle()->setTransientParent(parent);
     }
 }
 
@@ -372,6 +420,8 @@ void TBalloonWindow::PaintFace(const QFont &font, const QColor &text)
 void TBalloonWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    // The face's transparent pixels replace the window's, whatever was there.
+    p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, FFace);
 }
 

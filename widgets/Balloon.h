@@ -132,7 +132,8 @@ public:
     QColor BorderColor() const { return FBorder; }
     // The balloon as painted onto what lay beneath it.
     const QImage &Face() const { return FFace; }
-    // The screen beneath the window when it was shown.
+    // The screen beneath the window when it was shown; all transparent where a
+    // compositor shows the live screen through the balloon instead.
     const QImage &Beneath() const { return FBeneath; }
 
 protected:
@@ -142,6 +143,9 @@ protected:
 
 private:
     void ChooseLook(QFont &font, QColor &text);
+    // Translucent where a compositor blends the window over the screen; made
+    // the hint of the window under `pointer`.
+    void UseTranslucentWindow(bool translucent, const QPoint &pointer);
     QImage GrabBeneath(const QRect &area, QScreen *screen) const;
     void PaintFace(const QFont &font, const QColor &text);
     void Cancel();

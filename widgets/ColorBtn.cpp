@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
+
 const std::array<TColor, 20> ColorPaletteColors = {
     RGBColor(0xFF, 0xFF, 0xFF), RGBColor(0xFF, 0x00, 0x00), RGBColor(0x00, 0xFF, 0x00),
     RGBColor(0x00, 0x00, 0xFF), RGBColor(0xBF, 0xD7, 0xBF), RGBColor(0x00, 0x00, 0x00),
@@ -237,10 +239,8 @@ void TColorPalette::Other()
 
 void TColorPalette::keyPressEvent(QKeyEvent *event)
 {
-    int index = -1;
-    for (int i = 0; i < int(FSwatches.size()); ++i)
-        if (FSwatches[i]->hasFocus())
-            index = i;
+    const auto focused = std::find(FSwatches.begin(), FSwatches.end(), focusWidget());
+    const int index = focused == FSwatches.end() ? -1 : int(focused - FSwatches.begin());
     const int count = int(FSwatches.size());
     int next = -1;
     switch (event->key()) {

@@ -6,6 +6,7 @@
 #include "picture/PGImage.h"
 #include "data/uCommon.h"
 #include "platform/ProgramFile.h"
+#include "platform/profile.h"
 #include "support/MessageLog.h"
 #include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,6 +65,19 @@ protected:
         Click(dlg.btNew2Now);
     }
     QString File(const QString &name) const { return dir.filePath(name); }
+    static void ShowPage(TfmConfig &dlg, int index)
+    {
+        QTabBar *bar = dlg.Pages->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+    // Another copy of the program saves its list (and its checksum) here.
+    void OtherCopySaves(const QByteArray &list)
+    {
+        WriteAll(File("lumword.lst"), list);
+        TIniFile ini(File("lumword.INI"));
+        ini.WriteString("Main", "Position", WordListChecksum(File("lumword.lst")));
+        ASSERT_TRUE(ini.UpdateFile());
+    }
 };
 
 } // namespace
@@ -158,4 +173,73 @@ TEST_F(Configure, ABackgroundWhoseFileNameHasCapitalsIsShownAfterOk)
     EXPECT_EQ(Settings.OpeningBack, "clouds");
     EXPECT_EQ(w.pgBack->FileName(), File("images/Clouds.JPG"));
     EXPECT_NE(w.pgBack->PixelGraphic(), nullptr);
+}
+
+TEST_F(Configure, WordsAnotherCopySavedBehindTheDialogAreKeptAndAClashingNumberMoves)
+{
+    WithImages();
+    SavedDatabase();   // new: kite 4, apple 1; in use: ball 3
+    TfmMain w;
+    w.show();
+    ASSERT_FALSE(w.Terminated());
+    MessageLog log;
+    Configure_(w, [this](TfmConfig &dlg) {
+        ShowPage(dlg, 1);
+        Click(dlg.btNew);
+        QTest::keyClicks(dlg.edWord, "bee");
+        Click(dlg.btSave);
+        // Meanwhile the other copy gave its new word the same lowest free
+        // number, and put ball among the known words.
+        OtherCopySaves("1;kite;4\r\n1;apple;1\r\n1;ant;0\r\n3;ball;3\r\n");
+        WriteAll(File("wav/word0000.wav"), "ant's recording");
+        Click(dlg.btOk);
+    });
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;ant;0\r\n1;apple;1\r\n1;bee;2\r\n1;kite;4\r\n3;ball;3\r\n"));
+    EXPECT_EQ(ReadAll(File("wav/word0000.wav")), QByteArray("ant's recording"));
+    EXPECT_FALSE(QFileInfo::exists(File("wav/word0002.wav")));
+    ASSERT_EQ(log.Texts.size(), 1);
+    EXPECT_TRUE(log.Texts[0].contains("\"bee\" now has sound number 2")) << log.Texts[0].toStdString();
+}
+
+TEST_F(Configure, OkThatWouldUndoAnotherCopysChangeSavesNothingAndNamesIt)
+{
+    WithImages();
+    SavedDatabase();
+    TfmMain w;
+    w.show();
+    ASSERT_FALSE(w.Terminated());
+    const QByteArray theirs = "1;apple;1\r\n2;ball;3\r\n";   // kite deleted there
+    MessageLog log;
+    Configure_(w, [&](TfmConfig &dlg) {
+        MoveAllNewToNow(dlg);   // and moved here
+        OtherCopySaves(theirs);
+        Click(dlg.btOk);
+        EXPECT_TRUE(dlg.isVisible()) << "the dialog stays open with the parent's changes";
+    });
+    EXPECT_EQ(ReadAll(File("lumword.lst")), theirs);
+    ASSERT_EQ(log.Texts.size(), 1);
+    EXPECT_TRUE(log.Texts[0].contains("\"kite\" (deleted)")) << log.Texts[0].toStdString();
+    EXPECT_FALSE(log.Texts[0].contains("apple"));
+
+    // Opened again, the dialog starts from the other copy's list.
+    Configure_(w, [](TfmConfig &dlg) {
+        EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"apple", 1}}));
+        MoveAllNewToNow(dlg);
+        Click(dlg.btOk);
+    });
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("2;apple;1\r\n2;ball;3\r\n"));
+}
+
+TEST_F(Configure, OkAfterTheListWasRemovedBehindTheDialogWritesItsLists)
+{
+    WithImages();
+    SavedDatabase();
+    TfmMain w;
+    w.show();
+    Configure_(w, [this](TfmConfig &dlg) {
+        MoveAllNewToNow(dlg);
+        ASSERT_TRUE(QFile::remove(File("lumword.lst")));
+        Click(dlg.btOk);
+    });
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("2;apple;1\r\n2;ball;3\r\n2;kite;4\r\n"));
 }

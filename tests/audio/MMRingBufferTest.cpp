@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -38,9 +39,45 @@ public:
         std::lock_guard<std::mutex> g(Lock);
         return Data;
     }
+    // What had been written out at each commit.
+    void Commit() override
+    {
+        std::lock_guard<std::mutex> g(Lock);
+        Committed.push_back(Data);
+    }
+    std::vector<QByteArray> Commits()
+    {
+        std::lock_guard<std::mutex> g(Lock);
+        return Committed;
+    }
     std::mutex Lock;
     QByteArray Data;
+    std::vector<QByteArray> Committed;
 };
+
+// A file whose first commit lasts until the ring has filled up again.
+class TSlowCommit : public TCollector {
+public:
+    TMMRingBuffer *Ring = nullptr;
+    void Commit() override
+    {
+        if (!FFirstDone.exchange(true))
+            for (int i = 0; i < 5000 && !Ring->IsFull(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        TCollector::Commit();
+    }
+
+private:
+    std::atomic<bool> FFirstDone{false};
+};
+
+template <class F> bool WaitUntil(F Done, int LimitMs = 10000)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(LimitMs);
+    while (!Done() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return Done();
+}
 
 // A source that hands out a script of (bytes, more) answers, then repeats the last.
 class TScriptSource : public TMMDSPComponent {
@@ -145,6 +182,76 @@ TEST(MMRingBuffer, OverflowDropsBlocksOneByOneAndNeverExceedsTheRing)
     gate.SetEvent();
     ring.Stopped();
     ring.Closed();
+    EXPECT_EQ(out.Take(), sent);
+}
+
+TEST(MMRingBuffer, WithAFlushIntervalTheWorkerWritesAndCommitsLongBeforeHalfFull)
+{
+    TMMDSPComponent src;
+    TMMRingBuffer ring;
+    TCollector out;
+    ring.SetInput(&src);
+    out.SetInput(&ring);
+    ring.SetQueueMode(qmWrite);
+    ring.SetNumBuffers(100);
+    ring.SetBufferSize(64);
+    ring.SetFlushInterval(1);
+    ring.Opened();
+    ring.Started();
+    QByteArray sent;
+    TWaveHdrPtr h = AllocWaveHeader(64);
+    const auto push = [&](int i) {
+        const QByteArray block = Pattern(64, i);
+        std::memcpy(h->lpData, block.constData(), 64);
+        h->dwBytesRecorded = 64;
+        src.BufferReady(h.get());
+        sent += block;
+    };
+    for (int i = 0; i < 3; ++i)
+        push(i);
+    // Three blocks of a hundred: only the rhythm writes them, then commits.
+    ASSERT_TRUE(WaitUntil([&] { return !out.Commits().empty() && out.Commits().back() == sent; }));
+    EXPECT_EQ(ring.Count(), 0);
+    push(3);
+    ASSERT_TRUE(WaitUntil([&] { return out.Commits().back() == sent; }));
+    for (const QByteArray &c : out.Commits())
+        EXPECT_FALSE(c.isEmpty()) << "a commit with nothing written";
+    ring.Stopped();
+    ring.Closed();
+    EXPECT_EQ(out.Take(), sent);
+}
+
+TEST(MMRingBuffer, AWriterWaitingForRoomIsNotForgottenWhenTheRingFillsDuringACommit)
+{
+    TMMDSPComponent src;
+    TMMRingBuffer ring;
+    TSlowCommit out;
+    out.Ring = &ring;
+    ring.SetInput(&src);
+    out.SetInput(&ring);
+    ring.SetQueueMode(qmWrite);
+    ring.SetNumBuffers(10);
+    ring.SetBufferSize(64);
+    ring.SetWaitIfFull(true);
+    ring.Opened();
+    ring.Started();
+    QByteArray sent;
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        TWaveHdrPtr h = AllocWaveHeader(64);
+        for (int i = 0; i < 40; ++i) {
+            const QByteArray block = Pattern(64, i);
+            std::memcpy(h->lpData, block.constData(), 64);
+            h->dwBytesRecorded = 64;
+            src.BufferReady(h.get());
+            sent += block;
+        }
+        done = true;
+    });
+    EXPECT_TRUE(WaitUntil([&] { return done.load(); })) << "the writer waits for room no pass will make";
+    ring.Stopped();
+    ring.Closed(); // lets a writer still waiting go
+    writer.join();
     EXPECT_EQ(out.Take(), sent);
 }
 
@@ -422,4 +529,63 @@ TEST(MMRingBuffer, ReadersRacingTheCloseGetNothing)
         stop = true;
         reader.join();
     }
+}
+
+TEST(MMRingBuffer, ClosingGivesUpOnAWorkerStuckInTheFileAndLetsItFinishAlone)
+{
+    // The file takes the worker's first chunk and then hangs (a dead network
+    // disk): the close waits for it within its limit only, and the worker
+    // keeps what it works with until it has finished.
+    class TStuckFile : public TMMDSPComponent {
+    public:
+        void BufferReady(PWaveHdr H) override
+        {
+            std::unique_lock<std::mutex> g(Lock);
+            Seen = QByteArray(H->lpData, int(H->dwBytesRecorded));
+            Inside = true;
+            Changed.notify_all();
+            Changed.wait(g, [this] { return Release; });
+            Done = true;
+            Changed.notify_all();
+        }
+        std::mutex Lock;
+        std::condition_variable Changed;
+        bool Inside = false, Release = false, Done = false;
+        QByteArray Seen;
+    } file;
+    TMMRingBuffer ring;
+    ring.SetBufferSize(32);
+    ring.SetNumBuffers(4);
+    ring.SetQueueMode(qmWrite);
+    ring.SetOutput(&file);
+    std::atomic<int> passesEnded{0};
+    ring.OnFlushQueueEnd = [&](TMMComponent *) { ++passesEnded; };
+    ring.Opened();
+    const QByteArray block = Pattern(32);
+    ring.WriteBlock(block.constData(), 32, 0, 0);
+    ring.WriteBlock(block.constData(), 32, 0, 0); // half full: the worker flushes
+    {
+        std::unique_lock<std::mutex> g(file.Lock);
+        ASSERT_TRUE(file.Changed.wait_for(g, std::chrono::seconds(10), [&] { return file.Inside; }));
+    }
+    ring.Closed(); // returns although the worker is still inside the file
+    EXPECT_FALSE(ring.IsActive());
+    EXPECT_EQ(passesEnded, 0);
+    {
+        std::unique_lock<std::mutex> g(file.Lock);
+        EXPECT_FALSE(file.Done);
+        file.Release = true;
+        file.Changed.notify_all();
+        ASSERT_TRUE(file.Changed.wait_for(g, std::chrono::seconds(10), [&] { return file.Done; }));
+    }
+    // The worker finishes its pass on the buffer it was handed, then ends.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (passesEnded == 0 && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(passesEnded, 1);
+    EXPECT_EQ(file.Seen.left(32), block);
+    // Opened again, the ring works with a worker of its own.
+    ring.Opened();
+    EXPECT_TRUE(ring.IsActive());
+    ring.Closed();
 }

@@ -4,6 +4,7 @@
 
 #include "support/TestSupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -93,6 +94,28 @@ QByteArray ExpectedRecording(const QByteArray &fmt, int blockAlign, const QByteA
     return b;
 }
 
+// A recording as a commit leaves it: the data chunk runs to the end.
+QByteArray CommittedRecording(const QByteArray &fmt, const QByteArray &data)
+{
+    return "RIFF" + U32(uint32_t(38 + data.size())) + "WAVE" + "fmt " + U32(18) + fmt + "data"
+           + U32(uint32_t(data.size())) + data;
+}
+
+// The same bytes with other size fields, as a crash may leave them.
+QByteArray WithSizes(QByteArray b, uint32_t riff, uint32_t data)
+{
+    b.replace(4, 4, U32(riff));
+    b.replace(42, 4, U32(data));
+    return b;
+}
+
+void SetModified(const QString &path, const QDateTime &when)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
 std::vector<QStringList> CorpusRows()
 {
     std::vector<QStringList> rows;
@@ -121,8 +144,10 @@ TEST(MMWaveWrite, RecordingHasTheExactByteLayout)
         r.Start();
         EXPECT_EQ(opens, 1);
         EXPECT_TRUE(r.File.IsFileOpen());
-        // While recording the sizes are still 0: a cut-off file still plays.
-        const QByteArray early = ReadAll(path);
+        // Until it holds sound the recording is a take beside the file, its
+        // sizes still 0.
+        EXPECT_FALSE(QFile::exists(path));
+        const QByteArray early = ReadAll(WaveTakeName(path));
         ASSERT_EQ(early.size(), 46);
         EXPECT_EQ(early.mid(4, 4), U32(0));
         EXPECT_EQ(early.mid(42, 4), U32(0));
@@ -206,6 +231,148 @@ TEST(MMWaveWrite, ReRecordingReplacesTheOldFileCompletely)
     r.Push(Pattern(400, 9));
     r.Finish();
     EXPECT_EQ(ReadAll(path), ExpectedRecording(kFmt8Stereo22050, 2, Pattern(400, 9)));
+}
+
+TEST(MMWaveWrite, ATakeReplacesTheEarlierRecordingAtItsFirstCommitThatHoldsSound)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("word0003.wav");
+    const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
+    const QByteArray earlier = ExpectedRecording(kFmt8Stereo22050, 2, Pattern(4000, 5));
+    WriteAll(path, earlier);
+    TRecorder r(f, path);
+    r.Start();
+    r.Source.Commit(); // nothing recorded yet
+    EXPECT_EQ(ReadAll(path), earlier);
+    r.Push(Pattern(3000, 1));
+    EXPECT_EQ(ReadAll(path), earlier);
+    r.Source.Commit();
+    EXPECT_EQ(ReadAll(path), CommittedRecording(kFmt8Stereo22050, Pattern(3000, 1)));
+    EXPECT_FALSE(QFile::exists(WaveTakeName(path)));
+    r.Push(Pattern(1000, 2));
+    r.Source.Commit();
+    EXPECT_EQ(ReadAll(path), CommittedRecording(kFmt8Stereo22050, Pattern(3000, 1) + Pattern(1000, 2)));
+    r.Push(Pattern(600, 3));
+    r.Finish();
+    EXPECT_EQ(ReadAll(path), ExpectedRecording(kFmt8Stereo22050, 2, Pattern(3000, 1) + Pattern(1000, 2) + Pattern(600, 3)));
+    EXPECT_FALSE(QFile::exists(WaveTakeName(path)));
+    // A file that is only read has nothing to commit and stays open.
+    TMMWaveFile play;
+    play.Wave()->SetFileName(path);
+    play.Opened();
+    play.Commit();
+    EXPECT_TRUE(play.IsFileOpen());
+    play.Closed();
+}
+
+TEST(MMWaveWrite, ARecordingThatGetsNoSoundKeepsTheEarlierOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("word0004.wav");
+    const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
+    const QByteArray earlier = ExpectedRecording(kFmt8Stereo22050, 2, Pattern(4000, 5));
+    WriteAll(path, earlier);
+    {
+        // A device that opened (the file was made) and failed to start.
+        TRecorder r(f, path);
+        r.File.Opened();
+        EXPECT_TRUE(QFile::exists(WaveTakeName(path)));
+        r.File.Closed();
+    }
+    EXPECT_EQ(ReadAll(path), earlier);
+    EXPECT_FALSE(QFile::exists(WaveTakeName(path)));
+    {
+        // Started and stopped before the first block.
+        TRecorder r(f, path);
+        r.Start();
+        r.Source.Commit();
+        r.Finish();
+    }
+    EXPECT_EQ(ReadAll(path), earlier);
+    EXPECT_FALSE(QFile::exists(WaveTakeName(path)));
+}
+
+TEST(MMWaveRepair, ACutRecordingIsFinishedAsItsCloseWouldHaveFinishedIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cut.wav");
+    const QByteArray stereo = Pattern(5000, 4), mono = Pattern(2205, 6);
+    const QByteArray clean = ExpectedRecording(kFmt8Stereo22050, 2, stereo);
+    const QByteArray cleanMono = ExpectedRecording(kFmt8Mono11025, 1, mono);
+    struct TCase {
+        QString What;
+        QByteArray Cut, Repaired;
+    };
+    std::vector<TCase> cases = {
+        {"never committed", WithSizes(clean.left(46 + 5000), 0, 0), clean},
+        {"never committed, half a frame", WithSizes(clean.left(46 + 5001), 0, 0), clean},
+        {"written past the last commit", WithSizes(clean.left(46 + 5000), 38 + 3000, 3000), clean},
+        {"half a frame past the last commit", WithSizes(clean.left(46 + 5001), 38 + 3000, 3000), clean},
+        {"right after a commit", CommittedRecording(kFmt8Stereo22050, stereo), clean},
+        {"odd mono right after a commit", CommittedRecording(kFmt8Mono11025, mono), cleanMono},
+        {"the close patched everything but the RIFF size", WithSizes(clean, 38 + 3000, 5000), clean},
+        {"the close had not patched the RIFF size", WithSizes(cleanMono, 38 + 2000, 2205), cleanMono},
+    };
+    // The close cut off anywhere within its trailer (data size already patched).
+    for (int k = 0; k < 12; ++k)
+        cases.push_back({QStringLiteral("trailer cut at %1").arg(k), WithSizes(clean.left(46 + 5000 + k), 38 + 3000, 5000), clean});
+    for (int k = 0; k < 13; ++k)
+        cases.push_back({QStringLiteral("mono trailer cut at %1").arg(k), WithSizes(cleanMono.left(46 + 2205 + k), 38 + 2000, 2205), cleanMono});
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.What.toStdString());
+        WriteAll(path, c.Cut);
+        EXPECT_EQ(RepairWaveFile(path), c.Repaired.size() == clean.size() ? 5000 : 2205);
+        EXPECT_EQ(ReadAll(path), c.Repaired);
+    }
+
+    // Files that are whole, or not laid out as a recording is, stay as they are.
+    const QByteArray list = "LIST" + U32(16) + "INFO" + "INAM" + U32(4) + "abc" + '\0';
+    const QByteArray foreign = "RIFF" + U32(0) + "WAVE" + "fmt " + U32(16) + kFmt8Stereo22050.left(16) + "data" + U32(0) + stereo;
+    const QByteArray withList = WithSizes(clean.left(46 + 5000) + list, uint32_t(46 + 5000 + list.size() - 8), 5000);
+    // Not even written again: every start looks at every word's file.
+    const QDateTime past = QDateTime::currentDateTime().addSecs(-1000);
+    for (const QByteArray &whole : {clean, cleanMono, foreign, withList}) {
+        WriteAll(path, whole);
+        SetModified(path, past);
+        RepairWaveFile(path);
+        EXPECT_EQ(ReadAll(path), whole);
+        EXPECT_EQ(QFileInfo(path).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
+    }
+}
+
+TEST(MMWaveRepair, ALeftoverTakeIsUsedWhenItHoldsSoundAndIsNewerElseRemoved)
+{
+    QTemporaryDir dir;
+    const auto file = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
+    const QDateTime now = QDateTime::currentDateTime();
+    const QByteArray earlier = ExpectedRecording(kFmt8Stereo22050, 2, Pattern(4000, 5));
+    const QByteArray take = WithSizes(ExpectedRecording(kFmt8Stereo22050, 2, Pattern(3000, 7)).left(46 + 3001), 0, 0);
+    const QByteArray takeRepaired = ExpectedRecording(kFmt8Stereo22050, 2, Pattern(3000, 7));
+    const QByteArray headerOnly = take.left(46);
+    // a: a newer take with sound replaces the earlier recording.
+    WriteAll(file("a.wav"), earlier);
+    SetModified(file("a.wav"), now.addSecs(-100));
+    WriteAll(file("a.wav.take"), take);
+    // b: a take without sound goes; the earlier recording stays.
+    WriteAll(file("b.wav"), earlier);
+    SetModified(file("b.wav"), now.addSecs(-100));
+    WriteAll(file("b.wav.take"), headerOnly);
+    // c: a take with sound and nothing to replace becomes the file.
+    WriteAll(file("c.wav.take"), take);
+    // d: a take older than the file goes.
+    WriteAll(file("d.wav"), earlier);
+    WriteAll(file("d.wav.take"), take);
+    SetModified(file("d.wav.take"), now.addSecs(-100));
+    // e: a recording cut off after its take was put in place.
+    WriteAll(file("e.wav"), take);
+
+    RecoverRecordings(dir.path());
+    EXPECT_EQ(ReadAll(file("a.wav")), takeRepaired);
+    EXPECT_EQ(ReadAll(file("b.wav")), earlier);
+    EXPECT_EQ(ReadAll(file("c.wav")), takeRepaired);
+    EXPECT_EQ(ReadAll(file("d.wav")), earlier);
+    EXPECT_EQ(ReadAll(file("e.wav")), takeRepaired);
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.take"}, QDir::Files), QStringList());
 }
 
 TEST(MMWaveWrite, NonPCMFormatIsWrittenWithItsFullSize)

@@ -10,6 +10,7 @@
 
 #include "support/MessageLog.h"
 #include "support/PageChains.h"
+#include "support/SinkMonitor.h"
 #include "support/TestSupport.h"
 #include "support/WaveFiles.h"
 
@@ -21,10 +22,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
 #include <vector>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -244,6 +248,29 @@ TEST_F(WaveDevice, PlaysAFileToItsEndAndStopsOnceOnTheUserInterfaceThread)
     }
 }
 
+// The page's Play through whatever route ALSA "default" takes to the server,
+// heard at the sink: the second of tone, then silence without a full-scale
+// sample, and the device stops by itself.
+TEST_F(WaveDevice, AOneSecondRecordingIsHeardForOneSecondAndNothingLoudAfterIt)
+{
+    TSinkMonitor monitor;
+    QString error;
+    ASSERT_TRUE(monitor.Start(error)) << ServerHint() << ": " << error.toStdString();
+    const QString path = File("word.wav");
+    WriteWave(path, Tone(440, 22050, 22050));
+    TPlayer p;
+    p.Load(path);
+    TStopWatch watch;
+    watch.Attach(p.WaveOut);
+    p.WaveOut.Start();
+    ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
+    p.WaveOut.Close();
+    const std::vector<int16_t> heard = monitor.StopAfter(1.0);
+    EXPECT_NEAR(LoudSeconds(heard, 2000), 1.0, 0.05);
+    EXPECT_GT(Peak(heard), 20000);
+    EXPECT_LT(Peak(heard), 30000);
+}
+
 TEST_F(WaveDevice, AFileShorterThanOneBufferPlaysOnceAndStops)
 {
     const QString path = File("short.wav");
@@ -418,9 +445,18 @@ TEST_F(WaveDevice, PropertiesAreLockedWhileTheDeviceIsOpen)
     expectLocked([&] { rec.WaveIn.SetBufferSize(8192); });
     expectLocked([&] { rec.WaveIn.SetDeviceID(MapperId); }); // even to the value it has
     expectLocked([&] { rec.WaveIn.SetCallBackMode(cmThread); });
-    rec.WaveIn.SetSampleRate(22050); // the same value is no change
+    // The values it has are no change: the device stays open, its file too.
+    int closes = 0;
+    rec.WaveIn.OnClose = [&](TMMComponent *) { ++closes; };
+    rec.WaveIn.SetSampleRate(22050);
+    rec.WaveIn.SetMode(mStereo);
+    rec.WaveIn.SetBitLength(b8Bit);
     EXPECT_EQ(rec.WaveIn.SampleRate(), 22050);
+    EXPECT_EQ(closes, 0);
+    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsOpen));
+    EXPECT_TRUE(rec.RecFile.IsFileOpen());
     rec.WaveIn.Close();
+    EXPECT_EQ(closes, 1);
     rec.WaveIn.SetSampleRate(44100);
     EXPECT_EQ(rec.WaveIn.SampleRate(), 44100);
 }
@@ -471,22 +507,35 @@ TEST_F(WaveDevice, AnErrorOnTheRecordingWorkerIsShownAndClosesTheDevice)
 {
     // The worker hands the close over to the user-interface thread instead of
     // closing the chain itself, and the error reaches the message box there.
-    MessageLog log;
-    TRecorder rec(File("failing.wav"));
-    std::atomic<int> calls{0};
-    rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr) {
-        if (++calls == 1)
-            throw EMMWaveInError(QStringLiteral("the chain broke"));
-    };
-    int closes = 0;
-    rec.WaveIn.OnClose = [&](TMMComponent *) { ++closes; };
-    rec.WaveIn.Start();
-    ASSERT_TRUE(PumpUntil([&] { return rec.WaveIn.DeviceState() == dsClosed && !log.Texts.isEmpty(); }));
-    EXPECT_EQ(log.Texts, QStringList{"the chain broke"});
-    EXPECT_EQ(closes, 1);
-    EXPECT_EQ(calls, 1);
-    EXPECT_FALSE(rec.MMRingBuffer1.IsActive());
-    EXPECT_FALSE(rec.RecFile.IsFileOpen());
+    // In window mode the error is raised on the user-interface thread, and
+    // closes the device there before it is shown.
+    for (TMMCBMode mode : {cmThread, cmWindow}) {
+        SCOPED_TRACE(mode == cmWindow ? "cmWindow" : "cmThread");
+        MessageLog log;
+        TRecorder rec(File("failing.wav"));
+        rec.WaveIn.SetCallBackMode(mode);
+        std::atomic<int> calls{0};
+        rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr) {
+            if (++calls == 1)
+                throw EMMWaveInError(QStringLiteral("the chain broke"));
+        };
+        int closes = 0, errors = 0;
+        rec.WaveIn.OnClose = [&](TMMComponent *) { ++closes; };
+        rec.WaveIn.OnError = [&](TMMComponent *) { ++errors; };
+        // An earlier error that the caller dealt with leaves no trace.
+        rec.WaveIn.Open();
+        EXPECT_THROW(rec.WaveIn.SetSampleRate(44100), EMMWaveInError);
+        EXPECT_EQ(errors, 1);
+        rec.WaveIn.Start();
+        ASSERT_TRUE(PumpUntil([&] { return rec.WaveIn.DeviceState() == dsClosed && !log.Texts.isEmpty(); }));
+        PumpFor(200);
+        EXPECT_EQ(log.Texts, QStringList{"the chain broke"});
+        EXPECT_EQ(closes, 1);
+        EXPECT_EQ(errors, 2);
+        EXPECT_EQ(calls, 1);
+        EXPECT_FALSE(rec.MMRingBuffer1.IsActive());
+        EXPECT_FALSE(rec.RecFile.IsFileOpen());
+    }
 }
 
 TEST_F(WaveDevice, AFileOfExactlyAllBuffersPrimesEveryOneAndRefillsNone)
@@ -600,6 +649,7 @@ TEST_F(WaveDevice, PauseAndRestartHoldAndResumeTheRecording)
     rec.WaveIn.Start();
     ASSERT_TRUE(PumpUntil([&] { return rec.WaveIn.RecordedBytes() > 0; }));
     rec.WaveIn.Pause();
+    rec.WaveIn.Pause(); // already held: nothing
     EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsOpen | dsRunning | dsPaused));
     PumpFor(150); // a buffer handed back by the pause may still arrive
     const int64_t held = rec.WaveIn.RecordedBytes();
@@ -630,4 +680,327 @@ TEST_F(WaveDevice, ChangingTheFileWhilePlayingClosesTheDeviceFirst)
     EXPECT_EQ(p.WaveOut.DeviceState(), unsigned(dsClosed));
     ASSERT_NE(p.WaveOut.WaveFormat(), nullptr);
     EXPECT_EQ(p.WaveOut.WaveFormat()->nSamplesPerSec, 11025u);
+}
+
+namespace {
+// Makes every device thread's ALSA call of one kind fail while it lives.
+struct TBrokenAlsa {
+    std::atomic<bool> Broken{false};
+    TBrokenAlsa(TWaveDirection Direction, TAlsaCall Call, int Error = -EIO)
+    {
+        SetWaveDevFaultHook([this, Direction, Call, Error](TWaveDirection d, TAlsaCall c) {
+            return Broken && d == Direction && c == Call ? Error : 0;
+        });
+    }
+    ~TBrokenAlsa() { SetWaveDevFaultHook(nullptr); }
+};
+
+const QString LostText = QStringLiteral(
+    "The sound device stopped working: it was unplugged, or the sound system was stopped.");
+} // namespace
+
+TEST_F(WaveDevice, ARecordingWhoseStartFailsIsClosedWithOneMessage)
+{
+    TBrokenAlsa alsa(TWaveDirection::Capture, TAlsaCall::Start, -EBADFD);
+    alsa.Broken = true;
+    MessageLog log;
+    TRecorder rec(File("nostart.wav"));
+    int errors = 0;
+    rec.WaveIn.OnError = [&](TMMComponent *) { ++errors; };
+    try {
+        rec.WaveIn.Start();
+        ADD_FAILURE() << "Start did not fail";
+    } catch (const EMMWaveInError &e) {
+        EXPECT_EQ(e.Message(), "WaveInStart:\n\r" + LostText);
+    }
+    PumpFor(300); // the device's own report of the failure comes too late to count
+    EXPECT_EQ(errors, 1);
+    EXPECT_TRUE(log.Texts.isEmpty());
+    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsClosed));
+    EXPECT_FALSE(rec.MMRingBuffer1.IsActive());
+    EXPECT_FALSE(rec.RecFile.IsFileOpen());
+
+    // A start that fails in its own handler is reported and closed the same way.
+    alsa.Broken = false;
+    rec.WaveIn.OnStart = [](TMMComponent *) { throw std::runtime_error("no start"); };
+    EXPECT_THROW(rec.WaveIn.Start(), std::runtime_error);
+    EXPECT_EQ(errors, 2);
+    EXPECT_EQ(rec.WaveIn.DeviceState(), unsigned(dsClosed));
+    EXPECT_FALSE(rec.RecFile.IsFileOpen());
+}
+
+TEST_F(WaveDevice, APlaybackWhoseSourceRunsDryIsClosedWithOneMessage)
+{
+    // A source that promises more and then gives nothing: the device stops at
+    // once instead of playing on what it still holds.
+    for (TMMCBMode mode : {cmWindow, cmThread}) {
+        SCOPED_TRACE(mode == cmWindow ? "cmWindow" : "cmThread");
+        MessageLog log;
+        TMMWaveOut out;
+        out.SetCallBackMode(mode);
+        bool promise = true;
+        out.SetBufferSize(4096);
+        out.SetNumBuffers(4);
+        const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
+        out.SetWaveFormat(&f);
+        std::atomic<int> loads{0}, played{0}, playedAtError{-1};
+        out.OnBufferLoad = [&](TMMComponent *, PWaveHdr h, bool &more) {
+            more = promise;
+            if (++loads <= 6) { // four primed, two refilled
+                more = true;
+                memset(h->lpData, 128, 4096);
+                h->dwBytesRecorded = 4096;
+            }
+        };
+        out.OnBufferReady = [&](TMMComponent *, PWaveHdr) { ++played; };
+        out.OnError = [&](TMMComponent *) { playedAtError = played.load(); };
+        out.Start();
+        ASSERT_TRUE(PumpUntil([&] { return out.DeviceState() == dsClosed && !log.Texts.isEmpty(); }));
+        PumpFor(400); // what the device held would play now
+        EXPECT_EQ(log.Texts, QStringList{"Error filling wave buffer"});
+        EXPECT_EQ(playedAtError, 3);
+        EXPECT_EQ(played, playedAtError);
+        EXPECT_EQ(loads, 7);
+
+        // A source that says it has ended is no error: what was loaded plays
+        // to its end.
+        promise = false;
+        loads = 0;
+        played = 0;
+        TStopWatch watch;
+        watch.Attach(out);
+        out.Start();
+        ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
+        PumpFor(200);
+        EXPECT_EQ(log.Texts.size(), 1);
+        EXPECT_EQ(played, 6);
+        EXPECT_EQ(watch.Stops, 1);
+        out.Close();
+    }
+}
+
+TEST_F(WaveDevice, PlaybackStopThenStartWithoutCloseForgetsTheFirstStart)
+{
+    const QString path = File("again.wav");
+    WriteWave(path, Tone(440, 22050, 22050)); // 44100 bytes: 11 buffers
+    TPlayer p;
+    p.Load(path);
+    TStopWatch watch;
+    watch.Attach(p.WaveOut);
+    int64_t played = 0;
+    p.WaveOut.OnBufferReady = [&](TMMComponent *, PWaveHdr h) { played += h->dwBufferLength; };
+    p.WaveOut.Start();
+    // Stopped before the event loop ran: the reset's done notifications of
+    // all eleven buffers are still queued when the second start begins.
+    p.WaveOut.Stop();
+    EXPECT_EQ(watch.Stops, 1);
+    played = 0;
+    p.WaveOut.Start();
+    ASSERT_TRUE(PumpUntil([&] { return watch.Stops == 2; }));
+    PumpFor(200);
+    EXPECT_EQ(played, 44100);
+    EXPECT_EQ(watch.Stops, 2);
+    p.WaveOut.Close();
+}
+
+TEST_F(WaveDevice, RecordingStopThenStartWithoutCloseQueuesEachBufferOnce)
+{
+    TRecorder rec(File("again.wav"));
+    rec.WaveIn.SetCallBackMode(cmWindow);
+    rec.WaveIn.SetNumBuffers(4);
+    int64_t passed = 0;
+    int mostQueued = 0;
+    auto watchQueue = [&] {
+        if (rec.WaveIn.Device())
+            mostQueued = std::max(mostQueued, rec.WaveIn.Device()->QueuedBuffers());
+    };
+    rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr h) {
+        passed += h->dwBytesRecorded;
+        watchQueue();
+    };
+    rec.WaveIn.Start();
+    // All four buffers fill while the event loop does not run; their
+    // notifications wait in the queue through the stop and the next start.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    rec.WaveIn.Stop();
+    passed = 0;
+    rec.WaveIn.Start();
+    rec.WaveIn.Start(); // on a running device: nothing
+    ASSERT_TRUE(PumpUntil([&] {
+        watchQueue();
+        return passed >= 8 * 4096;
+    }));
+    // A buffer handed on twice would be queued twice: the device would fill
+    // the same memory while the chain still reads it.
+    EXPECT_LE(mostQueued, 4);
+    EXPECT_EQ(rec.WaveIn.RecordedBytes(), passed);
+    rec.WaveIn.Close();
+}
+
+TEST_F(WaveDevice, DestroyingARecorderWhileABufferIsHandledFinishesItsFile)
+{
+    const QString path = File("destroyed.wav");
+    TMMRingBuffer ring;
+    TMMWaveFile file;
+    auto in = std::make_unique<TMMWaveIn>();
+    in->SetBufferSize(4096);
+    in->SetCallBackMode(cmThread);
+    in->SetMode(mStereo);
+    in->SetSampleRate(22050);
+    ring.SetInput(in.get());
+    ring.SetOutput(&file);
+    ring.SetBufferSize(4096);
+    ring.SetNumBuffers(100);
+    ring.SetQueueMode(qmWrite);
+    file.Wave()->FileMustExist = false;
+    file.Wave()->SetFileName(path);
+    std::mutex m;
+    std::condition_variable cv;
+    bool inside = false, release = false;
+    std::atomic<int64_t> passed{0};
+    in->OnBufferReady = [&](TMMComponent *, PWaveHdr h) {
+        passed += h->dwBytesRecorded;
+        std::unique_lock<std::mutex> g(m);
+        inside = true;
+        cv.notify_all();
+        cv.wait_for(g, std::chrono::seconds(10), [&] { return release; });
+    };
+    in->Start();
+    {
+        std::unique_lock<std::mutex> g(m);
+        ASSERT_TRUE(cv.wait_for(g, std::chrono::seconds(10), [&] { return inside; }));
+    }
+    std::thread releaser([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        std::lock_guard<std::mutex> g(m);
+        release = true;
+        cv.notify_all();
+    });
+    in.reset(); // the worker is inside OnBufferReady
+    releaser.join();
+    PumpFor(100);
+    EXPECT_FALSE(ring.IsActive());
+    EXPECT_FALSE(file.IsFileOpen());
+    EXPECT_EQ(WaveData(path).size(), passed.load());
+    EXPECT_EQ(passed, 4096);
+}
+
+TEST(WaveInLimit, MaxRecordTimeCutsAtWholeFramesInEveryUnit)
+{
+    // 16-bit mono at 22050 Hz: 2-byte frames, 44100 bytes per second.
+    struct TCase {
+        TMMTimeFormats Unit;
+        int64_t Limit;
+        std::vector<uint32_t> In, Out; // bytes of each buffer before and after the cut
+        int64_t Ms, Samples, Bytes;    // the limit read back in each unit
+    } cases[] = {
+        // A limit that is an exact multiple of the buffer: two whole buffers.
+        {tfByte, 8192, {4096, 4096, 4096}, {4096, 4096, 0}, 186, 4096, 8192},
+        // An odd byte limit goes down to a whole frame: 1000 bytes.
+        {tfByte, 1001, {512, 512, 512}, {512, 488, 0}, 23, 500, 1000},
+        // 333 samples are 666 bytes.
+        {tfSample, 333, {4096}, {666}, 15, 333, 666},
+        // 10 ms are 441 bytes, rounded up to a whole frame: 442.
+        {tfMillisecond, 10, {400, 400}, {400, 42}, 10, 221, 442},
+    };
+    {
+        // Without a limit there is nothing to re-express.
+        TMMWaveIn in;
+        in.SetTimeFormat(tfMillisecond);
+        in.SetTimeFormat(tfSample);
+        EXPECT_EQ(in.MaxRecordTime(), -1);
+    }
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Limit);
+        TMMWaveIn in;
+        in.SetMode(mMono);
+        in.SetBitLength(b16Bit);
+        in.SetSampleRate(22050);
+        in.SetTimeFormat(c.Unit);
+        in.SetMaxRecordTime(c.Limit);
+        std::vector<uint32_t> seen;
+        in.OnBufferReady = [&](TMMComponent *, PWaveHdr h) { seen.push_back(h->dwBytesRecorded); };
+        for (uint32_t bytes : c.In) {
+            TWaveHdr h{};
+            h.dwBytesRecorded = bytes;
+            in.BufferReady(&h);
+        }
+        EXPECT_EQ(seen, c.Out);
+        EXPECT_EQ(in.RecordedBytes(), c.Bytes);
+        in.SetTimeFormat(tfMillisecond);
+        EXPECT_EQ(in.MaxRecordTime(), c.Ms);
+        in.SetTimeFormat(tfSample);
+        EXPECT_EQ(in.MaxRecordTime(), c.Samples);
+        in.SetTimeFormat(tfByte);
+        EXPECT_EQ(in.MaxRecordTime(), c.Bytes);
+    }
+}
+
+TEST_F(WaveDevice, ALimitOfWholeBuffersPassesThemAndNothingAfter)
+{
+    TRecorder rec(File("whole.wav"));
+    rec.WaveIn.SetTimeFormat(tfByte);
+    rec.WaveIn.SetMaxRecordTime(2 * 4096);
+    std::vector<uint32_t> seen;
+    std::mutex m;
+    rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr h) {
+        std::lock_guard<std::mutex> g(m);
+        seen.push_back(h->dwBytesRecorded);
+    };
+    TStopWatch watch;
+    watch.Attach(rec.WaveIn);
+    rec.WaveIn.Start();
+    ASSERT_TRUE(PumpUntil([&] { return watch.Stops > 0; }));
+    PumpFor(300);
+    {
+        std::lock_guard<std::mutex> g(m);
+        EXPECT_EQ(seen, (std::vector<uint32_t>{4096, 4096}));
+    }
+    EXPECT_EQ(watch.Stops, 1);
+    rec.WaveIn.Close();
+    EXPECT_EQ(WaveData(File("whole.wav")).size(), 2 * 4096);
+}
+
+TEST_F(WaveDevice, StopAndCloseRacingASlowHandlerPassEveryBufferWholeOrNotAtAll)
+{
+    // The worker's handler is slower than the buffers come (one every 93 ms),
+    // so notifications pile up behind it when the stop or the close comes.
+    for (bool closeDirectly : {false, true}) {
+        SCOPED_TRACE(closeDirectly ? "Close" : "Stop");
+        const QString path = File(closeDirectly ? "slow-close.wav" : "slow-stop.wav");
+        TRecorder rec(path);
+        std::atomic<int> calls{0}, callsAfterStop{0};
+        std::atomic<int64_t> passed{0};
+        std::atomic<bool> stopped{false};
+        std::atomic<bool> partial{false};
+        rec.WaveIn.OnBufferReady = [&](TMMComponent *, PWaveHdr h) {
+            if (stopped)
+                ++callsAfterStop;
+            if (h->dwBytesRecorded != 4096)
+                partial = true;
+            passed += h->dwBytesRecorded;
+            ++calls;
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        };
+        int closes = 0;
+        rec.WaveIn.OnStop = [&](TMMComponent *) {
+            stopped = true;
+            rec.WaveIn.Close();
+        };
+        rec.WaveIn.OnClose = [&](TMMComponent *) { ++closes; };
+        rec.WaveIn.Start();
+        ASSERT_TRUE(PumpUntil([&] { return calls >= 3; }));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200)); // more pile up
+        if (closeDirectly)
+            rec.WaveIn.Close();
+        else
+            rec.WaveIn.Stop();
+        ASSERT_TRUE(PumpUntil([&] { return closes > 0; }));
+        PumpFor(400);
+        EXPECT_EQ(callsAfterStop, 0);
+        EXPECT_FALSE(partial);
+        EXPECT_EQ(closes, 1);
+        EXPECT_EQ(rec.WaveIn.RecordedBytes(), passed.load());
+        EXPECT_EQ(WaveData(path).size(), passed.load());
+    }
 }

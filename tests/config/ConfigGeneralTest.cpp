@@ -4,6 +4,8 @@
 #include "ConfigTestSupport.h"
 
 #include "picture/PGImage.h"
+#include "picture/PGraphic.h"
+#include "platform/Colors.h"
 #include "platform/help.h"
 #include "run/uRun.h"
 #include "support/MessageLog.h"
@@ -12,6 +14,7 @@
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
 
+#include <QTabBar>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -262,6 +265,35 @@ TEST_F(ConfigDialog, BackgroundNamesAreLowerCaseAndAStoredNameInAnotherCaseIsSel
     EXPECT_EQ(Settings.OpeningBack, "clouds");
 }
 
+TEST_F(ConfigDialog, ADamagedBackgroundIsReadOnceAndReportedOnceWhenTheDialogOpens)
+{
+    Images({"confetti.jpg"});
+    WriteAll(File("images/broken.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not the rest of a JPEG", 28));
+    Load("[Opening]\nBack=broken\n");
+    // The picture's complaints: warnings of the reader and errors of the box.
+    MessageLog log;
+    QStringList warnings;
+    SetPGWarningBox([&](const QString &, const QString &text, bool) {
+        warnings << text;
+        return true;
+    });
+    struct Restore {
+        ~Restore() { SetPGWarningBox({}); }
+    } restore;
+    TfmConfig dlg;
+    Show(dlg);
+    // One read: the reader's one warning and the one error it ends with.
+    EXPECT_EQ(warnings, QStringList({"Premature end of JPEG file"}));
+    EXPECT_EQ(log.Texts.size(), 1) << log.Texts.join(" | ").toStdString();
+    ASSERT_NE(dlg.Fondos->currentItem(), nullptr);
+    EXPECT_EQ(dlg.Fondos->currentItem()->text(), "broken");
+    // Choosing it again reads it again.
+    ClickRow(dlg.Fondos, dlg.Fondos->row(dlg.Fondos->findItems("confetti", Qt::MatchExactly).value(0)));
+    EXPECT_EQ(dlg.pgOpening->FileName(), File("images/confetti.jpg"));
+    EXPECT_EQ(log.Texts.size(), 1);
+    EXPECT_EQ(warnings.size(), 1);
+}
+
 TEST_F(ConfigDialog, OkWithNoBackgroundSelectedKeepsTheStoredNameAndTakesTheRest)
 {
     Images({"confetti.jpg"});
@@ -408,6 +440,16 @@ TEST_F(ConfigDialog, FramePagesButtonsAndFontsAskedForByName)
     EXPECT_EQ(dlg.oxForm1->Client()->size(), QSize(484, 363));
     EXPECT_TRUE(dlg.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(dlg.oxForm1->CaptionButtons(), ToxCaptionButtons(oxbHelp));
+    // A ridged border, active or not: highlight inside the face on top,
+    // shadow outermost at the bottom with highlight two rows in.
+    EXPECT_EQ(dlg.oxForm1->ActiveBorder(), ox3Ridged);
+    EXPECT_EQ(dlg.oxForm1->InactiveBorder(), ox3Ridged);
+    const QImage frame = dlg.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int mid = frame.width() / 2, bottom = frame.height() - 1;
+    EXPECT_EQ(frame.pixel(mid, 0), ToQColor(clBtnFace).rgb());
+    EXPECT_EQ(frame.pixel(mid, 1), ToQColor(clBtnHighlight).rgb());
+    EXPECT_EQ(frame.pixel(mid, bottom), ToQColor(clBtnShadow).rgb());
+    EXPECT_EQ(frame.pixel(mid, bottom - 2), ToQColor(clBtnHighlight).rgb());
     EXPECT_EQ(dlg.font().family(), "Arial");
     EXPECT_EQ(dlg.font().pixelSize(), 11);
     EXPECT_EQ(dlg.laMain->font().family(), "Arial");
@@ -420,13 +462,22 @@ TEST_F(ConfigDialog, FramePagesButtonsAndFontsAskedForByName)
     EXPECT_FALSE(dlg.pgOpening->ShowHourGlass());
 
     EXPECT_EQ(dlg.Pages->geometry(), QRect(0, 0, 484, 325));
-    ASSERT_EQ(dlg.Pages->count(), 3);
+    ASSERT_EQ(dlg.Pages->count(), 4);
     EXPECT_EQ(dlg.Pages->tabText(1), "Database Recording");
     EXPECT_EQ(dlg.Pages->tabText(2), "Database Select");
-    for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(dlg.Pages->tabText(3), "Daily Plan");
+    // Four tabs share the 480 pixels inside the page control's frame, each at
+    // least as wide as its caption needs.
+    QTabBar *tabs = dlg.Pages->tabBar();
+    int used = 0;
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(dlg.Pages->widget(i)->property("Tag").toInt(), i);
-        EXPECT_EQ(dlg.Pages->tabBar()->tabRect(i).width(), 160);
+        const int need = tabs->fontMetrics().horizontalAdvance(tabs->tabText(i));
+        EXPECT_GT(tabs->tabRect(i).width(), need) << tabs->tabText(i).toStdString();
+        used += tabs->tabRect(i).width();
     }
+    EXPECT_LE(used, 480);
+    EXPECT_GE(used, 470);
     EXPECT_EQ(dlg.btOk->geometry(), QRect(7, 331, 75, 25));
     EXPECT_EQ(dlg.btCancel->geometry(), QRect(92, 331, 75, 25));
     EXPECT_EQ(dlg.btHelp->geometry(), QRect(177, 331, 75, 25));

@@ -4,7 +4,12 @@
 
 #include "widgets/oxBtns.h"
 
+#include <QDrag>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
 
 using namespace cfgtest;
 
@@ -18,6 +23,58 @@ protected:
         Images({"confetti.jpg"});
         LoadSettings();
     }
+    void TearDown() override
+    {
+        SetWordDragHook({});
+        ConfigFolder::TearDown();
+    }
+    // Drags row `row` of `from` with the mouse and lets it go over the middle
+    // of `onto`. The test platform has no drag of its own, so the hook does
+    // what a desktop's drag does: enter, move and drop events over the target,
+    // carrying the data the list put into the drag.
+    void DragRow(TWordListBox *from, int row, QWidget *onto)
+    {
+        Entered = Moved = Dropped = false;
+        DropAction = Qt::IgnoreAction;
+        SetWordDragHook([this, onto](QDrag *drag) {
+            LastDrag = drag;
+            QWidget *target = static_cast<QAbstractScrollArea *>(onto)->viewport();
+            const QPoint at = target->rect().center();
+            // A desktop offers copying too, and proposes it.
+            const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+            QDragEnterEvent enter(at, actions, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &enter);
+            Entered = enter.isAccepted();
+            QDragMoveEvent move(at, actions, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &move);
+            Moved = move.isAccepted();
+            QDropEvent drop(QPointF(at), actions, drag->mimeData(), Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &drop);
+            Dropped = drop.isAccepted();
+            DropAction = drop.dropAction();
+            ++Drags;
+        });
+        MouseDrag(from, row);
+    }
+    // Presses on row `row` and moves the mouse away with the button held.
+    static void MouseDrag(TWordListBox *from, int row)
+    {
+        QWidget *vp = from->viewport();
+        const QPoint start = from->visualItemRect(from->item(row)).center();
+        QTest::mousePress(vp, Qt::LeftButton, {}, start);
+        const QPoint end = start + QPoint(0, 3 * QApplication::startDragDistance());
+        // The first move arms the drag, a move past the drag distance starts it.
+        for (const QPoint &at : {start + QPoint(0, 1), end}) {
+            QMouseEvent moved(QEvent::MouseMove, QPointF(at), QPointF(vp->mapToGlobal(at)), Qt::NoButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(vp, &moved);
+        }
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, end);
+    }
+    int Drags = 0;
+    bool Entered = false, Moved = false, Dropped = false;
+    Qt::DropAction DropAction = Qt::IgnoreAction;
+    QPointer<QDrag> LastDrag;
 };
 
 } // namespace
@@ -149,6 +206,72 @@ TEST_F(SelectPage, WordsSortWithoutRegardToCaseAndTheInUseListIsYellow)
     EXPECT_EQ(dlg.btNew2Now->geometry(), QRect(128, 264, 25, 24));
     EXPECT_EQ(dlg.btNew2Now->Style(), bsBorderless);
     EXPECT_FALSE(dlg.btNew2Now->PictureUp()->Empty());
+}
+
+TEST_F(SelectPage, AWordDraggedWithTheMouseOntoAnotherListMovesThere)
+{
+    NewWords = {{"apple", 1}, {"kite", 4}, {"moon", 6}};
+    NowWords = {{"ball", 3}};
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    DragRow(dlg.lbNew, 1, dlg.lbNow);
+    ASSERT_EQ(Drags, 1) << "the mouse did not start a drag";
+    EXPECT_TRUE(Entered);
+    EXPECT_TRUE(Moved);
+    EXPECT_TRUE(Dropped);
+    EXPECT_EQ(DropAction, Qt::MoveAction);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(LastDrag.isNull()) << "the drag outlived its end";
+    EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"apple", 1}, {"moon", 6}}));
+    EXPECT_EQ(dlg.lbNow->Words(), TWordList({{"ball", 3}, {"kite", 4}}));
+    EXPECT_EQ(dlg.laNew->text(), "2");
+    EXPECT_EQ(dlg.laNow->text(), "2");
+    // And on from there to the known words.
+    DragRow(dlg.lbNow, 1, dlg.lbKnown);
+    EXPECT_EQ(dlg.lbKnown->Words(), TWordList({{"kite", 4}}));
+    EXPECT_EQ(dlg.laKnown->text(), "1");
+    Click(dlg.btOk);
+    EXPECT_EQ(KnownWords, TWordList({{"kite", 4}}));
+    EXPECT_EQ(NowWords, TWordList({{"ball", 3}}));
+}
+
+TEST_F(SelectPage, AWordDraggedOntoItsOwnListOrTheRecordingListStaysWhereItWas)
+{
+    NewWords = {{"apple", 1}, {"kite", 4}};
+    AllWords = NewWords;
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    DragRow(dlg.lbNew, 0, dlg.lbNew);
+    ASSERT_EQ(Drags, 1);
+    EXPECT_FALSE(Entered);
+    EXPECT_FALSE(Moved);
+    EXPECT_FALSE(Dropped);
+    EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"apple", 1}, {"kite", 4}}));
+    EXPECT_EQ(dlg.laNew->text(), "2");
+    // A list of the other page takes no drop either.
+    DragRow(dlg.lbNew, 1, dlg.lbAll);
+    ASSERT_EQ(Drags, 2);
+    EXPECT_FALSE(Entered);
+    EXPECT_FALSE(Dropped);
+    EXPECT_EQ(dlg.lbNew->count(), 2);
+    EXPECT_EQ(dlg.lbAll->count(), 2);
+    // The test platform's own drag ends at once, dropping nothing; the drag
+    // is gone afterwards.
+    SetWordDragHook({});
+    MouseDrag(dlg.lbNew, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dlg.lbNew->findChildren<QDrag *>().isEmpty());
+    EXPECT_EQ(dlg.lbNew->count(), 2);
+    // A drag from another program (the same text, no list of ours) is refused.
+    QMimeData foreign;
+    foreign.setText("apple");
+    const QPoint at = dlg.lbNow->viewport()->rect().center();
+    QDropEvent drop(QPointF(at), Qt::MoveAction, &foreign, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(dlg.lbNow->viewport(), &drop);
+    EXPECT_FALSE(drop.isAccepted());
+    EXPECT_EQ(dlg.lbNow->count(), 0);
 }
 
 TEST_F(SelectPage, ADragMovesTheSourcesCurrentEntryNotItsSelection)

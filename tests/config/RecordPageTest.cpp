@@ -7,6 +7,7 @@
 #include "audio/MMHiTimer.h"
 #include "audio/MMWave.h"
 #include "audio/MMWaveIO.h"
+#include "platform/Exceptions.h"
 #include "platform/playsound.h"
 #include "platform/wavedev.h"
 #include "support/MessageLog.h"
@@ -16,12 +17,16 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 
 #include <sys/mount.h>
+#include <atomic>
+#include <cerrno>
 #include <cmath>
+#include <utility>
 
 using namespace cfgtest;
 
@@ -453,6 +458,62 @@ TEST_F(RecordPage, DeleteRemovesThatWordFromEveryListAndKeepsItsSoundFile)
     EXPECT_EQ(dlg.laNow->text(), "1");
 }
 
+TEST_F(RecordPage, ANewWordBeingTypedSurvivesKeysInTheListThatDoNotMoveItsSelection)
+{
+    TfmConfig dlg;
+    Open(dlg);
+    AddWord(dlg, "apple", false);
+    Click(dlg.btNew);
+    QTest::keyClicks(dlg.edWord, "ball");
+    // Back to the list of all words the way a user does: Shift+Tab.
+    for (int i = 0; i < 6 && QApplication::focusWidget() != dlg.lbAll; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), dlg.lbAll);
+    for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Up, Qt::Key_Home, Qt::Key_End, Qt::Key_A})
+        QTest::keyClick(dlg.lbAll, key);
+    EXPECT_EQ(dlg.EditMode, weNew);
+    EXPECT_EQ(dlg.edWord->text(), "ball");
+    EXPECT_EQ(dlg.CurrentSound, 1);
+    Click(dlg.btSave);
+    EXPECT_EQ(dlg.lbAll->Words(), TWordList({{"apple", 0}, {"ball", 1}}));
+}
+
+TEST_F(RecordPage, CancelDeleteAndComingBackLeaveNoWordHighlighted)
+{
+    AllWords = NewWords = {{"apple", 0}, {"ball", 1}, {"cat", 2}};
+    TfmConfig dlg;
+    Open(dlg);
+    auto nothingChosen = [&](const char *after) {
+        EXPECT_EQ(dlg.EditMode, weIdle) << after;
+        EXPECT_TRUE(dlg.lbAll->selectedItems().isEmpty()) << after;
+        EXPECT_FALSE(dlg.btDelete->isEnabled()) << after;
+        EXPECT_FALSE(dlg.btRec->isVisible()) << after;
+        EXPECT_FALSE(dlg.edWord->isEnabled()) << after;
+        EXPECT_TRUE(dlg.btNew->isEnabled()) << after;
+        EXPECT_FALSE(dlg.btSave->isEnabled()) << after;
+        EXPECT_FALSE(dlg.cbAdd->isVisible()) << after;
+    };
+    ClickRow(dlg.lbAll, 1);
+    Click(dlg.btNew);
+    QTest::keyClicks(dlg.edWord, "dog");
+    Click(dlg.btDelete);   // "Cancel"
+    nothingChosen("Cancel");
+    ClickRow(dlg.lbAll, 0);
+    Click(dlg.btDelete);   // apple, number 0, which the next new word takes
+    nothingChosen("Delete");
+    ClickRow(dlg.lbAll, 1);
+    ShowPage(dlg, 2);
+    ShowPage(dlg, 1);
+    nothingChosen("coming back");
+    // Space on the list then selects its current entry, and that chooses it.
+    dlg.lbAll->setFocus();
+    QTest::keyClick(dlg.lbAll, Qt::Key_Space);
+    EXPECT_EQ(dlg.EditMode, weSelected);
+    EXPECT_EQ(dlg.edWord->text(), "cat");
+    Click(dlg.btNew);
+    EXPECT_EQ(dlg.CurrentSound, 0);
+}
+
 // ---------------------------------------------------------------------------
 // SPACE
 
@@ -696,6 +757,130 @@ TEST_F(RecordPage, ARecordingThatCannotStartLeavesThePageUsable)
     EXPECT_EQ(log.Texts.size(), 1);
 }
 
+TEST_F(RecordPage, EnterRightAfterSaveRecordsTheWordInsteadOfClosingTheDialog)
+{
+    RequireServer();
+    TfmConfig dlg;
+    Open(dlg);
+    Click(dlg.btNew);
+    QTest::keyClicks(dlg.edWord, "ball");
+    QTest::keyClick(dlg.edWord, Qt::Key_Return);   // Save
+    ASSERT_EQ(dlg.lbAll->Words(), TWordList({{"ball", 0}}));
+    EXPECT_EQ(QApplication::focusWidget(), dlg.btRec);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_NE(dlg.result(), int(QDialog::Accepted));
+    EXPECT_TRUE(dlg.Recording);
+    Click(dlg.btRec);
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_GE(WaveDataBytes(SoundFileName(0)), 0);
+}
+
+TEST_F(RecordPage, AStopThatFailsGivesRecordAndPlayBack)
+{
+    RequireServer();
+    AllWords = NowWords = {{"ball", 0}};
+    TfmConfig dlg;
+    Open(dlg);
+    ClickRow(dlg.lbAll, 0);
+    // The device's stop fails once, the way a sound server that went away does.
+    auto failOnce = [](TMMCustomWaveDevice *device) {
+        device->OnStop = [failed = false, inner = device->OnStop](TMMComponent *s) mutable {
+            if (!std::exchange(failed, true))
+                throw Exception(QStringLiteral("the device is gone"));
+            inner(s);
+        };
+    };
+    MessageLog log;
+    failOnce(dlg.WaveIn);
+    Click(dlg.btRec);
+    ASSERT_TRUE(dlg.Recording);
+    ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 4096; }));
+    Click(dlg.btRec);
+    EXPECT_EQ(log.Texts, QStringList({"the device is gone"}));
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_EQ(dlg.btRec->Caption(), "Record");
+    EXPECT_TRUE(dlg.btRec->isEnabled());
+    EXPECT_TRUE(dlg.btPlay->isEnabled());
+    EXPECT_EQ(dlg.WaveIn->DeviceState(), unsigned(dsClosed));
+    EXPECT_FALSE(dlg.Timer->Enabled());
+    EXPECT_EQ(dlg.Led->Caption(), " 0.0");
+
+    failOnce(dlg.WaveOut);
+    Click(dlg.btPlay);
+    ASSERT_TRUE(dlg.Playing);
+    Click(dlg.btPlay);
+    EXPECT_EQ(log.Texts.size(), 2);
+    EXPECT_FALSE(dlg.Playing);
+    EXPECT_EQ(dlg.btPlay->Caption(), "Play");
+    EXPECT_TRUE(dlg.btRec->isEnabled());
+    EXPECT_EQ(dlg.WaveOut->DeviceState(), unsigned(dsClosed));
+    // Both buttons work again.
+    Click(dlg.btRec);
+    EXPECT_TRUE(dlg.Recording);
+    Click(dlg.btRec);
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_EQ(log.Texts.size(), 2);
+}
+
+TEST_F(RecordPage, AHeldDownSpaceStartsOneRecordingAndTheNextPressStopsIt)
+{
+    RequireServer();
+    AllWords = NowWords = {{"ball", 0}};
+    TfmConfig dlg;
+    Open(dlg);
+    ClickRow(dlg.lbAll, 0);
+    // On the Record button, which would click on a space that reached it.
+    dlg.btRec->setFocus();
+    auto send = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+        QCoreApplication::sendEvent(dlg.btRec, &e);
+    };
+    send(QEvent::KeyPress, false);
+    ASSERT_TRUE(dlg.Recording);
+    // Held down: the window system repeats release and press.
+    for (int i = 0; i < 5; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    send(QEvent::KeyRelease, false);
+    EXPECT_TRUE(dlg.Recording);
+    EXPECT_EQ(dlg.btRec->Caption(), "Stop");
+    send(QEvent::KeyPress, false);
+    EXPECT_FALSE(dlg.Recording);
+    for (int i = 0; i < 5; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    send(QEvent::KeyRelease, false);
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_EQ(dlg.btRec->Caption(), "Record");
+}
+
+TEST_F(RecordPage, ARecordThatOpensButFailsToStartKeepsTheWordsEarlierRecording)
+{
+    RequireServer();
+    AllWords = NowWords = {{"ball", 0}};
+    WriteWave(SoundFileName(0), Tone(440, 22050, 11025));
+    const QByteArray earlier = ReadAll(SoundFileName(0));
+    TfmConfig dlg;
+    Open(dlg);
+    ClickRow(dlg.lbAll, 0);
+    // The device opens (the chain makes the new take) and then fails to
+    // start: nothing it may have captured meanwhile counts.
+    dlg.WaveIn->OnBufferReady = [](TMMComponent *, PWaveHdr h) { h->dwBytesRecorded = 0; };
+    dlg.WaveIn->OnStart = [](TMMComponent *) { throw EMMWaveInError(QStringLiteral("Unable to start device")); };
+    MessageLog log;
+    Click(dlg.btRec);
+    ASSERT_FALSE(log.Texts.isEmpty());
+    EXPECT_EQ(log.Texts.last(), "Unable to start device");
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_EQ(dlg.WaveIn->DeviceState(), unsigned(dsClosed));
+    EXPECT_EQ(ReadAll(SoundFileName(0)), earlier) << "the failed Record replaced the earlier recording";
+    EXPECT_FALSE(QFile::exists(WaveTakeName(SoundFileName(0))));
+    EXPECT_TRUE(dlg.btPlay->isEnabled());
+}
+
 TEST_F(RecordPage, AFullDiskEndsTheRecordingWithAMessageAndAValidFile)
 {
     RequireServer();
@@ -739,4 +924,131 @@ TEST_F(RecordPage, AFullDiskEndsTheRecordingWithAMessageAndAValidFile)
     memcpy(&declared, file.constData() + at + 4, 4);
     EXPECT_EQ(int64_t(declared), bytes);
     EXPECT_GE(file.size(), at + 8 + int64_t(declared));
+
+    // Recording the word again replaces the file, fills the volume again and
+    // is cut short with its own message.
+    Click(dlg.btRec);
+    ASSERT_TRUE(dlg.Recording);
+    ASSERT_TRUE(PumpUntil([&] { return !dlg.Recording; }, 20000)) << "the second recording did not end by itself";
+    ASSERT_EQ(log.Texts.size(), 2);
+    EXPECT_EQ(log.Texts[1], log.Texts[0]);
+    EXPECT_GT(WaveDataBytes(SoundFileName(0)), 44100);
+    EXPECT_EQ(dlg.btRec->Caption(), "Record");
+}
+
+TEST_F(RecordPage, LosingTheSoundServerEndsRecordingAndPlayingWithOneMessageEach)
+{
+    RequireServer();
+    AllWords = NowWords = {{"ball", 0}};
+    TfmConfig dlg;
+    Open(dlg);
+    ClickRow(dlg.lbAll, 0);
+    StartTone();
+    // Stands in for the sound server going away: from the moment it is set,
+    // every read (while recording) or write (while playing) fails as the
+    // server's ALSA plugin fails then.
+    std::atomic<bool> lost{false};
+    std::atomic<TAlsaCall> failing{TAlsaCall::Read};
+    SetWaveDevFaultHook([&](TWaveDirection, TAlsaCall call) { return lost && call == failing ? -EIO : 0; });
+    struct Unhook {
+        ~Unhook() { SetWaveDevFaultHook(nullptr); }
+    } unhook;
+    const QString lostText = QStringLiteral(
+        "The sound device stopped working: it was unplugged, or the sound system was stopped.");
+
+    MessageLog log;
+    int64_t recorded = -1;
+    dlg.WaveIn->OnStop = [&, inner = dlg.WaveIn->OnStop](TMMComponent *s) {
+        recorded = dlg.WaveIn->RecordedBytes();
+        inner(s);
+    };
+    Click(dlg.btRec);
+    ASSERT_TRUE(dlg.Recording);
+    EXPECT_EQ(dlg.btRec->Caption(), "Stop");
+    ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 3 * 4096; }));
+    lost = true;
+    ASSERT_TRUE(PumpUntil([&] { return !dlg.Recording; })) << "the page still records";
+    PumpFor(300);
+    EXPECT_EQ(log.Texts, QStringList{"WaveIn:\n\r" + lostText});
+    EXPECT_EQ(dlg.WaveIn->DeviceState(), unsigned(dsClosed));
+    EXPECT_EQ(dlg.btRec->Caption(), "Record");
+    EXPECT_TRUE(dlg.btRec->isEnabled());
+    EXPECT_TRUE(dlg.btPlay->isEnabled());
+    EXPECT_FALSE(dlg.Timer->Enabled());
+    // What was recorded before the loss is a wave file of its own.
+    EXPECT_GE(recorded, 3 * 4096);
+    EXPECT_EQ(WaveDataBytes(SoundFileName(0)), recorded);
+
+    // Playing it while the server is gone again.
+    lost = false;
+    failing = TAlsaCall::Write;
+    int played = 0;
+    dlg.WaveOut->OnBufferReady = [&](TMMComponent *, PWaveHdr) {
+        if (++played == 1)
+            lost = true;
+    };
+    Click(dlg.btPlay);
+    ASSERT_TRUE(dlg.Playing);
+    EXPECT_EQ(dlg.btPlay->Caption(), "Stop");
+    ASSERT_TRUE(PumpUntil([&] { return !dlg.Playing; })) << "the page still plays";
+    PumpFor(300);
+    EXPECT_EQ(log.Texts, (QStringList{"WaveIn:\n\r" + lostText, "WaveOut:\n\r" + lostText}));
+    EXPECT_EQ(dlg.WaveOut->DeviceState(), unsigned(dsClosed));
+    EXPECT_EQ(dlg.btPlay->Caption(), "Play");
+    EXPECT_TRUE(dlg.btRec->isEnabled());
+    EXPECT_TRUE(dlg.btPlay->isEnabled());
+
+    // With the server back the same button records again.
+    lost = false;
+    Click(dlg.btRec);
+    ASSERT_TRUE(dlg.Recording);
+    ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 4096; }));
+    Click(dlg.btRec);
+    EXPECT_FALSE(dlg.Recording);
+    EXPECT_EQ(log.Texts.size(), 2);
+}
+
+TEST_F(RecordPage, ARecordingGoesWithItsWordToAFreshNumberOnlyWhileItIsStillOurs)
+{
+    RequireServer();
+    for (const bool theirsRecordedLast : {false, true}) {
+        SCOPED_TRACE(theirsRecordedLast ? "the other copy recorded last" : "this dialog recorded last");
+        for (int n : {1, 2, 3})
+            QFile::remove(SoundFileName(n));
+        ClearWordLists();
+        WriteAll(File("lumword.lst"), "2;ball;0\r\n");
+        LoadWordList();
+        TfmConfig dlg;
+        Open(dlg);
+        AddWord(dlg, "bee", false);
+        ASSERT_EQ(dlg.CurrentSound, 1);
+        Click(dlg.btRec);
+        ASSERT_TRUE(dlg.Recording);
+        ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 8192; }));
+        Click(dlg.btRec);
+        ASSERT_FALSE(dlg.Recording);
+        const QByteArray ours = ReadAll(SoundFileName(1));
+        ASSERT_FALSE(ours.isEmpty());
+        // The other copy saves two new words of its own, the first under number 1.
+        WriteAll(File("lumword.lst"), "1;ant;1\r\n1;cat;2\r\n2;ball;0\r\n");
+        WriteAll(SoundFileName(2), "cat's recording");
+        if (theirsRecordedLast)
+            WriteAll(SoundFileName(1), "ant's recording");
+        MessageLog log;
+        Click(dlg.btOk);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"ant", 1}, {"bee", 3}, {"cat", 2}}));
+        EXPECT_EQ(ReadAll(SoundFileName(2)), QByteArray("cat's recording"));
+        if (theirsRecordedLast) {
+            EXPECT_EQ(ReadAll(SoundFileName(1)), QByteArray("ant's recording"));
+            EXPECT_FALSE(QFileInfo::exists(SoundFileName(3)));
+        } else {
+            EXPECT_EQ(ReadAll(SoundFileName(3)), ours);
+            EXPECT_FALSE(QFileInfo::exists(SoundFileName(1)));
+        }
+        ASSERT_EQ(log.Texts.size(), 1);
+        EXPECT_TRUE(log.Texts[0].contains(theirsRecordedLast ? "\"bee\" now has sound number 3 and no recording"
+                                                             : "\"bee\" now has sound number 3 and keeps its recording"))
+            << log.Texts[0].toStdString();
+    }
 }

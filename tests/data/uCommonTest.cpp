@@ -82,7 +82,8 @@ TEST_F(Database, FreshFolderGivesDefaultsAndMakesTheSoundFolder)
                          "[Main]\nPosition=NOT DEFINED\nName=Arial\nSize=96\nColor=255\nBold=1\nBack=11927551\n"
                          "Transition=0\nDelay=6\nButton=0\nKey=32\nSound=66305\n\n"
                          "[General]\nHints=1\nProtect=0\nSoundMode=0\n\n"
-                         "[Config]\nAutoAdd=0\n"));
+                         "[Config]\nAutoAdd=0\n\n"
+                         "[Plan]\nEnabled=0\nWords=5\nDays=5\nPerDay=1\nShows=3\nGap=30\n"));
 }
 
 TEST_F(Database, SettingsEncodingsReadAndWriteBack)
@@ -488,4 +489,38 @@ TEST_F(Database, ASaveKilledAtAnyStepLeavesTheOldOrTheNewListWithItsChecksum)
     }
     EXPECT_TRUE(sawOld);
     EXPECT_TRUE(sawNew);
+}
+
+TEST_F(Database, AListReplacedSinceItWasReadIsNotSavedOver)
+{
+    loadList("1;kite;4\r\n");
+    const QByteArray other = "1;kite;4\r\n1;ant;0\r\n";
+    WriteAll(file("lumword.lst"), other);
+    NewWords = {{"bee", 0}, {"kite", 4}};
+    try {
+        SaveWordListAndSettings();
+        FAIL() << "saved over another copy's list";
+    } catch (const EInOutError &e) {
+        EXPECT_TRUE(e.Message().contains("changed by another copy")) << e.Message().toStdString();
+    }
+    EXPECT_EQ(ReadAll(file("lumword.lst")), other);
+    EXPECT_FALSE(QFileInfo::exists(file("lumword.INI")));
+
+    // Nor over one that another copy made where there was none.
+    QFile::remove(file("lumword.lst"));
+    ClearWordLists();
+    LoadWordList();
+    WriteAll(file("lumword.lst"), other);
+    NewWords = {{"bee", 0}};
+    EXPECT_THROW(SaveWordListAndSettings(), EInOutError);
+    EXPECT_EQ(ReadAll(file("lumword.lst")), other);
+
+    // What this copy saved itself is what the next save compares with.
+    ClearWordLists();
+    LoadWordList();
+    NewWords = {{"ant", 0}};
+    SaveWordListAndSettings();
+    NewWords = {{"ant", 0}, {"bee", 2}};
+    SaveWordListAndSettings();
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("1;ant;0\r\n1;bee;2\r\n"));
 }

@@ -3,10 +3,13 @@
 // the word list, its checksum and the sound file on disk; the next Run shows
 // ball and plays its file. And a program killed in the middle of a recording:
 // the files it leaves still open without the checksum message and the
-// recording plays in both players.
+// recording plays in both players; killed at chosen moments of a take, the
+// word keeps its earlier recording until the take holds sound, and then holds
+// what was captured up to half a second before the kill, as a whole file.
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "audio/MMHiTimer.h"
+#include "audio/MMRingBuffer.h"
 #include "audio/MMWave.h"
 #include "audio/MMWaveIO.h"
 #include "config/uConfig.h"
@@ -37,10 +40,14 @@
 #include <zlib.h>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cmath>
 #include <functional>
 #include <iostream>
+#include <thread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -82,6 +89,37 @@ QString Crc(const QByteArray &bytes)
 {
     const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size()));
     return QStringLiteral("%1").arg(uint(crc), 8, 16, QChar('0')).toUpper();
+}
+
+int64_t NowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// One whole line on the standard output, from any thread.
+void Say(const QByteArray &line)
+{
+    const QByteArray l = line + '\n';
+    (void)!::write(1, l.constData(), size_t(l.size()));
+}
+
+// Keeps the calling thread where it is until the parent kills the program.
+void HoldForTheKill()
+{
+    std::this_thread::sleep_for(std::chrono::seconds(30));
+    std::_Exit(3);
+}
+
+// What a clean Stop writes for these samples of the page's format.
+QByteArray CleanRecording(const QString &scratch, const QByteArray &data)
+{
+    TMMWave w;
+    const TWaveFormatEx f = MakePCMWaveFormat(8, 2, 22050);
+    w.CreateFile(scratch, &f);
+    w.WriteData(data.constData(), data.size());
+    w.CloseFile();
+    return ReadAll(scratch);
 }
 
 class WordRoad : public ProgramFolderTest {
@@ -332,8 +370,8 @@ TEST_F(WordRoad, AProgramKilledWhileRecordingLeavesFilesThatOpenAndARecordingTha
         EXPECT_EQ(NowWords, TWordList({{"ball", 0}}));
     }
 
-    // The cut recording: a wave header whose sizes were never written, and
-    // data behind it.
+    // The cut recording, finished at the start: a wave header and the data
+    // behind it.
     const QString sound = dir.filePath("wav/word0000.wav");
     const QByteArray wave = ReadAll(sound);
     ASSERT_GT(wave.size(), 3 * 44100);
@@ -366,4 +404,169 @@ TEST_F(WordRoad, AProgramKilledWhileRecordingLeavesFilesThatOpenAndARecordingTha
     ASSERT_TRUE(PlaySound(sound));
     EXPECT_TRUE(PumpUntil([&] { return PlaySoundStatus().Finished > before.Finished; }, 30000));
     EXPECT_EQ(PlaySoundStatus().Failed, before.Failed) << PlaySoundStatus().LastError.toStdString();
+}
+
+// Run only as the child of the test below: records the word's new take and
+// says MOMENT at the moment LUMWORD_KILL_MOMENT names, then waits to be
+// killed. Meanwhile it says every 20 ms how many bytes the device captured.
+TEST_F(WordRoad, DISABLED_ChildRecordsATakeUntilKilledAtAMoment)
+{
+    const QString folder = qEnvironmentVariable("LUMWORD_KILL_TEST_DIR");
+    const QString moment = qEnvironmentVariable("LUMWORD_KILL_MOMENT");
+    ASSERT_FALSE(folder.isEmpty());
+    SetProgramFilePath(folder + "/lumword");
+    LoadSettings();
+    LoadWordList();
+    TfmConfig dlg;
+    dlg.show();
+    ShowPage(dlg, 1);
+    ClickRow(dlg.lbAll, 0);
+    std::atomic<int> flushes{0};
+    std::atomic<bool> said{false};
+    const auto sayOnce = [&said](const QByteArray &line) {
+        if (!said.exchange(true))
+            Say(line);
+    };
+    if (moment == "first-block") {
+        dlg.WaveIn->OnBufferReady = [&](TMMComponent *, PWaveHdr) {
+            sayOnce("MOMENT");
+            HoldForTheKill();
+        };
+    } else if (moment == "first-flush") {
+        dlg.MMRingBuffer1->OnFlushQueue = [&](TMMComponent *) {
+            sayOnce("MOMENT");
+            HoldForTheKill();
+        };
+    } else if (moment == "after-flush") {
+        // The worker's third flush has written and committed.
+        dlg.MMRingBuffer1->OnFlushQueueEnd = [&](TMMComponent *) {
+            if (++flushes == 3)
+                sayOnce("MOMENT " + QByteArray::number(qlonglong(dlg.RecFile->Wave()->DataBytes())));
+        };
+    } else if (moment == "stop") {
+        // Within the stop: its last flush before it writes, or, when the
+        // worker left nothing to flush, the device's stop notification.
+        dlg.MMRingBuffer1->OnFlushQueue = [&](TMMComponent *) {
+            if (IsMainThread()) {
+                sayOnce("MOMENT");
+                HoldForTheKill();
+            }
+        };
+        dlg.WaveIn->OnStop = [&](TMMComponent *) {
+            sayOnce("MOMENT");
+            HoldForTheKill();
+        };
+    }
+    const int64_t killAt = moment.startsWith("mid-take-") ? moment.mid(9).toLongLong() * 441 / 10 : -1;
+    QTimer report;
+    QObject::connect(&report, &QTimer::timeout, [&] {
+        const int64_t captured = dlg.WaveIn->RecordedBytes();
+        Say("AT " + QByteArray::number(qlonglong(NowNs())) + ' ' + QByteArray::number(qlonglong(captured)));
+        if (killAt >= 0 && captured >= killAt)
+            sayOnce("MOMENT");
+    });
+    report.start(20);
+    Click(dlg.btRec);
+    ASSERT_TRUE(dlg.Recording);
+    if (moment == "stop") {
+        ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 53000; }, 20000));
+        Click(dlg.btRec);
+    }
+    PumpUntil([] { return false; }, 30000);
+    FAIL() << "not killed";
+}
+
+TEST_F(WordRoad, ATakeKilledAtAnyMomentLeavesACleanStartAWordThatPlaysAndTheSoundCapturedBeforeIt)
+{
+    RequireServer();
+    LoadSettings();
+    NowWords = {{"ball", 0}};
+    AllWords = NowWords;
+    SaveWordListAndSettings();
+    ClearWordLists();
+    const QString sound = dir.filePath("wav/word0000.wav");
+    const QByteArray earlierData = Tone(660, 22050, 11025);
+    struct TMoment {
+        const char *Name;
+        bool KeepsEarlier; // killed before the take's first flush
+    };
+    const TMoment moments[] = {{"first-block", true}, {"first-flush", true}, {"mid-take-700", false},
+                               {"mid-take-1600", false}, {"after-flush", false}, {"stop", false}};
+    for (const TMoment &m : moments) {
+        SCOPED_TRACE(m.Name);
+        WriteWave(sound, earlierData);
+        const QByteArray earlier = ReadAll(sound);
+
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LUMWORD_KILL_TEST_DIR", dir.path());
+        env.insert("LUMWORD_KILL_MOMENT", m.Name);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_also_run_disabled_tests",
+                     "--gtest_filter=WordRoad.DISABLED_ChildRecordsATakeUntilKilledAtAMoment"});
+        ASSERT_TRUE(child.waitForStarted(10000));
+        // (time, bytes captured) as the child said them, and the moment.
+        std::vector<std::pair<int64_t, int64_t>> captured;
+        QByteArray pending, momentLine, all;
+        int64_t killedAt = 0;
+        QElapsedTimer t;
+        t.start();
+        while (momentLine.isEmpty() && child.state() == QProcess::Running && t.elapsed() < 40000) {
+            child.waitForReadyRead(50);
+            const QByteArray got = child.readAllStandardOutput();
+            all += got;
+            pending += got;
+            for (int nl; (nl = pending.indexOf('\n')) >= 0; pending.remove(0, nl + 1)) {
+                const QList<QByteArray> f = pending.left(nl).split(' ');
+                if (f[0] == "AT" && f.size() == 3)
+                    captured.emplace_back(f[1].toLongLong(), f[2].toLongLong());
+                else if (f[0] == "MOMENT" && momentLine.isEmpty()) {
+                    killedAt = NowNs();
+                    ::kill(pid_t(child.processId()), SIGKILL);
+                    momentLine = pending.left(nl);
+                }
+            }
+        }
+        ASSERT_FALSE(momentLine.isEmpty()) << all.right(2000).toStdString() << child.readAllStandardError().toStdString();
+        ASSERT_TRUE(child.waitForFinished(10000));
+        EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+        // The next start is clean and has its word; no take is left over.
+        {
+            MessageLog log;
+            TfmMain w;
+            EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join('\n').toStdString();
+            EXPECT_EQ(NowWords, TWordList({{"ball", 0}}));
+        }
+        EXPECT_EQ(QDir(dir.filePath("wav")).entryList({"*.take"}, QDir::Files), QStringList());
+
+        // Everything captured half a second before the kill (and as much
+        // again for a loaded machine) is in the file.
+        int64_t due = 0;
+        for (const auto &[ns, bytes] : captured)
+            if (ns <= killedAt - 1'000'000'000)
+                due = std::max(due, bytes);
+        if (const QList<QByteArray> f = momentLine.split(' '); f.size() == 2)
+            due = std::max<int64_t>(due, f[1].toLongLong()); // what the flush had committed
+        const QByteArray file = ReadAll(sound);
+        if (m.KeepsEarlier || (due == 0 && file == earlier)) {
+            EXPECT_EQ(file, earlier) << "the earlier recording was lost";
+        } else {
+            TMMWave reader;
+            reader.SetFileName(sound);
+            const int64_t bytes = reader.DataBytes();
+            EXPECT_GE(bytes, due);
+            EXPECT_GT(bytes, 0);
+            EXPECT_EQ(file, CleanRecording(dir.filePath("clean.wav"), file.mid(46, int(bytes))))
+                << "not as a clean stop leaves it";
+        }
+
+        // The word plays.
+        const TPlaySoundStatus before = PlaySoundStatus();
+        ASSERT_TRUE(PlaySound(sound));
+        EXPECT_TRUE(PumpUntil([&] { return PlaySoundStatus().Finished > before.Finished; }, 30000));
+        EXPECT_EQ(PlaySoundStatus().Failed, before.Failed) << PlaySoundStatus().LastError.toStdString();
+    }
 }

@@ -28,6 +28,10 @@ echo "--- first install"
 bash "$SRC/tools/install.sh" "$BUILD" > "$TMP/out1"
 check "install names its folder" grep -qF "$APP" "$TMP/out1"
 check "program installed and runnable" test -x "$APP/lumword"
+debug_info() { local sections; sections="$(readelf -S --wide "$1")"; [[ "$sections" == *.debug_info* ]]; }
+check "the build folder's program keeps its debug information" debug_info "$BUILD/dist/lumword"
+check "the installed program is stripped" test -z "$(readelf -S --wide "$APP/lumword" | grep -E '\.(debug_|symtab)' || true)"
+check "the installed program is smaller" test "$(stat -c %s "$APP/lumword")" -lt "$(stat -c %s "$BUILD/dist/lumword")"
 check "help file installed" same "$SRC/dist/Lumword.hlp" "$APP/Lumword.hlp"
 for p in "$SRC"/dist/images/*; do
   check "picture $(basename "$p") installed" same "$p" "$APP/images/$(basename "$p")"

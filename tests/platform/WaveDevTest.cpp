@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -157,6 +159,32 @@ TEST(WaveDev, PlaybackReportsEachBufferOnceItHasBeenPlayed)
     EXPECT_EQ(log.Count(TWaveDevMessage::Close), 1);
 }
 
+TEST(WaveDev, PlaybackHeldMidwayHoldsItsPosition)
+{
+    ASSERT_EQ(WaveDevCount(TWaveDirection::Playback), 1) << ServerHint();
+    TLog log;
+    std::unique_ptr<TWaveDevice> dev;
+    ASSERT_EQ(TWaveDevice::Open(dev, TWaveDirection::Playback, 0, Recording, log.Callback()), 0);
+    std::vector<std::vector<char>> bufs(20, std::vector<char>(4410, char(128))); // one second
+    for (auto &b : bufs)
+        ASSERT_EQ(dev->AddBuffer(&b, b.data(), uint32_t(b.size())), 0);
+    ASSERT_TRUE(log.WaitCount(TWaveDevMessage::Done, 2));
+    const int xruns = dev->XRuns();
+    ASSERT_EQ(dev->Pause(), 0);
+    const int64_t atHold = dev->PositionSamples();
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    // Held (every server the tests use pauses a stream), nothing more is
+    // heard, and the 600 ms of waiting count for nothing; not even the
+    // 100 ms ALSA already had (2205 frames), which a device that cannot pause
+    // would play out. Only when a loaded machine let ALSA run dry just
+    // before the hold does that much count as heard.
+    EXPECT_LE(dev->PositionSamples() - atHold, dev->XRuns() == xruns ? 441 : 2205 + 441);
+    ASSERT_EQ(dev->Restart(), 0);
+    ASSERT_TRUE(log.WaitCount(TWaveDevMessage::Done, 20));
+    EXPECT_EQ(dev->PositionSamples(), 20 * 2205);
+    EXPECT_EQ(dev->Close(), 0);
+}
+
 TEST(WaveDev, ResetHandsBackWhatIsStillQueuedBeforeItReturns)
 {
     ASSERT_EQ(WaveDevCount(TWaveDirection::Playback), 1) << ServerHint();
@@ -169,6 +197,8 @@ TEST(WaveDev, ResetHandsBackWhatIsStillQueuedBeforeItReturns)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_EQ(dev->Reset(), 0);
     EXPECT_EQ(log.Count(TWaveDevMessage::Done), 10);
+    for (const auto &d : log.Of(TWaveDevMessage::Done))
+        EXPECT_EQ(d.Bytes, 44100u); // each with the length it was queued with
     EXPECT_EQ(dev->QueuedBuffers(), 0);
     dev.reset(); // closes
     EXPECT_EQ(log.Count(TWaveDevMessage::Close), 1);
@@ -206,4 +236,94 @@ TEST(WaveDev, CaptureGoesOnAfterAStallWithNothingQueued)
     for (const auto &d : log.Of(TWaveDevMessage::Data))
         EXPECT_EQ(d.Bytes, 4410u);
     dev->Close();
+}
+
+namespace {
+// Breaks one ALSA call of the device threads while it lives, and counts every
+// call that asks the seam.
+struct TBrokenAlsa {
+    std::atomic<bool> Broken{false};
+    std::atomic<int> Calls{0};
+    TBrokenAlsa(TWaveDirection Direction, TAlsaCall Call, int Error = -EIO)
+    {
+        SetWaveDevFaultHook([this, Direction, Call, Error](TWaveDirection d, TAlsaCall c) {
+            ++Calls;
+            return Broken && d == Direction && c == Call ? Error : 0;
+        });
+    }
+    ~TBrokenAlsa() { SetWaveDevFaultHook(nullptr); }
+};
+} // namespace
+
+TEST(WaveDev, ABrokenStreamIsReportedOnceAndLeftAloneUntilClosed)
+{
+    ASSERT_EQ(WaveDevCount(TWaveDirection::Capture), 1) << ServerHint();
+    TBrokenAlsa alsa(TWaveDirection::Capture, TAlsaCall::Read);
+    TLog log;
+    std::unique_ptr<TWaveDevice> dev;
+    ASSERT_EQ(TWaveDevice::Open(dev, TWaveDirection::Capture, 0, Recording, log.Callback()), 0);
+    std::vector<std::vector<char>> bufs(4, std::vector<char>(4410));
+    for (auto &b : bufs)
+        ASSERT_EQ(dev->AddBuffer(&b, b.data(), uint32_t(b.size())), 0);
+    ASSERT_EQ(dev->Start(), 0);
+    ASSERT_TRUE(log.WaitCount(TWaveDevMessage::Data, 1));
+    alsa.Broken = true; // the sound server goes away
+    ASSERT_TRUE(log.WaitCount(TWaveDevMessage::Error, 1));
+    const auto errors = log.Of(TWaveDevMessage::Error);
+    EXPECT_EQ(errors[0].Bytes, uint32_t(WAVERR_DEVICELOST));
+    EXPECT_NE(errors[0].Thread, std::this_thread::get_id());
+    QString text;
+    EXPECT_TRUE(WaveDevErrorText(WAVERR_DEVICELOST, text));
+
+    // A broken device neither calls ALSA nor wakes for it: over 300 ms (three
+    // of its poll limits) not one call, while commands are still answered.
+    const int calls = alsa.Calls;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(dev->Start(), WAVERR_DEVICELOST);
+    EXPECT_EQ(alsa.Calls, calls);
+    // The buffers it held come back with the reset, each once.
+    const int before = log.Count(TWaveDevMessage::Data);
+    ASSERT_EQ(dev->Reset(), 0);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Data), 4);
+    EXPECT_LT(before, 4);
+    EXPECT_EQ(log.Of(TWaveDevMessage::Data).back().Bytes, 0u); // never filled: nothing recorded
+    EXPECT_EQ(dev->QueuedBuffers(), 0);
+    EXPECT_EQ(dev->Close(), 0);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Error), 1);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Close), 1);
+}
+
+TEST(WaveDev, AnOverrunIsRecoveredAndRecordingGoesOn)
+{
+    ASSERT_EQ(WaveDevCount(TWaveDirection::Capture), 1) << ServerHint();
+    // The first read reports an overrun; only that one.
+    std::atomic<int> reads{0};
+    SetWaveDevFaultHook([&](TWaveDirection, TAlsaCall c) { return c == TAlsaCall::Read && ++reads == 1 ? -EPIPE : 0; });
+    TLog log;
+    std::unique_ptr<TWaveDevice> dev;
+    ASSERT_EQ(TWaveDevice::Open(dev, TWaveDirection::Capture, 0, Recording, log.Callback()), 0);
+    std::vector<std::vector<char>> bufs(2, std::vector<char>(4410));
+    for (auto &b : bufs)
+        ASSERT_EQ(dev->AddBuffer(&b, b.data(), uint32_t(b.size())), 0);
+    ASSERT_EQ(dev->Start(), 0);
+    const bool filled = log.WaitCount(TWaveDevMessage::Data, 2);
+    SetWaveDevFaultHook(nullptr);
+    EXPECT_TRUE(filled);
+    EXPECT_EQ(dev->XRuns(), 1);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Error), 0);
+    dev->Close();
+}
+
+TEST(WaveDev, AStartThatFailsSaysSoAndBreaksTheDevice)
+{
+    ASSERT_EQ(WaveDevCount(TWaveDirection::Capture), 1) << ServerHint();
+    TBrokenAlsa alsa(TWaveDirection::Capture, TAlsaCall::Start, -EBADFD);
+    alsa.Broken = true;
+    TLog log;
+    std::unique_ptr<TWaveDevice> dev;
+    ASSERT_EQ(TWaveDevice::Open(dev, TWaveDirection::Capture, 0, Recording, log.Callback()), 0);
+    EXPECT_EQ(dev->Start(), WAVERR_DEVICELOST);
+    EXPECT_TRUE(log.WaitCount(TWaveDevMessage::Error, 1));
+    EXPECT_EQ(dev->Close(), 0);
+    EXPECT_EQ(log.Count(TWaveDevMessage::Error), 1);
 }

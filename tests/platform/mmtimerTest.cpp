@@ -29,13 +29,16 @@ TEST(MMTimer, TicksStayOnTheGridOfTheFirstEvenWhenACallbackRunsLong)
     std::mutex lock;
     std::vector<Clock::time_point> dues;
     std::vector<std::thread::id> threads;
+    Clock::time_point blockedUntil;
     const Clock::time_point before = Clock::now();
     const uint32_t id = timeSetEvent(3, 0, [&](uint32_t) {
         std::lock_guard<std::mutex> g(lock);
         dues.push_back(CurrentTickDue());
         threads.push_back(std::this_thread::get_id());
-        if (dues.size() == 4)
+        if (dues.size() == 4) {
             std::this_thread::sleep_for(10ms); // overruns about three periods
+            blockedUntil = Clock::now();
+        }
     });
     ASSERT_NE(id, 0u);
     ASSERT_TRUE(WaitUntil([&] {
@@ -55,7 +58,23 @@ TEST(MMTimer, TicksStayOnTheGridOfTheFirstEvenWhenACallbackRunsLong)
         EXPECT_EQ(threads[i], threads[0]);
     }
     EXPECT_TRUE(skipped); // the ticks missed during the long callback were dropped, not bunched
+    EXPECT_GT(dues[4], blockedUntil); // none of them came late
     EXPECT_NE(threads[0], std::this_thread::get_id());
+}
+
+TEST(MMTimer, AfterABlockedCallbackTheNextTickIsTheFirstOnTheGridStillAhead)
+{
+    // A 3 ms grid: tick n is due at n x 3 ms.
+    EXPECT_EQ(TimerNextTick(4, 13500us, 3ms), 5); // tick 4 (12 ms) returned in time
+    EXPECT_EQ(TimerNextTick(4, 12001us, 3ms), 5);
+    // Tick 4 returned at 25 ms: 15, 18, 21 and 24 ms have passed, 27 is next.
+    EXPECT_EQ(TimerNextTick(4, 25ms, 3ms), 9);
+    EXPECT_EQ(TimerNextTick(4, 26999us, 3ms), 9);
+    EXPECT_EQ(TimerNextTick(4, 27001us, 3ms), 10);
+    // Blocked for a whole second on a 200 ms grid: one tick, at 1200 ms.
+    EXPECT_EQ(TimerNextTick(1, 1100ms, 200ms), 6);
+    // Never the same tick twice, however the clock reads.
+    EXPECT_EQ(TimerNextTick(7, 0ms, 3ms), 8);
 }
 
 TEST(MMTimer, NoCallbackRunsOnceKillReturns)

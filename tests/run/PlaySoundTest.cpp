@@ -1,6 +1,7 @@
 #include "RunTestSupport.h"
+#include "support/SinkMonitor.h"
 #include "support/TestSupport.h"
-#include "platform/soundstream.h"
+#include "support/WaveFiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -250,12 +251,39 @@ TEST_F(PlaySoundTest, ASessionWithoutADeviceFailsEachSoundQuietly)
     EXPECT_TRUE(after.LastError.contains(QStringLiteral("lumword_no_such_device"))) << after.LastError.toStdString();
 }
 
-TEST(SoundStream, EightBitSamplesAreWidenedAroundZero)
+// A word as the program records it (8-bit stereo, 22050 Hz), through whatever
+// route ALSA "default" takes to the server, heard at the sink: its second of
+// tone, then silence without a full-scale sample (the click or thump of a
+// stack that pads 8-bit data with zero bytes), and the player ends by itself.
+static void HearOneSecondWord(const QTemporaryDir &dir)
 {
-    const QByteArray u8("\x00\x01\x7f\x80\x81\xff", 6);
-    QByteArray wide("left over from a longer chunk");
-    TSoundStream::Widen(u8.constData(), size_t(u8.size()), wide);
-    ASSERT_EQ(wide.size(), 12);
-    const auto *s = reinterpret_cast<const int16_t *>(wide.constData());
-    EXPECT_EQ(std::vector<int>(s, s + 6), (std::vector<int>{-32768, -32512, -256, 0, 256, 32512}));
+    TSinkMonitor monitor;
+    QString error;
+    ASSERT_TRUE(monitor.Start(error)) << NoSoundServerHint() << ": " << error.toStdString();
+    const QString word = dir.filePath("word0000.wav");
+    WriteWave(word, Tone(440, 22050, 22050));
+    const TPlaySoundStatus before = PlaySoundStatus();
+    PlaySound(word);
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    const std::vector<int16_t> heard = monitor.StopAfter(1.0);
+    const TPlaySoundStatus after = PlaySoundStatus();
+    ASSERT_EQ(after.Failed, before.Failed) << after.LastError.toStdString();
+    EXPECT_EQ(after.Finished, before.Finished + 1);
+    EXPECT_NEAR(LoudSeconds(heard, 2000), 1.0, 0.05);
+    // The tone is 100/128 of full scale.
+    EXPECT_GT(Peak(heard), 20000);
+    EXPECT_LT(Peak(heard), 30000);
+}
+
+TEST_F(PlaySoundTest, AOneSecondWordIsHeardForOneSecondAndNothingLoudAfterIt)
+{
+    HearOneSecondWord(FDir);
+}
+
+// The same through the stream a run screen keeps open between words.
+TEST_F(PlaySoundTest, AOneSecondWordThroughAKeptStreamIsHeardForOneSecondAndNothingLoudAfterIt)
+{
+    TPlaySoundSession session;
+    ASSERT_TRUE(QTest::qWaitFor([] { return PlaySoundStreamOpen(); }, 10000)) << NoSoundServerHint();
+    HearOneSecondWord(FDir);
 }

@@ -239,6 +239,8 @@ TEST_F(RunScreen, IsAFramelessTopmostFullScreenWithOneSmallButton)
     EXPECT_TRUE(run.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(run.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(run.geometry(), QGuiApplication::primaryScreen()->geometry());
+    // Only the window system's full-screen state puts it above panels and top bars.
+    EXPECT_TRUE(run.windowState().testFlag(Qt::WindowFullScreen));
     EXPECT_EQ(run.Button1->geometry(), QRect(8, 8, 41, 17));
     EXPECT_TRUE(run.Button1->text().isEmpty());
     EXPECT_EQ(run.font().pointSize(), 48);

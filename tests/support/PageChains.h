@@ -27,6 +27,7 @@ struct TRecorder {
         MMRingBuffer1.SetBufferSize(4096);
         MMRingBuffer1.SetNumBuffers(100);
         MMRingBuffer1.SetQueueMode(qmWrite);
+        MMRingBuffer1.SetFlushInterval(250);
         RecFile.Wave()->FileMustExist = false;
         RecFile.Wave()->SetFileName(Path);
     }

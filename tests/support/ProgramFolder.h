@@ -4,6 +4,7 @@
 // are empty. Afterwards the lists are emptied again, the path is cleared and
 // hints are back on, so that no test leaks its words into the next.
 #include "data/uCommon.h"
+#include "data/uPlan.h"
 #include "platform/AppHints.h"
 #include "platform/ProgramFile.h"
 
@@ -21,10 +22,12 @@ protected:
         SetProgramFilePath(dir.filePath("lumword"));
         Settings = TSettings();
         ClearWordLists();
+        PlanClear();
     }
     void TearDown() override
     {
         ClearWordLists();
+        PlanClear();
         SetProgramFilePath(QString());
         SetApplicationShowHint(true);
     }

@@ -2,6 +2,7 @@
 // over what lies beneath, the window's cut, what makes it go away, and the
 // program-wide switch between balloons and Qt's plain tool tip.
 #include "app/Application.h"
+#include "platform/WindowSystem.h"
 #include "widgets/Balloon.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,6 +62,7 @@ protected:
     }
     void TearDown() override
     {
+        SetDesktopCompositesProbe({});
         delete hint;
         SetApplicationShowHint(true);
         QToolTip::hideText();
@@ -110,6 +113,35 @@ TEST_F(BalloonTest, AboveRightNearTheTopShowsBelowRightAndNearTheRightEdgeFlipsL
     // A second screen to the right of the first: its own edges count.
     w.ActivateHintOn(QPoint(1590, 10), "Click to run", QRect(800, 0, 800, 600));
     EXPECT_EQ(w.CurrentPosition(), bpBelowLeft);
+}
+
+TEST_F(BalloonTest, ABalloonThatExactlyTouchesAnEdgeOfTheScreenStaysOnItsSide)
+{
+    TBalloonWindow w;
+    const QString text = "Click to run";
+    const QSize size = w.CalcHintSize(text, QPoint(400, 300), Screen800);
+    const int width = size.width(), height = size.height();
+    // Below and right: the window starts one pixel past the pointer.
+    hint->SetPosition(bpBelowRight);
+    w.ActivateHintOn(QPoint(300, 599 - height), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpBelowRight);
+    EXPECT_EQ(w.geometry().bottom(), 599);
+    w.ActivateHintOn(QPoint(300, 600 - height), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpAboveRight) << "one pixel past the bottom";
+    w.ActivateHintOn(QPoint(799 - width, 300), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpBelowRight);
+    EXPECT_EQ(w.geometry().right(), 799);
+    w.ActivateHintOn(QPoint(800 - width, 300), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpBelowLeft) << "one pixel past the right edge";
+    // Above and left: the window ends at the pointer.
+    hint->SetPosition(bpAboveLeft);
+    w.ActivateHintOn(QPoint(width, height), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpAboveLeft);
+    EXPECT_EQ(w.geometry().topLeft(), QPoint(0, 0));
+    w.ActivateHintOn(QPoint(width, height - 1), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpBelowLeft) << "one pixel past the top";
+    w.ActivateHintOn(QPoint(width - 1, height), text, Screen800);
+    EXPECT_EQ(w.CurrentPosition(), bpAboveRight) << "one pixel past the left edge";
 }
 
 TEST_F(BalloonTest, OneWordHintGetsAWindow59WideAndTheHeightFollowsTheText)
@@ -220,6 +252,65 @@ TEST_F(BalloonTest, PaintedBalloonStandsOnWhatLiesBeneathWithAShadedShadow)
     const QRect flat = Balloon::Body(w.size(), 0, bpAboveRight);
     EXPECT_EQ(w.Face().pixelColor(flat.right() - 12, flat.bottom() + 3), QColor(Qt::green));
     EXPECT_EQ(w.Face().pixelColor(flat.right() - 12, flat.bottom()), QColor(Qt::black));
+}
+
+TEST_F(BalloonTest, WhereACompositorRunsTheBalloonIsPaintedOnNothingAndItsGapsStayTransparent)
+{
+    TSolid green(Qt::green);
+    green.setGeometry(50, 50, 400, 300);
+    green.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&green));
+    SetDesktopCompositesProbe([] { return true; });
+
+    TBalloonWindow w;
+    w.ActivateHintOn(QPoint(150, 250), "Click to run", Screen800);
+    ASSERT_EQ(w.CurrentPosition(), bpAboveRight);
+    EXPECT_TRUE(w.testAttribute(Qt::WA_TranslucentBackground));
+    // A hint of the window under the pointer, so a compositor that places
+    // windows itself puts it beside that window.
+    EXPECT_EQ(w.windowHandle()->transientParent(), green.windowHandle());
+    // Not the active window when that is elsewhere.
+    TSolid elsewhere(Qt::blue);
+    elsewhere.setGeometry(500, 400, 100, 100);
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    w.ActivateHintOn(QPoint(150, 250), "Click to run", Screen800);
+    EXPECT_EQ(w.windowHandle()->transientParent(), green.windowHandle());
+    // Of two windows under the pointer, the active one.
+    TSolid red(Qt::red);
+    red.setGeometry(100, 200, 200, 100);
+    red.show();
+    QApplication::setActiveWindow(&red);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&red));
+    w.ActivateHintOn(QPoint(150, 250), "Click to run", Screen800);
+    EXPECT_EQ(w.windowHandle()->transientParent(), red.windowHandle());
+    const QImage face = w.Face();
+    const QRect body = Balloon::Body(w.size(), 8, bpAboveRight);
+    EXPECT_EQ(face.pixelColor(1, 1), QColor(Qt::transparent)) << "corner";
+    EXPECT_EQ(face.pixelColor(body.left() + 4, body.center().y()), PaleYellow) << "fill";
+    EXPECT_EQ(face.pixelColor(body.left() + 30, body.top()), QColor(Qt::black)) << "frame";
+    // The shadow right of the body: black where x + y is even, a gap elsewhere.
+    const int x = body.right() + 4, y = body.center().y();
+    const QColor a = face.pixelColor(x, y), b = face.pixelColor(x + 1, y);
+    EXPECT_EQ((x + y) % 2 == 0 ? a : b, QColor(Qt::black));
+    EXPECT_EQ((x + y) % 2 == 0 ? b : a, QColor(Qt::transparent));
+    // Nothing of the window beneath went into the picture.
+    for (int yy = 0; yy < face.height(); ++yy)
+        for (int xx = 0; xx < face.width(); ++xx)
+            ASSERT_NE(face.pixelColor(xx, yy), QColor(Qt::green)) << xx << ", " << yy;
+    // The window shows exactly the painted picture, gaps included, and is
+    // still cut to the balloon.
+    EXPECT_EQ(w.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              face.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    EXPECT_FALSE(w.mask().contains(QPoint(w.width() - 1, 0)));
+
+    // The compositor gone: the balloon stands on a picture of the screen again.
+    SetDesktopCompositesProbe([] { return false; });
+    w.ActivateHintOn(QPoint(150, 250), "Click to run", Screen800);
+    EXPECT_FALSE(w.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(w.Face().pixelColor(1, 1), QColor(Qt::green));
+    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(BalloonTest, ABalloonMovedOverItsOldPlaceDoesNotShowItselfBeneath)

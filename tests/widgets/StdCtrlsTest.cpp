@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -88,6 +91,55 @@ TEST(ColorButton, ArrowKeysMoveThroughThePaletteAndEnterTakesTheColour)
     EXPECT_EQ(b->Color(), 0x007F00);
 }
 
+TEST(ColorButton, UpMovesARowUpFromTheSecondRowAndUpAndLeftStopAtTheFirstSwatch)
+{
+    QWidget w;
+    w.resize(200, 200);
+    auto *b = new TColorButton(&w);
+    b->setGeometry(10, 10, 56, 22);
+    b->SetColor(0xBFD7BF);   // swatch 4, the end of the first row
+    ShowActive(w);
+    b->setFocus();
+    QTest::keyClick(b, Qt::Key_Space);
+    TColorPalette *palette = b->Palette();
+    ASSERT_NE(palette, nullptr);
+    QApplication::setActiveWindow(palette);
+    ASSERT_TRUE(palette->Swatch(4)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);   // 5: start of the second row
+    ASSERT_TRUE(palette->Swatch(5)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_TRUE(palette->Swatch(0)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_TRUE(palette->Swatch(0)->hasFocus());
+    // Left stops at the first swatch too.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(palette->Swatch(0)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(palette->Swatch(0)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(b->Color(), 0xFFFFFF);
+
+    // Down from the first swatch goes a row down, and from the last row to "Other".
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(b->Palette(), nullptr);
+    QApplication::setActiveWindow(&w);
+    b->setFocus();
+    QTest::keyClick(b, Qt::Key_Space);
+    palette = b->Palette();
+    ASSERT_NE(palette, nullptr);
+    QApplication::setActiveWindow(palette);
+    ASSERT_TRUE(palette->Swatch(0)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(palette->Swatch(5)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(palette->Swatch(15)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(palette->OtherButton()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+}
+
 TEST(ColorButton, OtherOpensTheColourDialogFromTheCurrentColour)
 {
     QWidget w;
@@ -149,6 +201,51 @@ TEST(SpinEdit, StepsByTwoPagesByTenAndStaysInRange)
     s->SetValue(5);
     EXPECT_EQ(s->Value(), 12);
     EXPECT_EQ(s->text(), "12");
+}
+
+namespace {
+// The spin edit with the arrows' state as its style draws them.
+class TProbedSpinEdit : public TSpinEdit {
+public:
+    using TSpinEdit::TSpinEdit;
+    QAbstractSpinBox::StepEnabled Arrows() const
+    {
+        QStyleOptionSpinBox opt;
+        initStyleOption(&opt);
+        return opt.stepEnabled;
+    }
+    QString Selected() const { return lineEdit()->selectedText(); }
+    QPoint ArrowCentre(QStyle::SubControl arrow) const
+    {
+        QStyleOptionSpinBox opt;
+        initStyleOption(&opt);
+        return style()->subControlRect(QStyle::CC_SpinBox, &opt, arrow, this).center();
+    }
+};
+} // namespace
+
+TEST(SpinEdit, AnArrowIsDisabledAtItsEndAndAClickOnItChangesNothing)
+{
+    QWidget w;
+    auto *s = new TProbedSpinEdit(&w);
+    s->SetRange(12, 200);
+    s->SetIncrement(2);
+    s->resize(62, 22);
+    s->SetValue(200);
+    ShowActive(w);
+    EXPECT_EQ(s->Arrows(), QAbstractSpinBox::StepDownEnabled);
+    QSignalSpy changed(s, &TSpinEdit::OnChange);
+    QTest::mouseClick(s, Qt::LeftButton, {}, s->ArrowCentre(QStyle::SC_SpinBoxUp));
+    EXPECT_EQ(s->Value(), 200);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_TRUE(s->Selected().isEmpty()) << "the up arrow stepped";
+    QTest::mouseClick(s, Qt::LeftButton, {}, s->ArrowCentre(QStyle::SC_SpinBoxDown));
+    EXPECT_EQ(s->Value(), 198);
+    EXPECT_EQ(s->Arrows(), QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled);
+    s->SetValue(12);
+    EXPECT_EQ(s->Arrows(), QAbstractSpinBox::StepUpEnabled);
+    QTest::mouseClick(s, Qt::LeftButton, {}, s->ArrowCentre(QStyle::SC_SpinBoxDown));
+    EXPECT_EQ(s->Value(), 12);
 }
 
 TEST(SpinEdit, TypedTextCountsAsItsNumberTheMinimumOrTheNumberCutTowardZero)

@@ -447,6 +447,26 @@ TEST_F(CaptionFixture, CaptionButtonsStandRightToLeftAndPaintUpAndPressed)
     EXPECT_EQ(Px(img, onTop->x(), onTop->y()), kShadow);
 }
 
+TEST_F(CaptionFixture, RollUpLeavesTheCaptionAndTheFrameAndUnrollingGivesTheSizeBack)
+{
+    auto d = MakeDialog("Rolling", 320, 120);
+    ToxForm *ox = Ox(d.get());
+    ox->SetCaptionButtons(oxbRollUp);
+    ShowActive(*d);
+    const QSize before = d->size();
+    TNCButton *roll = ox->CaptionButton(oxbRollUp);
+    ASSERT_NE(roll, nullptr);
+    QTest::mouseClick(roll, Qt::LeftButton);
+    EXPECT_TRUE(ox->RollUp());
+    EXPECT_EQ(d->size(), QSize(before.width(), 2 * ox->FrameHeight() + ox->CaptionHeight()));
+    EXPECT_FALSE(ox->Client()->isVisible());
+    QTest::mouseClick(roll, Qt::LeftButton);
+    EXPECT_FALSE(ox->RollUp());
+    EXPECT_EQ(d->size(), before);
+    EXPECT_TRUE(ox->Client()->isVisible());
+    EXPECT_EQ(ox->Client()->size(), QSize(320, 120));
+}
+
 TEST_F(CaptionFixture, DialogReservesOnePlatformButtonAndTheCloseButtonCloses)
 {
     auto noButtons = MakeDialog("Wordlark", 200, 60, Qt::Dialog | Qt::WindowTitleHint);

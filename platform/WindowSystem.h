@@ -1,0 +1,19 @@
+#pragma once
+// What the window system under the program does for its windows, where that
+// changes how a window has to go about showing or moving itself.
+#include <functional>
+
+// True where a window cannot place itself and the window system places it
+// (Wayland): moving it is then the window system's own move, and a window's
+// idea of its place on the screen is only a guess.
+bool WindowSystemPlacesWindows();
+
+// True where a compositor blends each window over what lies beneath it, so a
+// window's transparent pixels show the live screen: always on Wayland; on X11
+// while a compositing manager holds the screen's _NET_WM_CM_S<n> selection;
+// never on the offscreen and framebuffer platforms.
+bool DesktopComposites();
+
+// Tests put their own answer to DesktopComposites here; an empty function
+// puts the window system's back.
+void SetDesktopCompositesProbe(std::function<bool()> probe);
