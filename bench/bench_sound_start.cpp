@@ -7,9 +7,9 @@
 //   paint_to_sample_p50_ms / _p99_ms  word's paint to its first sample at the
 //                                     device (negative: handed over before
 //                                     the paint ended)
-//   handover_p99_ms                   player asked to first sample handed
+//   handover_p50_ms / _p99_ms         player asked to first sample handed
 // Baselines in the same run, the same sound, the same number of times:
-//   kept_open_p99_ms                  a bare ALSA stream kept open, woken by a
+//   kept_open_p50_ms / _p99_ms        a bare ALSA stream kept open, woken by a
 //                                     condition variable, writing the samples
 //   vs_kept_open                      handover_p99_ms / kept_open_p99_ms
 //   per_sound_open_p99_ms             the player outside a run screen, which
@@ -264,7 +264,9 @@ void BM_SoundAtOnce(benchmark::State &state)
         const double keptP99 = Percentile(keptOpen, 0.99);
         state.counters["paint_to_sample_p50_ms"] = Percentile(paintToSample, 0.5);
         state.counters["paint_to_sample_p99_ms"] = Percentile(paintToSample, 0.99);
+        state.counters["handover_p50_ms"] = Percentile(handover, 0.5);
         state.counters["handover_p99_ms"] = handoverP99;
+        state.counters["kept_open_p50_ms"] = Percentile(keptOpen, 0.5);
         state.counters["kept_open_p99_ms"] = keptP99;
         state.counters["vs_kept_open"] = keptP99 > 0 ? handoverP99 / keptP99 : 0;
         state.counters["per_sound_open_p99_ms"] = Percentile(perSound, 0.99);

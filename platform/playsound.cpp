@@ -14,6 +14,9 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,8 +46,11 @@ public:
             ++FGeneration;
         }
         FWake.notify_all();
+        FPrepWake.notify_all();
         if (FWorker.joinable())
             FWorker.join();
+        if (FPreparer.joinable())
+            FPreparer.join();
     }
 
     void Request(const QString &fileName)
@@ -102,7 +108,7 @@ public:
     {
         std::unique_lock lock(FMutex);
         return FIdle.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                              [this] { return !FHasPending && !FBusy; });
+                              [this] { return !FHasPending && !FBusy && FPrepPending.isEmpty() && FPreparing.isEmpty(); });
     }
 
 private:
@@ -163,31 +169,104 @@ private:
 
     void PlayOne(const QString &file, uint64_t generation)
     {
-        QFile f(file);
-        if (!f.open(QIODevice::ReadOnly)) {
-            Notify(TPlaySoundEvent::Failed, file, f.errorString());
-            return;
-        }
-        if (f.size() > MaxSoundFileSize) {
-            Notify(TPlaySoundEvent::Failed, file, QStringLiteral("file too large"));
-            return;
-        }
-        const QByteArray bytes = f.readAll();
-        f.close();
         TWaveSound sound;
         QString error;
-        if (!ParseWaveSound(bytes, sound, error)) {
+        if (!TakePrepared(file, sound) && !LoadSound(file, sound, error)) {
             Notify(TPlaySoundEvent::Failed, file, error);
-            return;
-        }
-        if (sound.Data.isEmpty()) {
-            Notify(TPlaySoundEvent::Failed, file, QStringLiteral("no samples"));
             return;
         }
         if (Cancelled(generation))
             return;
-        WidenSound(sound);
         PlayThrough(Stream().get(), file, sound, generation);
+    }
+
+    // Waits up to ms for a newer request; true when this sound is to be cut.
+    bool RestOrCut(uint64_t generation, int ms)
+    {
+        if (ms <= 0 || Cancelled(generation))
+            return Cancelled(generation);
+        std::unique_lock lock(FMutex);
+        return FWake.wait_for(lock, std::chrono::milliseconds(ms), [&] { return Cancelled(generation); });
+    }
+
+    // The file's samples as the device takes them.
+    static bool LoadSound(const QString &file, TWaveSound &sound, QString &error)
+    {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly)) {
+            error = f.errorString();
+            return false;
+        }
+        if (f.size() > MaxSoundFileSize) {
+            error = QStringLiteral("file too large");
+            return false;
+        }
+        const QByteArray bytes = f.readAll();
+        f.close();
+        if (!ParseWaveSound(bytes, sound, error))
+            return false;
+        if (sound.Data.isEmpty()) {
+            error = QStringLiteral("no samples");
+            return false;
+        }
+        WidenSound(sound);
+        return true;
+    }
+
+    // The prepared sound when it is of this file and the file has not changed
+    // since (a word recorded again plays its new recording).
+    bool TakePrepared(const QString &file, TWaveSound &sound)
+    {
+        std::unique_lock lock(FMutex);
+        // A read of this very file under way is waited for rather than done twice.
+        FPrepDone.wait_for(lock, std::chrono::seconds(2),
+                           [&] { return FQuit || (FPrepPending != file && FPreparing != file); });
+        if (!FPrepared || FPrepared->File != file)
+            return false;
+        const std::shared_ptr<const TPrepared> prepared = FPrepared;
+        lock.unlock();
+        if (!(TFileStamp::Of(file) == prepared->Stamp))
+            return false;
+        sound = prepared->Sound;
+        lock.lock();
+        ++FStatus.Prepared;
+        return true;
+    }
+
+    void RunPreparer()
+    {
+        std::unique_lock lock(FMutex);
+        for (;;) {
+            FPrepWake.wait(lock, [this] { return FQuit || !FPrepPending.isEmpty(); });
+            if (FQuit)
+                break;
+            const QString file = std::exchange(FPrepPending, QString());
+            FPreparing = file;
+            const std::shared_ptr<const TPrepared> held = FPrepared;
+            lock.unlock();
+            if (held && held->File == file && TFileStamp::Of(file) == held->Stamp) {
+                lock.lock();
+                FPreparing.clear();
+                FPrepDone.notify_all();
+                FIdle.notify_all();
+                continue;
+            }
+            auto prepared = std::make_shared<TPrepared>();
+            prepared->File = file;
+            // Taken before the reading, so that a change while it is read is
+            // seen at the play.
+            prepared->Stamp = TFileStamp::Of(file);
+            QString error;
+            const bool ok = prepared->Stamp.Exists && LoadSound(file, prepared->Sound, error);
+            lock.lock();
+            // A file that cannot be played is left to the play, which says why.
+            if (ok)
+                FPrepared = std::move(prepared);
+            FPreparing.clear();
+            FPrepDone.notify_all();
+            FIdle.notify_all();
+        }
+        FPrepDone.notify_all();
     }
 
     std::shared_ptr<TSoundStream> Stream()
@@ -201,10 +280,10 @@ private:
     void PlayThrough(TSoundStream *stream, const QString &file, const TWaveSound &sound, uint64_t generation)
     {
         QString error;
-        const auto cancelled = [this, generation] { return Cancelled(generation); };
+        const auto rest = [this, generation](int ms) { return RestOrCut(generation, ms); };
         const auto started = [this, &file] { Notify(TPlaySoundEvent::Started, file); };
-        const TSoundStream::TResult result = stream ? stream->Play(sound, cancelled, started, error)
-                                                    : TSoundStream::PlayOnce(Device(), sound, cancelled, started, error);
+        const TSoundStream::TResult result = stream ? stream->Play(sound, rest, started, error)
+                                                    : TSoundStream::PlayOnce(Device(), sound, rest, started, error);
         switch (result) {
         case TSoundStream::TResult::Finished: Notify(TPlaySoundEvent::Finished, file); break;
         case TSoundStream::TResult::Cut: Notify(TPlaySoundEvent::Cut, file); break;
@@ -213,6 +292,17 @@ private:
     }
 
 public:
+    void Prepare(const QString &file)
+    {
+        {
+            std::lock_guard lock(FMutex);
+            FPrepPending = file;
+            if (!FPreparer.joinable())
+                FPreparer = std::thread([this] { RunPreparer(); });
+        }
+        FPrepWake.notify_all();
+    }
+
     void BeginSession()
     {
         std::lock_guard lock(FMutex);
@@ -239,6 +329,44 @@ public:
     }
 
 private:
+    // Which version of a file a prepared sound was read from.
+    struct TFileStamp {
+        bool Exists = false;
+        dev_t Device = 0;
+        ino_t Inode = 0;
+        off_t Size = 0;
+        timespec Modified{};
+        static TFileStamp Of(const QString &file)
+        {
+            TFileStamp stamp;
+            struct stat st;
+            if (::stat(QFile::encodeName(file).constData(), &st) == 0) {
+                stamp.Exists = true;
+                stamp.Device = st.st_dev;
+                stamp.Inode = st.st_ino;
+                stamp.Size = st.st_size;
+                stamp.Modified = st.st_mtim;
+            }
+            return stamp;
+        }
+        bool operator==(const TFileStamp &o) const
+        {
+            return Exists && o.Exists && Device == o.Device && Inode == o.Inode && Size == o.Size
+                && Modified.tv_sec == o.Modified.tv_sec && Modified.tv_nsec == o.Modified.tv_nsec;
+        }
+    };
+    struct TPrepared {
+        QString File;
+        TFileStamp Stamp;
+        TWaveSound Sound;
+    };
+
+    std::shared_ptr<const TPrepared> FPrepared; // the sound read ahead
+    QString FPrepPending;                       // a file to read ahead
+    QString FPreparing;                         // the file being read ahead
+    std::condition_variable FPrepWake;
+    std::condition_variable FPrepDone;
+    std::thread FPreparer;
     std::shared_ptr<TSoundStream> FStream;
     int FSessions = 0;
     std::mutex FMutex;
@@ -329,6 +457,12 @@ bool PlaySound(const QString &fileName, uint32_t flags)
 }
 
 void StopSound() { Player().Request(QString()); }
+
+void PrepareSound(const QString &fileName)
+{
+    if (!fileName.isEmpty())
+        Player().Prepare(fileName);
+}
 
 TPlaySoundStatus PlaySoundStatus() { return Player().Status(); }
 

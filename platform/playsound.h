@@ -24,6 +24,10 @@ constexpr uint32_t SND_FILENAME = 0x20000;
 bool PlaySound(const QString &fileName, uint32_t flags = SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
 // Stops the sound playing, if any, and returns at once.
 void StopSound();
+// Reads fileName in the background and keeps its samples, so that a PlaySound
+// of it soon after only hands them to the device; returns at once. A file
+// changed or replaced after it was read is read again at the play.
+void PrepareSound(const QString &fileName);
 
 // What the player has done so far; counters only grow.
 struct TPlaySoundStatus {
@@ -32,6 +36,7 @@ struct TPlaySoundStatus {
     uint64_t Finished = 0;   // sounds played to their end
     uint64_t Cut = 0;        // sounds stopped early by a newer request or StopSound
     uint64_t Failed = 0;     // files missing or unreadable, or no usable device
+    uint64_t Prepared = 0;   // sounds played from what PrepareSound had read ahead
     QString LastRequest;     // file name of the latest request
     QString LastError;       // why the latest failure failed
     bool Playing = false;    // a sound is being played right now
@@ -65,7 +70,8 @@ public:
 // True while the kept stream of a session has an open device (for tests).
 bool PlaySoundStreamOpen();
 
-// Waits until nothing is playing or queued, up to timeoutMs; true when idle.
+// Waits until nothing is playing, queued or being read ahead, up to timeoutMs;
+// true when idle.
 // For tests and an orderly end; the user-interface thread never calls it.
 bool WaitPlaySoundIdle(int timeoutMs);
 

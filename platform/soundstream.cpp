@@ -32,11 +32,11 @@ void WidenSound(TWaveSound &sound)
 TSoundStream::TSoundStream(const QString &device) : FDevice(device.toLocal8Bit()), FOpening(false) {}
 
 TSoundStream::TResult TSoundStream::PlayOnce(const QString &device, const TWaveSound &sound,
-                                             const std::function<bool()> &cancelled,
-                                             const std::function<void()> &started, QString &error)
+                                             const TRest &rest, const std::function<void()> &started,
+                                             QString &error)
 {
     TSoundStream once(device);
-    return once.Play(sound, cancelled, started, error);
+    return once.Play(sound, rest, started, error);
 }
 
 TSoundStream::TSoundStream(const QString &device, int channels, int sampleRate) : FDevice(device.toLocal8Bit())
@@ -82,7 +82,8 @@ bool TSoundStream::OpenDevice(int channels, int sampleRate, QString &error)
         error = AlsaError(FDevice, "open", rc);
         return false;
     }
-    snd_pcm_nonblock(pcm, 0);
+    // Kept without blocking: a write that finds the device full rests
+    // (answering a newer sound at once) instead of waiting inside ALSA.
     rc = snd_pcm_set_params(pcm, AlsaSampleFormat, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(channels),
                             unsigned(sampleRate), 1, 100000);
     if (rc < 0) {
@@ -115,7 +116,7 @@ void TSoundStream::CloseDevice()
     FChannels = FSampleRate = 0;
 }
 
-TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const std::function<bool()> &cancelled,
+TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const TRest &rest,
                                          const std::function<void()> &started, QString &error)
 {
     WaitOpened();
@@ -140,14 +141,20 @@ TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const std::fun
     bool cut = false;
     bool told = false;
     while (done < totalFrames) {
-        if (cancelled()) {
+        if (rest(0)) {
             cut = true;
             break;
         }
         const snd_pcm_uframes_t n = std::min(chunk, totalFrames - done);
         snd_pcm_sframes_t w = snd_pcm_writei(FPcm, sound.Data.constData() + done * frameBytes, n);
-        if (w == -EAGAIN)
+        if (w == -EAGAIN) {
+            // Full: room for a chunk comes within a chunk's time.
+            if (rest(std::max(1, int(n * 1000 / unsigned(sound.SampleRate) / 2)))) {
+                cut = true;
+                break;
+            }
             continue;
+        }
         if (w < 0) {
             w = snd_pcm_recover(FPcm, int(w), 1);
             if (w < 0) {
@@ -175,7 +182,7 @@ TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const std::fun
         TPlayedFrames heard(sound.SampleRate);
         const int64_t written = int64_t(totalFrames);
         for (;;) {
-            if (cancelled()) {
+            if (rest(0)) {
                 cut = true;
                 break;
             }
@@ -186,7 +193,10 @@ TSoundStream::TResult TSoundStream::Play(const TWaveSound &sound, const std::fun
             if (left <= 0)
                 break;
             const long ms = std::clamp<long>(long(left * 1000 / sound.SampleRate), 1, 10);
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            if (rest(int(ms))) {
+                cut = true;
+                break;
+            }
         }
     }
     // Ready for the next sound without closing: what is left is dropped and

@@ -24,6 +24,9 @@ typedef struct _snd_pcm snd_pcm_t;
 class TSoundStream {
 public:
     enum class TResult { Finished, Cut, Failed };
+    // Waits up to ms milliseconds (0: only looks) and returns true, at once,
+    // when the sound is to be cut.
+    using TRest = std::function<bool(int ms)>;
 
     // Starts opening `device` for Channels x SampleRate, the format expected
     // for most sounds, and returns at once.
@@ -35,16 +38,16 @@ public:
     TSoundStream &operator=(const TSoundStream &) = delete;
 
     // Hands the sound to the device and returns once it has been heard (known
-    // from the frames played, alsapcm.h), when cancelled() turns true (the
+    // from the frames played, alsapcm.h), when rest() says to cut it (the
     // rest is dropped at once), or on a failure (with its reason in error; the
     // next Play opens the device again). The sound's samples are in the
     // device's format already (AlsaSampleFormat: 8-bit sounds widened, see
     // WidenSound). started() runs as the first samples have been handed over.
-    TResult Play(const TWaveSound &sound, const std::function<bool()> &cancelled,
-                 const std::function<void()> &started, QString &error);
+    TResult Play(const TWaveSound &sound, const TRest &rest, const std::function<void()> &started,
+                 QString &error);
 
     // One sound on a device opened for it alone and closed after it.
-    static TResult PlayOnce(const QString &device, const TWaveSound &sound, const std::function<bool()> &cancelled,
+    static TResult PlayOnce(const QString &device, const TWaveSound &sound, const TRest &rest,
                             const std::function<void()> &started, QString &error);
 
     // True once the background opening has finished with an open device.

@@ -229,13 +229,19 @@ void TfmRun::NextWord()
     SetHourGlass();
     Timer->stop();
     FWakeAhead->stop();
+    // Drawn before the blank, so that the word's sound is read while the blank
+    // is up and only has to be handed to the device as the word is painted.
+    int i = DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
+    if (i >= 0 && Settings.SoundMode != sndMute)
+        PrepareSound(SoundFileName(NowWords.at(i).SoundNo));
     CurrentText.clear();
     repaint();
     Dozer->Doze(BlankLength);
     if (!self)
         return;
+    if (i >= NowWords.size()) // the list shrank behind the screen's back
+        i = DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
 
-    const int i = DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
     FWordIndex = i;
     Timer->setInterval(ShowingLength);
     if (i >= 0) {

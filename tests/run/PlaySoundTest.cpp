@@ -188,6 +188,40 @@ TEST_F(PlaySoundTest, ANewSoundReplacesTheOneStillPlaying)
     EXPECT_LT(indexOf(TPlaySoundEvent::Cut, longSound), indexOf(TPlaySoundEvent::Started, shortSound));
 }
 
+TEST_F(PlaySoundTest, APreparedSoundPlaysFromMemoryUntilItsFileChanges)
+{
+    const QString word = Write("word.wav", MakeWave(2, 8, 22050, 0.2));
+    const QString other = Write("other.wav", MakeWave(2, 8, 22050, 0.2));
+    const TPlaySoundStatus before = PlaySoundStatus();
+    PrepareSound(word);
+    PlaySound(word);
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    PlaySound(other); // never prepared
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    PlaySound(word);  // still the one prepared
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    TPlaySoundStatus after = PlaySoundStatus();
+    EXPECT_EQ(after.Prepared, before.Prepared + 2);
+    EXPECT_EQ(after.Finished, before.Finished + 3) << after.LastError.toStdString();
+
+    // Recorded again: the new recording is read at the play.
+    WriteAll(word, MakeWave(1, 16, 44100, 0.1));
+    PlaySound(word);
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    after = PlaySoundStatus();
+    EXPECT_EQ(after.Prepared, before.Prepared + 2);
+    EXPECT_EQ(after.Finished, before.Finished + 4) << after.LastError.toStdString();
+    // Gone since: nothing is played from memory.
+    PrepareSound(other);
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    QFile::remove(other);
+    PlaySound(other);
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    after = PlaySoundStatus();
+    EXPECT_EQ(after.Prepared, before.Prepared + 2);
+    EXPECT_EQ(after.Failed, before.Failed + 1);
+}
+
 // The sound server's count of playback streams, or -1 without pactl.
 static int ServerStreams()
 {

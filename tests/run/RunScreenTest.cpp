@@ -601,6 +601,25 @@ TEST_F(RunScreen, NormalSoundStartsWithItsWord)
     EXPECT_EQ(SoundRequests(), 1u);
 }
 
+TEST_F(RunScreen, EachWordsSoundIsReadAheadDuringItsBlank)
+{
+    UseWords(3);
+    for (const TWordEntry &w : NowWords)
+        WriteAll(SoundFileName(w.SoundNo), MakeWave(2, 8, 22050, 0.1));
+    Settings.Transition = tmKeyPress;
+    Settings.SoundMode = sndNormal;
+    const TPlaySoundStatus before = PlaySoundStatus();
+    Open();
+    for (int word = 2; word <= 3; ++word) {
+        ASSERT_TRUE(WaitForTick());
+        Key(Qt::Key_Space);
+    }
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    const TPlaySoundStatus after = PlaySoundStatus();
+    EXPECT_EQ(after.Requests, before.Requests + 3);
+    EXPECT_EQ(after.Prepared, before.Prepared + 3) << "every word's sound played from what was read ahead";
+}
+
 TEST_F(RunScreen, TheScreenKeepsOneSoundStreamOpenWhileItIsUp)
 {
     UseWords(3);
