@@ -12,6 +12,11 @@
 //   kept_open_p50_ms / _p99_ms        a bare ALSA stream kept open, woken by a
 //                                     condition variable, writing the samples
 //   vs_kept_open                      handover_p99_ms / kept_open_p99_ms
+//   kept_open_in_run_p50_ms / _p99_ms the same bare stream woken where the run
+//                                     screen asks for the word's sound, while
+//                                     the screen paints the word (the player's
+//                                     own conditions)
+//   vs_kept_open_in_run               handover_p99_ms / kept_open_in_run_p99_ms
 //   per_sound_open_p99_ms             the player outside a run screen, which
 //                                     opens the device for each sound
 // Needs a sound server (tools/soundserver.sh start); the context lines at the
@@ -110,10 +115,21 @@ public:
     // Wakes the thread and returns how long the first piece took to be taken.
     double Once()
     {
-        std::unique_lock lock(FMutex);
+        Wake();
+        return WaitTaken();
+    }
+    // The same in two halves, for a caller that goes on with its own work
+    // (painting a word) in between.
+    void Wake()
+    {
+        std::lock_guard lock(FMutex);
         FAskedAt = Clock::now();
         ++FAsked;
         FCond.notify_all();
+    }
+    double WaitTaken()
+    {
+        std::unique_lock lock(FMutex);
         FCond.wait_for(lock, std::chrono::seconds(3), [this] { return FDone == FAsked; });
         return Ms(FFirstAt - FAskedAt);
     }
@@ -206,7 +222,7 @@ void BM_SoundAtOnce(benchmark::State &state)
     for (auto _ : state) {
         TWatch watch;
         watch.Install();
-        std::vector<double> paintToSample, handover, keptOpen, perSound;
+        std::vector<double> paintToSample, handover, keptOpen, keptInRun, perSound;
         {
             TfmRun run;
             run.Mode = rmStart;
@@ -260,7 +276,44 @@ void BM_SoundAtOnce(benchmark::State &state)
                 QThread::msleep(100);
             }
         }
+        // The bare stream once more, woken where the run screen asks for the
+        // word's sound (its files are missing, so the player has nothing to
+        // do) while the screen goes on to paint the word: the same moment and
+        // the same competition for the processor as the player's hand-over.
+        {
+            TKeptOpen kept(sound);
+            if (!kept.Ok()) {
+                state.SkipWithError("the baseline stream did not open");
+                return;
+            }
+            const TWordList words = NowWords;
+            for (TWordEntry &w : NowWords)
+                w.SoundNo += 1000;
+            SetPlaySoundObserver([&kept](TPlaySoundEvent e, const QString &) {
+                if (e == TPlaySoundEvent::Requested)
+                    kept.Wake();
+            });
+            {
+                TfmRun run;
+                run.Mode = rmStart;
+                run.SetAppearance(Settings.FontColor, Settings.BackColor, 200, Settings.FontName, true);
+                kept.WaitTaken();
+                run.show();
+                run.setGeometry(0, 0, 1280, 720);
+                for (int i = 0; i < Words; ++i) {
+                    run.NextWord();
+                    keptInRun.push_back(kept.WaitTaken());
+                }
+                run.close();
+            }
+            SetPlaySoundObserver({});
+            NowWords = words;
+        }
+        const double keptInRunP99 = Percentile(keptInRun, 0.99);
+        state.counters["kept_open_in_run_p50_ms"] = Percentile(keptInRun, 0.5);
+        state.counters["kept_open_in_run_p99_ms"] = keptInRunP99;
         const double handoverP99 = Percentile(handover, 0.99);
+        state.counters["vs_kept_open_in_run"] = keptInRunP99 > 0 ? handoverP99 / keptInRunP99 : 0;
         const double keptP99 = Percentile(keptOpen, 0.99);
         state.counters["paint_to_sample_p50_ms"] = Percentile(paintToSample, 0.5);
         state.counters["paint_to_sample_p99_ms"] = Percentile(paintToSample, 0.99);

@@ -183,10 +183,8 @@ private:
     // Waits up to ms for a newer request; true when this sound is to be cut.
     bool RestOrCut(uint64_t generation, int ms)
     {
-        if (ms <= 0 || Cancelled(generation))
-            return Cancelled(generation);
         std::unique_lock lock(FMutex);
-        return FWake.wait_for(lock, std::chrono::milliseconds(ms), [&] { return Cancelled(generation); });
+        return FWake.wait_for(lock, std::chrono::milliseconds(std::max(ms, 0)), [&] { return Cancelled(generation); });
     }
 
     // The file's samples as the device takes them.
@@ -201,9 +199,7 @@ private:
             error = QStringLiteral("file too large");
             return false;
         }
-        const QByteArray bytes = f.readAll();
-        f.close();
-        if (!ParseWaveSound(bytes, sound, error))
+        if (!ParseWaveSound(f.readAll(), sound, error))
             return false;
         if (sound.Data.isEmpty()) {
             error = QStringLiteral("no samples");
@@ -219,7 +215,7 @@ private:
     {
         std::unique_lock lock(FMutex);
         // A read of this very file under way is waited for rather than done twice.
-        FPrepDone.wait_for(lock, std::chrono::seconds(2),
+        FIdle.wait_for(lock, std::chrono::seconds(2),
                            [&] { return FQuit || (FPrepPending != file && FPreparing != file); });
         if (!FPrepared || FPrepared->File != file)
             return false;
@@ -247,7 +243,6 @@ private:
             if (held && held->File == file && TFileStamp::Of(file) == held->Stamp) {
                 lock.lock();
                 FPreparing.clear();
-                FPrepDone.notify_all();
                 FIdle.notify_all();
                 continue;
             }
@@ -263,10 +258,9 @@ private:
             if (ok)
                 FPrepared = std::move(prepared);
             FPreparing.clear();
-            FPrepDone.notify_all();
             FIdle.notify_all();
         }
-        FPrepDone.notify_all();
+        FIdle.notify_all();
     }
 
     std::shared_ptr<TSoundStream> Stream()
@@ -365,13 +359,12 @@ private:
     QString FPrepPending;                       // a file to read ahead
     QString FPreparing;                         // the file being read ahead
     std::condition_variable FPrepWake;
-    std::condition_variable FPrepDone;
     std::thread FPreparer;
     std::shared_ptr<TSoundStream> FStream;
     int FSessions = 0;
     std::mutex FMutex;
     std::condition_variable FWake;
-    std::condition_variable FIdle;
+    std::condition_variable FIdle;   // also: a read ahead has ended
     std::thread FWorker;
     std::atomic<uint64_t> FGeneration{0};
     QString FPending;
