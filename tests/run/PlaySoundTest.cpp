@@ -89,13 +89,21 @@ TEST_F(PlaySoundTest, MissingOrBadFilePlaysNothingAndRaisesNothing)
     const TPlaySoundStatus before = PlaySoundStatus();
     EXPECT_TRUE(PlaySound(FDir.filePath("word0042.wav")));
     ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    // The file's fault is told as the file's, not left to the device.
+    EXPECT_FALSE(PlaySoundStatus().LastError.contains(QStringLiteral("ALSA")))
+        << PlaySoundStatus().LastError.toStdString();
+    const QString silent = Write("silent.wav", MakeWave(2, 8, 22050, 0));
+    EXPECT_TRUE(PlaySound(silent));
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    EXPECT_TRUE(PlaySoundStatus().LastError.contains(QStringLiteral("no samples")))
+        << PlaySoundStatus().LastError.toStdString();
     const QString notWave = Write("text.wav", "this is not a sound");
     EXPECT_TRUE(PlaySound(notWave));
     ASSERT_TRUE(WaitPlaySoundIdle(10000));
 
     const TPlaySoundStatus after = PlaySoundStatus();
-    EXPECT_EQ(after.Requests, before.Requests + 2);
-    EXPECT_EQ(after.Failed, before.Failed + 2);
+    EXPECT_EQ(after.Requests, before.Requests + 3);
+    EXPECT_EQ(after.Failed, before.Failed + 3);
     EXPECT_EQ(after.Started, before.Started);
     EXPECT_EQ(after.LastRequest, notWave);
     EXPECT_FALSE(after.Playing);
