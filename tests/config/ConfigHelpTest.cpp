@@ -8,6 +8,8 @@
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
 
+#include "support/PointerScan.h"
+
 #include <QCheckBox>
 #include <QPointer>
 #include <QPushButton>
@@ -172,15 +174,7 @@ TEST_F(DialogHelp, ALinkInAPopUpOpensItsTopicInTheViewer)
     ASSERT_EQ(OpenViewer(), nullptr);
 
     // The pop-up shows a pointing hand over a link.
-    QPoint link(-1, -1);
-    for (int y = 2; y < popup->height() && link.x() < 0; y += 2)
-        for (int x = 2; x < popup->width(); x += 2) {
-            QTest::mouseMove(popup, QPoint(x, y));
-            if (popup->cursor().shape() == Qt::PointingHandCursor) {
-                link = QPoint(x, y);
-                break;
-            }
-        }
+    const QPoint link = FindPointingHand(popup);
     ASSERT_GE(link.x(), 0) << "no link in the pop-up";
     QTest::mouseClick(popup, Qt::LeftButton, {}, link);
     QApplication::processEvents();
