@@ -147,13 +147,15 @@ TEvenedSound EvenOutSamples(const uint8_t *Frames, int64_t FrameCount, uint32_t 
     std::nth_element(sorted.begin(), sorted.begin() + blocks / 10, sorted.end());
     const double floor = sorted[size_t(blocks / 10)];
     const double loudest = *std::max_element(power.begin(), power.end());
-    const bool heard = loudest >= DbToPower(SilentDb)
-                       && (loudest >= floor * DbToPower(ContrastDb) || loudest >= DbToPower(LoudDb));
-    if (!heard)
+    const bool contrast = loudest >= floor * DbToPower(ContrastDb);
+    if (loudest < DbToPower(SilentDb) || (!contrast && loudest < DbToPower(LoudDb)))
         return out;
 
-    // Sound is what stands clearly above the background.
-    const double threshold = std::max({DbToPower(SilentDb), floor * DbToPower(ContrastDb / 2), loudest * DbToPower(-40)});
+    // Sound is what stands clearly above the background; a take that is
+    // loud from end to end has no background to cut.
+    const double threshold = std::min(
+        loudest, std::max({DbToPower(SilentDb), contrast ? floor * DbToPower(ContrastDb / 2) : 0.0,
+                           loudest * DbToPower(-40)}));
     int64_t first = 0, last = blocks - 1;
     while (power[size_t(first)] < threshold)
         ++first;
