@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -36,6 +37,7 @@ const TCase Cases[] = {
     {"loud noise", TTakeSound::Noise, -8, 900, 500, 100},
     {"quiet noise", TTakeSound::Noise, -38, 400, 700, 400},
     {"short quiet tone", TTakeSound::Tone, -38, 500, 300, 300},
+    {"loud noise from end to end", TTakeSound::Noise, -8, 0, 900, 0},
 };
 
 // Milliseconds from the start of Frames to the first sample off the middle
@@ -87,12 +89,25 @@ TEST_F(EvenOut, TakesAtLevels30dBApartComeOutTrimmedAtOneLoudnessBelowTheCeiling
         EXPECT_NEAR(length, lead + c.SoundMs + tail, 20.0);
         EXPECT_NEAR(r.Milliseconds, length, 1.0);
         EXPECT_NEAR(OnsetMs(out, 3), lead, 20.0);
-        // The cut is faded: no step at either end.
-        EXPECT_LE(std::abs(int(uint8_t(out[0])) - 128), 1);
-        EXPECT_LE(std::abs(int(uint8_t(out[out.size() - 1])) - 128), 1);
+        // The cut is faded in both channels: no step at either end.
+        for (const qsizetype at : {qsizetype(0), qsizetype(1), out.size() - 2, out.size() - 1})
+            EXPECT_LE(std::abs(int(uint8_t(out[at])) - 128), 1) << at;
     }
     const auto [lo, hi] = std::minmax_element(loudness.begin(), loudness.end());
     EXPECT_LE(*hi - *lo, 1.0) << "the words are within 1 LU of each other";
+}
+
+TEST_F(EvenOut, TheEvenedFileIsTheRecordersFileWithAMarkAfterItsSamples)
+{
+    const QByteArray samples = Take(TTakeSound::Tone, -10, 10, 20, 10);
+    WriteWave(Sound(0), samples);
+    const QByteArray recorded = ReadAll(Sound(0));
+    EXPECT_EQ(EvenWaveImage(samples, 22050, false), recorded);
+    QByteArray mark("LIST\x20\0\0\0INFOICMT\x13\0\0\0Evened to -20 LUFS\0\0", 40);
+    QByteArray expected = recorded + mark;
+    const uint32_t riff = uint32_t(expected.size() - 8);
+    std::memcpy(expected.data() + 4, &riff, 4);
+    EXPECT_EQ(EvenWaveImage(samples, 22050, true), expected);
 }
 
 TEST_F(EvenOut, EveningAgainStartsFromTheOriginalAndGivesTheSameSound)

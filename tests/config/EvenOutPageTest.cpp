@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <sys/mount.h>
+
 using namespace cfgtest;
 
 namespace {
@@ -224,6 +226,53 @@ TEST_F(EvenOutPage, AFullDiskAndFilesThatAreNoRecordingsAreNamedAndLeftAsTheyAre
     EXPECT_TRUE(text.contains("another wave format") && text.contains("b4 (word0004.wav)")) << text.toStdString();
     EXPECT_TRUE(text.contains("cannot be read") && text.contains("b5 (word0005.wav)")) << text.toStdString();
     EXPECT_FALSE(text.contains("a0") || text.contains("a2")) << text.toStdString();
+}
+
+TEST_F(EvenOutPage, AFullAndThenReadOnlySoundFolderIsSaidAndLosesNothing)
+{
+    // A small volume of its own for the sound folder: room for the four takes
+    // and about half of their originals.
+    QTemporaryDir mountPoint;
+    ASSERT_TRUE(mountPoint.isValid());
+    const QByteArray where = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=320k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): the full and read-only cases are not run";
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{where};
+    Settings.SoundDir = mountPoint.path() + "/";
+    RecordedWords();
+    MessageLog log;
+    TfmConfig dlg;
+    Open(dlg);
+    Click(dlg.btEvenAll);
+    int evened = 0;
+    for (int n = 0; n < TakeCount; ++n) {
+        if (Evened(n))
+            ++evened;
+        else
+            EXPECT_EQ(ReadAll(SoundFileName(n)), captured[n]) << n;
+    }
+    EXPECT_GT(evened, 0);
+    EXPECT_LT(evened, TakeCount);
+    ASSERT_EQ(log.Texts.size(), 1);
+    EXPECT_TRUE(log.Texts[0].contains("could not be written")) << log.Texts[0].toStdString();
+
+    // Read-only: Undo can put nothing back, and says so.
+    QByteArray before[TakeCount];
+    for (int n = 0; n < TakeCount; ++n)
+        before[n] = ReadAll(SoundFileName(n));
+    if (::mount(nullptr, where.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+        GTEST_SKIP() << "cannot make the tmpfs read-only";
+    Click(dlg.btUndo);
+    ASSERT_EQ(log.Texts.size(), 2);
+    EXPECT_TRUE(log.Texts[1].contains("could not be written")) << log.Texts[1].toStdString();
+    for (int n = 0; n < TakeCount; ++n)
+        EXPECT_EQ(ReadAll(SoundFileName(n)), before[n]) << n;
+    Click(dlg.btEvenAll);
+    for (int n = 0; n < TakeCount; ++n)
+        EXPECT_EQ(ReadAll(SoundFileName(n)), before[n]) << n;
 }
 
 TEST_F(EvenOutPage, RecordStopEvensTheTakeOrSaysNothingWasHeardAndPlayPlaysTheEvenedSound)
