@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 
 #include <sys/mount.h>
@@ -154,6 +155,8 @@ TEST_F(EvenOutPage, EvenOutAllStopsAtTheFileWhereCancelIsClickedAndUndoPutsEvery
         MessageLog log;
         TfmConfig dlg;
         Open(dlg);
+        ClickRow(dlg.lbAll, 0);
+        ASSERT_TRUE(dlg.laRecord->isVisible());
         bool shownWhileRunning = false;
         int doneWhenCancelled = -1;
         SetFileStepHook([&](TFileStep step, const QString &path) {
@@ -178,6 +181,7 @@ TEST_F(EvenOutPage, EvenOutAllStopsAtTheFileWhereCancelIsClickedAndUndoPutsEvery
         }
         EXPECT_FALSE(dlg.pbEven->isVisible());
         EXPECT_FALSE(dlg.btEvenCancel->isVisible());
+        EXPECT_TRUE(dlg.laRecord->isVisible());
         EXPECT_TRUE(dlg.btEvenAll->isEnabled());
         EXPECT_TRUE(dlg.btOk->isEnabled());
         EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join('\n').toStdString();
@@ -190,6 +194,21 @@ TEST_F(EvenOutPage, EvenOutAllStopsAtTheFileWhereCancelIsClickedAndUndoPutsEvery
         for (int n = 0; n < TakeCount; ++n)
             EXPECT_TRUE(Evened(n)) << n;
     }
+}
+
+TEST_F(EvenOutPage, UndoBringsBackASoundFileThatWasLostAndPlayWithIt)
+{
+    RecordedWords();
+    TfmConfig dlg;
+    Open(dlg);
+    Click(dlg.btEvenAll);
+    ASSERT_TRUE(Evened(0));
+    ASSERT_TRUE(QFile::remove(SoundFileName(0)));
+    ClickRow(dlg.lbAll, 0);
+    ASSERT_FALSE(dlg.btPlay->isEnabled());
+    Click(dlg.btUndo);
+    EXPECT_EQ(ReadAll(SoundFileName(0)), captured[0]);
+    EXPECT_TRUE(dlg.btPlay->isEnabled());
 }
 
 TEST_F(EvenOutPage, AFullDiskAndFilesThatAreNoRecordingsAreNamedAndLeftAsTheyAre)
@@ -318,4 +337,39 @@ TEST_F(EvenOutPage, RecordStopEvensTheTakeOrSaysNothingWasHeardAndPlayPlaysTheEv
     ASSERT_TRUE(dlg.Playing);
     EXPECT_EQ(dlg.PlayFile->Wave()->DataBytes(), evened.size());
     EXPECT_TRUE(PumpUntil([&] { return !dlg.Playing; }));
+}
+
+TEST_F(EvenOutPage, AnUndoneRecordingStillGoesWithItsWordToAFreshNumberWithItsTake)
+{
+    ASSERT_GT(WaveDevCount(TWaveDirection::Capture), 0) << SoundServerHint();
+    WriteAll(File("lumword.lst"), "2;ball;0\r\n");
+    LoadWordList();
+    const QString tone = File("tone.wav");
+    WriteWave(tone, Take(TTakeSound::Tone, -10, 0, 400, 0));
+    TfmConfig dlg;
+    Open(dlg);
+    Click(dlg.btNew);
+    QTest::keyClicks(dlg.edWord, "bee");
+    Click(dlg.btSave);
+    ASSERT_EQ(dlg.CurrentSound, 1);
+    MessageLog log;
+    Click(dlg.btRec);
+    ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 22050; }));
+    ASSERT_TRUE(PlaySound(tone));
+    ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 2 * 44100; }));
+    Click(dlg.btRec);
+    ASSERT_FALSE(dlg.Recording);
+    ASSERT_TRUE(log.Texts.isEmpty()) << log.Texts.join('\n').toStdString();
+    const QByteArray take = ReadAll(OriginalSoundName(SoundFileName(1)));
+    ASSERT_NE(ReadAll(SoundFileName(1)), take) << "evened";
+    Click(dlg.btUndo);
+    ASSERT_EQ(ReadAll(SoundFileName(1)), take);
+    // Another copy saves a word of its own under number 1.
+    WriteAll(File("lumword.lst"), "1;ant;1\r\n2;ball;0\r\n");
+    Click(dlg.btOk);
+    EXPECT_EQ(ReadAll(SoundFileName(2)), take);
+    EXPECT_EQ(ReadAll(OriginalSoundName(SoundFileName(2))), take);
+    EXPECT_FALSE(QFile::exists(OriginalSoundName(SoundFileName(1))));
+    ASSERT_EQ(log.Texts.size(), 1);
+    EXPECT_TRUE(log.Texts[0].contains("\"bee\" now has sound number 2 and keeps its recording")) << log.Texts[0].toStdString();
 }
