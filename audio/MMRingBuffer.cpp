@@ -259,18 +259,27 @@ void TMMRingBuffer::WriteBlock(const void *Data, int Length, uintptr_t User, uin
         FIdleEvent->ResetEvent();
         FWorkRequested->SetEvent();
     }
-    if (FWaitIfFull)
+    if (FWaitIfFull) {
+        // At most TimeOut: a disk that stopped answering must not hold the
+        // producer (the capture thread, and with it the device) for ever; the
+        // block is then lost and reported as a ring that does not wait would.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(FTimeOut.load());
         for (;;) {
             {
                 std::lock_guard<std::mutex> g(FLock);
                 if (FClosing || FCount < int(FSlots.size()))
                     break;
             }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                Fire(OnOverlow);
+                return;
+            }
             // A pass that ended while the ring filled up again (its commit
             // waits for the disk) would otherwise leave us waiting for ever.
             RequestFlushPass();
             Pause1ms();
         }
+    }
     if (!StoreBlock(static_cast<const char *>(Data), Length, User, Flags))
         Fire(OnOverlow); // only when the ring was closed while we waited
 }

@@ -8,6 +8,8 @@
 //    half full on, the worker flushes the ring into Output. With a
 //    FlushInterval the worker also flushes whatever is queued on that rhythm
 //    and asks Output to commit it, so that a crash loses at most that much.
+//    A full ring drops the new block (OnOverlow); with WaitIfFull it first
+//    waits for room, at most TimeOut ms.
 //  - qmRead (before a playback device): BufferLoad serves from the ring; below
 //    half full the worker refills the ring from Input. The first read after a
 //    start waits (at most TimeOut ms) for the first fill.

@@ -119,17 +119,29 @@ int64_t FreeSpace(int Handle)
     return p ? p(Handle) : FreeSpaceOf(Handle);
 }
 
-bool WriteAll(int Fd, const char *Data, int64_t Count, int64_t *Written = nullptr)
+// Repeats a read or write until Count bytes have moved, resuming after a
+// signal and after a short transfer; stops at the end of the file or an
+// error. Step(done) moves what is left after `done` bytes. Returns the bytes
+// moved.
+template <class TStep>
+int64_t MoveAll(int64_t Count, TStep Step)
 {
     int64_t done = 0;
     while (done < Count) {
-        const ssize_t n = ::write(Fd, Data + done, size_t(Count - done));
+        const ssize_t n = Step(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             break;
         done += n;
     }
+    return done;
+}
+
+bool WriteAll(int Fd, const char *Data, int64_t Count, int64_t *Written = nullptr)
+{
+    const int64_t done =
+        MoveAll(Count, [&](int64_t at) { return ::write(Fd, Data + at, size_t(Count - at)); });
     if (Written)
         *Written = done;
     return done == Count;
@@ -137,16 +149,10 @@ bool WriteAll(int Fd, const char *Data, int64_t Count, int64_t *Written = nullpt
 
 bool PWriteAll(int Fd, const QByteArray &Data, int64_t Offset)
 {
-    int64_t done = 0;
-    while (done < Data.size()) {
-        const ssize_t n = ::pwrite(Fd, Data.constData() + done, size_t(Data.size() - done), Offset + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    const int64_t count = Data.size();
+    return MoveAll(count, [&](int64_t at) {
+        return ::pwrite(Fd, Data.constData() + at, size_t(count - at), Offset + at);
+    }) == count;
 }
 
 int64_t WholeFrames(const TWaveFormatEx *Format, int64_t Bytes)
@@ -158,16 +164,9 @@ int64_t WholeFrames(const TWaveFormatEx *Format, int64_t Bytes)
 bool PReadAll(int Fd, QByteArray &Out, int64_t Count, int64_t Offset)
 {
     Out.resize(Count);
-    int64_t done = 0;
-    while (done < Count) {
-        const ssize_t n = ::pread(Fd, Out.data() + done, size_t(Count - done), Offset + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    return MoveAll(Count, [&](int64_t at) {
+        return ::pread(Fd, Out.data() + at, size_t(Count - at), Offset + at);
+    }) == Count;
 }
 
 QByteArray U32Bytes(uint32_t v)
@@ -546,12 +545,10 @@ void TMMWave::OpenFile()
     const int fd = ::open(QFile::encodeName(FInfo->FileName).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw EMMWaveError(MMMessage(28138));
-    char h[12];
-    ssize_t n;
-    do
-        n = ::pread(fd, h, sizeof h, 0);
-    while (n < 0 && errno == EINTR);
-    if (n != ssize_t(sizeof h) || std::memcmp(h, "RIFF", 4) != 0 || std::memcmp(h + 8, "WAVE", 4) != 0) {
+    QByteArray head;
+    const bool whole = PReadAll(fd, head, 12, 0);
+    const char *h = head.constData();
+    if (!whole || std::memcmp(h, "RIFF", 4) != 0 || std::memcmp(h + 8, "WAVE", 4) != 0) {
         ::close(fd);
         throw EMMWaveError(MMMessage(28138));
     }
@@ -755,15 +752,9 @@ int64_t TMMWave::ReadData(void *Buffer, int64_t Count)
     if (Count <= 0)
         return 0;
     const int64_t want = std::min(Count, i.RemainingBytes);
-    int64_t got = 0;
-    while (got < want) {
-        const ssize_t n = ::read(i.Handle, static_cast<char *>(Buffer) + got, size_t(want - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += n;
-    }
+    const int64_t got = MoveAll(want, [&](int64_t at) {
+        return ::read(i.Handle, static_cast<char *>(Buffer) + at, size_t(want - at));
+    });
     if (got < Count)
         i.RemainingBytes = 0;
     else

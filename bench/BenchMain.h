@@ -1,8 +1,9 @@
 #pragma once
 // The main of the benchmark programs that need a widget application: the
-// offscreen platform unless another is chosen, then Google Benchmark. The
-// context printed first says how busy the machine was and whether a sound
-// server answered, the two things that move the figures most.
+// offscreen platform unless another is chosen, then Google Benchmark, with the
+// console reporter or one that adds its own summary at the end. The context
+// printed first says how busy the machine was and whether a sound server
+// answered, the two things that move the figures most.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -51,7 +52,7 @@ inline QString BenchSoundServerSocket()
     return {};
 }
 
-inline int RunWidgetBenchmarks(int argc, char **argv)
+inline int RunWidgetBenchmarks(int argc, char **argv, benchmark::BenchmarkReporter *reporter = nullptr)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -62,7 +63,7 @@ inline int RunWidgetBenchmarks(int argc, char **argv)
     const QString server = BenchSoundServerSocket();
     benchmark::AddCustomContext("load_average", BenchLoadAverage());
     benchmark::AddCustomContext("sound_server", server.isEmpty() ? "none reachable" : "reachable at " + server.toStdString());
-    benchmark::RunSpecifiedBenchmarks();
+    benchmark::RunSpecifiedBenchmarks(reporter);
     benchmark::Shutdown();
     return 0;
 }

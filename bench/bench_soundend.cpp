@@ -7,6 +7,7 @@
 // Each time less the sound's own second is how long after its end the end was
 // known, start-up included (so an upper bound); the aim is at most 0.3 s. The
 // ratio to the baseline is printed at the end.
+#include "BenchMain.h"
 #include "platform/playsound.h"
 #include "tests/support/PageChains.h"
 
@@ -170,14 +171,6 @@ public:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv, &reporter);
 }

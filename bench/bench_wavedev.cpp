@@ -9,6 +9,7 @@
 //  - the recording again with the ring's flush rhythm off, to show what the
 //    page's quarter-second writes and commits cost (ratio printed at the end).
 // Processor time is the whole process's (all threads, ALSA's included).
+#include "BenchMain.h"
 #include "audio/MMRingBuffer.h"
 #include "audio/MMWave.h"
 #include "audio/MMWaveIO.h"
@@ -316,14 +317,6 @@ public:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv, &reporter);
 }

@@ -1,6 +1,7 @@
 // The dialog frame: pages, OK, Cancel, Help, creation and taking the values back.
 #include "config/uConfig.h"
 
+#include "audio/MMEvenOut.h"
 #include "config/uConfigCommon.h"
 #include "data/WordMerge.h"
 #include "audio/MMHiTimer.h"
@@ -174,6 +175,7 @@ void TfmConfig::SetTabOrder()
         cbHints, cbProtect, rbNormal, rbDelayed, rbMute,
         // Recording page.
         lbAll, btNew, btDelete, btSave, edWord, cbAdd, btRec, btPlay,
+        cbEven, btEvenAll, btUndo, btEvenCancel,
         // Selection page.
         lbNew, lbNow, lbKnown, btNew2Now, btNow2New, btNow2Known, btKnown2Now,
         btAllNew, btAllNow, btAllKnow, btNoneNew, btNoneNow, btNoneKnow,
@@ -199,6 +201,15 @@ void TfmConfig::SetTabOrder()
 
 bool TfmConfig::eventFilter(QObject *watched, QEvent *event)
 {
+    // While every recording is evened out, keys reach only its Cancel (the
+    // other controls are disabled), so nothing closes the dialog under it.
+    if (FEvening && watched != btEvenCancel && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease
+            || event->type() == QEvent::ShortcutOverride)) {
+        event->accept();
+        return true;
+    }
     if (KeyPreview(watched, event))
         return true;
     if (event->type() == QEvent::FocusIn) {
@@ -287,6 +298,7 @@ void TfmConfig::FormCreate()
     rbOptClick();
 
     cbAdd->setChecked(Settings.AutoAdd);
+    cbEven->setChecked(Settings.SoundEven);
 
     lbAll->SetWords(AllWords);
     lbNew->SetWords(NewWords);
@@ -377,6 +389,9 @@ bool TfmConfig::TakeInOtherCopysWords()
             const QString from = SoundFileName(word.SoundNo);
             const bool ours = FRecorded.contains(from) && FRecorded.value(from) == TFileBase::Digest(from)
                               && RenameFileDurably(from, SoundFileName(fresh));
+            // The take as captured goes with it (it was kept just before).
+            if (ours && !RenameFileDurably(OriginalSoundName(from), OriginalSoundName(SoundFileName(fresh))))
+                QFile::remove(OriginalSoundName(SoundFileName(fresh)));
             lines << (ours ? QStringLiteral("\"%1\" now has sound number %2 and keeps its recording; the other "
                                             "copy's word with number %3 has none now.")
                            : QStringLiteral("\"%1\" now has sound number %2 and no recording: record it again "
@@ -445,6 +460,7 @@ void TfmConfig::btOkClick()
     rbOptClick();
 
     Settings.AutoAdd = cbAdd->isChecked();
+    Settings.SoundEven = cbEven->isChecked();
 
     AllWords = lbAll->Words();
     NewWords = lbNew->Words();

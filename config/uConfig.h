@@ -22,6 +22,7 @@ class QDrag;
 class QMimeData;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class TMMComponent;
 class TMMCustomWaveDevice;
 class TMMHiTimer;
@@ -151,6 +152,11 @@ public:
     ToxButton *btRec, *btPlay;
     QLabel *laRecord;
     TMMLEDLABEL *Led;
+    // Evening out the recordings: the switch for new ones, all of them at once
+    // (with its progress and Cancel), and back to the takes as captured.
+    QCheckBox *cbEven;
+    ToxButton *btEvenAll, *btUndo, *btEvenCancel;
+    QProgressBar *pbEven;
 
     // Audio components of the recording page: WaveIn -> MMRingBuffer1 -> RecFile
     // records, PlayFile -> PlayRingBuffer -> WaveOut plays.
@@ -215,6 +221,9 @@ public:
     void DeviceStart(TMMComponent *sender);
     void DeviceStop(TMMComponent *sender);
     void TimerTimer();
+    void btEvenAllClick();
+    void btUndoClick();
+    void btEvenCancelClick();
     // The SPACE rule; true when the key is swallowed.
     bool FormKeyDown(int key);
     bool FormKeyPress(int key);
@@ -255,6 +264,12 @@ private:
     void DeviceFailed();
     void LoadRecordIcons();
     void DestroyAudio();
+    void CreateEvenControls();
+    // A recording has just stopped: its take is kept and evened out.
+    void EvenTake();
+    // Evens (or, with Even false, puts back) every word's recording, one file
+    // after the other, until done or cancelled.
+    void RunOverSounds(bool Even);
     bool SpaceRuleApplies(int key) const;
     // Keys reaching any control of the dialog, before the control sees them;
     // true when swallowed.
@@ -275,4 +290,6 @@ private:
     std::atomic<bool> FCutShortPosted{false};
     std::atomic<uint64_t> FRecordSession{0}; // one per recording started
     TWordList FEnteredUse;                   // words put into lbNow while the dialog is open
+    bool FEvening = false;                   // Even out all or Undo is running
+    bool FEvenCancelled = false;
 };

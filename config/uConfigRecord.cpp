@@ -15,9 +15,13 @@
 //  - Delete removes from the selection lists the entry with the same text and
 //    the same sound number, never another word of the same text;
 //  - when the recording file cannot take more (a full disk), the recording
-//    ends with a message and the file keeps what was written.
+//    ends with a message and the file keeps what was written;
+//  - a take is evened out once it has become the word's sound file, after
+//    the capture chain has closed it; the take as captured is kept beside it
+//    (MMEvenOut.h says how), so evening never costs a recording.
 #include "config/uConfig.h"
 
+#include "audio/MMEvenOut.h"
 #include "audio/MMHiTimer.h"
 #include "audio/MMRingBuffer.h"
 #include "audio/MMWave.h"
@@ -32,10 +36,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProgressBar>
 
 namespace {
 
@@ -121,8 +127,44 @@ void TfmConfig::CreateRecordPage()
     connect(btPlay, &ToxButton::OnClick, this, &TfmConfig::btPlayClick);
     connect(edWord, &QLineEdit::textChanged, this, &TfmConfig::edWordChange);
 
+    CreateEvenControls();
+
     // The dialog sees every key before the focused control.
     qApp->installEventFilter(this);
+}
+
+void TfmConfig::CreateEvenControls()
+{
+    QWidget *page = tsRecord;
+    cbEven = new QCheckBox(QStringLiteral("Even out the volume"), page);
+    cbEven->setGeometry(228, 226, 225, 17);
+    cbEven->setChecked(true);
+    cbEven->setAccessibleName(QStringLiteral("Even out the volume"));
+    SetHint(cbEven, QStringLiteral("Check to trim the silence around each new recording and bring it to the same "
+                                   "loudness as the other words"), 701);
+
+    btEvenAll = CreateCommandButton(page, QRect(222, 248, 70, 26), QStringLiteral("Even out all"), TCommandLook::Plain);
+    btUndo = CreateCommandButton(page, QRect(388, 248, 73, 26), QStringLiteral("Undo"), TCommandLook::Plain);
+    btEvenAll->setAccessibleName(QStringLiteral("Even out all"));
+    btUndo->setAccessibleName(QStringLiteral("Undo evening out"));
+    SetHint(btEvenAll, QStringLiteral("Even out the volume of every recorded word"), 702);
+    SetHint(btUndo, QStringLiteral("Put back every recording as it was recorded"), 703);
+
+    // Over the recording hint while Even out all or Undo runs.
+    pbEven = new QProgressBar(page);
+    pbEven->setGeometry(228, 198, 150, 22);
+    pbEven->setTextVisible(false);
+    pbEven->setAccessibleName(QStringLiteral("Recordings done"));
+    pbEven->hide();
+    SetHint(pbEven, QString(), 704);
+    btEvenCancel = CreateCommandButton(page, QRect(386, 196, 75, 25), QStringLiteral("Cancel"), TCommandLook::Plain);
+    btEvenCancel->setAccessibleName(QStringLiteral("Cancel evening out"));
+    SetHint(btEvenCancel, QStringLiteral("Stop here; the words done so far keep their new sound"), 704);
+    btEvenCancel->hide();
+
+    connect(btEvenAll, &ToxButton::OnClick, this, &TfmConfig::btEvenAllClick);
+    connect(btUndo, &ToxButton::OnClick, this, &TfmConfig::btUndoClick);
+    connect(btEvenCancel, &ToxButton::OnClick, this, &TfmConfig::btEvenCancelClick);
 }
 
 void TfmConfig::CreateAudio()
@@ -368,6 +410,7 @@ void TfmConfig::btSaveClick()
     bool staleKept = false;
     if (QFile::exists(CurrentSoundFile))
         staleKept = !QFile::remove(CurrentSoundFile);
+    QFile::remove(OriginalSoundName(CurrentSoundFile));
 
     lbAll->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     lbAllClick();
@@ -491,8 +534,10 @@ void TfmConfig::DeviceStop(TMMComponent *)
     btPlay->setEnabled(QFile::exists(CurrentSoundFile));
     btRec->setEnabled(true);
     CloseDevices();
-    if (recorded)
+    if (recorded) {
+        EvenTake();
         FRecorded.insert(RecFile->Wave()->FileName(), TFileBase::Digest(RecFile->Wave()->FileName()));
+    }
     // A stop that arrives after the word was put aside leaves the page's
     // controls as that change set them.
     ShowRecordControls(EditMode == weSelected);
@@ -518,6 +563,125 @@ void TfmConfig::TimerTimer()
     // shown is the time of this tick.
     if (Led->isVisible())
         Led->repaint();
+}
+
+// ---------------------------------------------------------------------------
+// Evening out
+
+void TfmConfig::EvenTake()
+{
+    const QString file = RecFile->Wave()->FileName();
+    if (!QFile::exists(file))
+        return;   // nothing was recorded: the earlier recording stayed
+    const TEvenReport r = KeepAndEvenTake(file, cbEven->isChecked());
+    QString text;
+    switch (r.Outcome) {
+    case TEvenOutcome::NothingHeard:
+        text = QStringLiteral("Nothing was heard in this recording, so its volume was left as it is. "
+                              "Check the microphone and record the word again.");
+        break;
+    case TEvenOutcome::WriteFailed:
+        text = QStringLiteral("The recording could not be evened out because the folder %1 could not be written "
+                              "(the disk may be full or the folder read-only). The recording is kept as it was "
+                              "recorded.")
+                   .arg(QFileInfo(file).absolutePath());
+        break;
+    case TEvenOutcome::Unreadable:
+        text = QStringLiteral("The recording %1 cannot be read back, so it was not evened out.").arg(file);
+        break;
+    default:
+        return;
+    }
+    ShowMessageBox(text, QMessageBox::Warning);
+}
+
+void TfmConfig::btEvenAllClick() { RunOverSounds(true); }
+
+void TfmConfig::btUndoClick() { RunOverSounds(false); }
+
+void TfmConfig::btEvenCancelClick() { FEvenCancelled = true; }
+
+void TfmConfig::RunOverSounds(bool Even)
+{
+    if (FEvening || Recording || Playing)
+        return;
+    QStringList files, words;
+    for (const TWordEntry &w : lbAll->Words()) {
+        const QString file = SoundFileName(w.SoundNo);
+        if (!files.contains(file) && (QFile::exists(file) || QFile::exists(OriginalSoundName(file)))) {
+            files << file;
+            words << w.Text;
+        }
+    }
+
+    // Everything but Cancel waits; the page's own handlers are not entered
+    // while the files change under them.
+    const QList<QWidget *> locked = {Pages->tabBar(), btOk, btCancel, btHelp, lbAll, btNew, btDelete, btSave,
+                                     edWord, cbAdd, btRec, btPlay, cbEven, btEvenAll, btUndo};
+    QList<bool> wasEnabled;
+    for (QWidget *w : locked) {
+        wasEnabled << w->isEnabled();
+        w->setEnabled(false);
+    }
+    const bool hintShown = laRecord->isVisible();
+    laRecord->hide();
+    pbEven->setRange(0, int(files.size()));
+    pbEven->setValue(0);
+    pbEven->show();
+    btEvenCancel->show();
+    btEvenCancel->setFocus();
+    FEvening = true;
+    FEvenCancelled = false;
+
+    QStringList nothing, other, unreadable, failed;
+    for (int i = 0; i < files.size() && !FEvenCancelled; ++i) {
+        const QString &file = files[i];
+        const TEvenReport r = Even ? EvenSoundFile(file) : RestoreOriginalSound(file);
+        const QString name = QStringLiteral("%1 (%2)").arg(words[i], QFileInfo(file).fileName());
+        switch (r.Outcome) {
+        case TEvenOutcome::NothingHeard:
+            if (Even)
+                nothing << name;
+            break;
+        case TEvenOutcome::OtherFormat: other << name; break;
+        case TEvenOutcome::Unreadable: unreadable << name; break;
+        case TEvenOutcome::WriteFailed: failed << name; break;
+        default: break;
+        }
+        // Our own recording stays ours once evened or put back.
+        if (FRecorded.contains(file))
+            FRecorded.insert(file, TFileBase::Digest(file));
+        pbEven->setValue(i + 1);
+        QCoreApplication::processEvents();
+    }
+
+    FEvening = false;
+    pbEven->hide();
+    btEvenCancel->hide();
+    laRecord->setVisible(hintShown);
+    for (int i = 0; i < locked.size(); ++i)
+        locked[i]->setEnabled(wasEnabled[i]);
+    if (EditMode == weSelected)
+        btPlay->setEnabled(QFile::exists(CurrentSoundFile));
+
+    QStringList parts;
+    if (!failed.isEmpty())
+        parts << QStringLiteral("These could not be written (the disk may be full or the folder read-only); they "
+                                "are as they were:\n%1")
+                     .arg(failed.join('\n'));
+    if (!nothing.isEmpty())
+        parts << QStringLiteral("Nothing was heard in these recordings; they were left as they are:\n%1")
+                     .arg(nothing.join('\n'));
+    if (!other.isEmpty())
+        parts << QStringLiteral("These sound files are not recordings of this program (another wave format); "
+                                "they were left as they are:\n%1")
+                     .arg(other.join('\n'));
+    if (!unreadable.isEmpty())
+        parts << QStringLiteral("These sound files cannot be read (empty or damaged); they were left as they "
+                                "are:\n%1")
+                     .arg(unreadable.join('\n'));
+    if (!parts.isEmpty())
+        ShowMessageBox(parts.join(QStringLiteral("\n\n")), QMessageBox::Warning);
 }
 
 // ---------------------------------------------------------------------------

@@ -163,6 +163,7 @@ void LoadSettings()
     s.PlanPerDay = ini.ReadInteger("Plan", "PerDay", d.PlanPerDay);
     s.PlanShows = ini.ReadInteger("Plan", "Shows", d.PlanShows);
     s.PlanGap = ini.ReadInteger("Plan", "Gap", d.PlanGap);
+    s.SoundEven = ini.ReadBool("Sound", "Even", d.SoundEven);
     Settings = s;
 }
 
@@ -195,6 +196,7 @@ void SaveSettings()
     ini.WriteInteger("Plan", "PerDay", s.PlanPerDay);
     ini.WriteInteger("Plan", "Shows", s.PlanShows);
     ini.WriteInteger("Plan", "Gap", s.PlanGap);
+    ini.WriteBool("Sound", "Even", s.SoundEven);
     if (!ini.UpdateFile())
         throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(ini.FileName())));
 }

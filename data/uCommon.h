@@ -40,6 +40,8 @@ struct TSettings {
     int PlanPerDay = 1;
     int PlanShows = 3;
     int PlanGap = 30;            // minutes
+    // [Sound]: every recording is evened out after it stops.
+    bool SoundEven = true;
 };
 
 extern TSettings Settings;

@@ -151,38 +151,45 @@ TEST(MMRingBuffer, PropertiesAreLockedWhileActive)
 
 TEST(MMRingBuffer, OverflowDropsBlocksOneByOneAndNeverExceedsTheRing)
 {
-    TMMDSPComponent src;
-    TMMRingBuffer ring;
-    TCollector out;
-    ring.SetInput(&src);
-    out.SetInput(&ring);
-    ring.SetQueueMode(qmWrite);
-    ring.SetNumBuffers(10);
-    ring.SetBufferSize(64);
-    TEvent gate(true);
-    ring.OnFlushQueue = [&](TMMComponent *) { gate.WaitFor(10000); }; // the worker cannot keep up
-    std::atomic<int> overflows{0};
-    ring.OnOverlow = [&](TMMComponent *) { ++overflows; };
-    ring.Opened();
-    ring.Started();
+    // A ring that waits for room gives up after its time-out when the worker
+    // is stuck, and then drops the block like one that does not wait.
+    for (const bool waitIfFull : {false, true}) {
+        SCOPED_TRACE(waitIfFull ? "waiting at most the time-out" : "not waiting");
+        TMMDSPComponent src;
+        TMMRingBuffer ring;
+        TCollector out;
+        ring.SetInput(&src);
+        out.SetInput(&ring);
+        ring.SetQueueMode(qmWrite);
+        ring.SetNumBuffers(10);
+        ring.SetBufferSize(64);
+        ring.SetWaitIfFull(waitIfFull);
+        ring.SetTimeOut(20);
+        TEvent gate(true);
+        ring.OnFlushQueue = [&](TMMComponent *) { gate.WaitFor(10000); }; // the worker cannot keep up
+        std::atomic<int> overflows{0};
+        ring.OnOverlow = [&](TMMComponent *) { ++overflows; };
+        ring.Opened();
+        ring.Started();
 
-    QByteArray sent;
-    TWaveHdrPtr h = AllocWaveHeader(64);
-    for (int i = 0; i < 25; ++i) {
-        const QByteArray block = Pattern(64, i);
-        std::memcpy(h->lpData, block.constData(), 64);
-        h->dwBytesRecorded = 64;
-        src.BufferReady(h.get());
-        if (i < 10)
-            sent += block;
+        QByteArray sent;
+        TWaveHdrPtr h = AllocWaveHeader(64);
+        for (int i = 0; i < 25; ++i) {
+            const QByteArray block = Pattern(64, i);
+            std::memcpy(h->lpData, block.constData(), 64);
+            h->dwBytesRecorded = 64;
+            src.BufferReady(h.get());
+            if (i < 10)
+                sent += block;
+        }
+        EXPECT_EQ(overflows, 15);
+        EXPECT_EQ(ring.Count(), 10);
+        EXPECT_TRUE(ring.IsFull());
+        gate.SetEvent();
+        ring.Stopped();
+        ring.Closed();
+        EXPECT_EQ(out.Take(), sent);
     }
-    EXPECT_EQ(overflows, 15);
-    EXPECT_EQ(ring.Count(), 10);
-    EXPECT_TRUE(ring.IsFull());
-    gate.SetEvent();
-    ring.Stopped();
-    ring.Closed();
-    EXPECT_EQ(out.Take(), sent);
 }
 
 TEST(MMRingBuffer, WithAFlushIntervalTheWorkerWritesAndCommitsLongBeforeHalfFull)

@@ -70,6 +70,9 @@ protected:
         ConfigFolder::SetUp();
         Images({"confetti.jpg"});
         LoadSettings();
+        // These tests look at the take as captured; evening it out has tests
+        // of its own (EvenOutPageTest).
+        Settings.SoundEven = false;
         QDir().mkpath(Settings.SoundDir);
     }
     // The dialog shown on the recording page.

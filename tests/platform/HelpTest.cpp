@@ -1,5 +1,6 @@
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
+#include "support/PointerScan.h"
 #include "support/TestSupport.h"
 
 #include <QDialog>
@@ -167,15 +168,7 @@ TEST_F(HelpViewer, ALinkInAPopUpToTheContentsOpensTheViewerThere)
     ASSERT_NE(popup, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
     // The pop-up shows a pointing hand over its link.
-    QPoint link(-1, -1);
-    for (int y = 2; y < popup->height() && link.x() < 0; y += 2)
-        for (int x = 2; x < popup->width(); x += 2) {
-            QTest::mouseMove(popup, QPoint(x, y));
-            if (popup->cursor().shape() == Qt::PointingHandCursor) {
-                link = QPoint(x, y);
-                break;
-            }
-        }
+    const QPoint link = FindPointingHand(popup);
     ASSERT_GE(link.x(), 0) << "no link in the pop-up";
     QTest::mouseClick(popup, Qt::LeftButton, {}, link);
     QPointer<THelpViewer> viewer;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
+
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -163,4 +165,31 @@ TEST(MMTimer, PrecisionRequestsAreCountedAndEachEndedOnce)
     EXPECT_EQ(TimerPeriodRequests(), base);
     if (base == 0)
         EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), TIMERR_NOCANDO);
+}
+
+TEST(MMTimer, WhilePrecisionIsAskedForTheTimersThreadSleepsWithAMicrosecondOfSlack)
+{
+    // The kernel lets a sleeping thread wake up to its slack late (50 us by
+    // default); a precision request brings that down to 1 us for the ticks.
+    ASSERT_EQ(TimerPeriodRequests(), 0);
+    std::atomic<long> slack{-1};
+    std::atomic<int> ticks{0};
+    auto tick = [&](uint32_t) {
+        slack = long(prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0));
+        ++ticks;
+    };
+    const uint32_t id = timeSetEvent(2, 0, tick);
+    ASSERT_NE(id, 0u);
+    auto slackAfterTwoMoreTicks = [&] {
+        const int from = ticks;
+        EXPECT_TRUE(WaitUntil([&] { return ticks >= from + 2; }));
+        return slack.load();
+    };
+    const long coarse = slackAfterTwoMoreTicks();
+    EXPECT_GT(coarse, 1000);
+    ASSERT_EQ(timeBeginPeriod(1), TIMERR_NOERROR);
+    EXPECT_EQ(slackAfterTwoMoreTicks(), 1000);
+    ASSERT_EQ(timeEndPeriod(1), TIMERR_NOERROR);
+    EXPECT_EQ(slackAfterTwoMoreTicks(), coarse);
+    EXPECT_TRUE(timeKillEvent(id));
 }

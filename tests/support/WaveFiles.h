@@ -12,3 +12,21 @@ void WriteWave(const QString &Path, const QByteArray &Data, int Rate = 22050);
 
 // What to do when the sound server's wave devices are missing.
 const char *SoundServerHint();
+
+// A take as the recording page stores it (8-bit stereo at 22050 per second):
+// LeadMs of digital silence, SoundMs of a 440 Hz tone (or of white noise) at
+// LevelDb RMS below full scale, then TailMs of silence.
+enum class TTakeSound { Tone, Noise };
+QByteArray Take(TTakeSound Kind, double LevelDb, int LeadMs, int SoundMs, int TailMs);
+
+// Loudness of 8-bit stereo frames at 22050 per second, measured on its own
+// by libebur128: integrated LUFS and the true peak in dBFS.
+struct TLoudness {
+    double Lufs;
+    double TruePeakDb;
+};
+TLoudness MeasureLoudness(const QByteArray &Frames);
+
+// The sample data of a wave file and whether it is 8-bit stereo at 22050
+// per second (empty when it cannot be read).
+QByteArray WaveSamples(const QString &Path, bool *StoredFormat = nullptr);

@@ -1,0 +1,278 @@
+// Evening out takes: generated tones and noise at levels 30 dB apart with
+// silences of different lengths come out trimmed and at one loudness
+// (measured here on its own with libebur128); silence, steady noise and files
+// that are not recordings are left alone; a full disk and a kill at any step
+// of evening or undoing leave every word with a sound and its take as captured.
+#include "audio/MMEvenOut.h"
+
+#include "audio/MMWave.h"
+#include "platform/AtomicFile.h"
+#include "support/TestSupport.h"
+#include "support/WaveFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+struct TCase {
+    const char *Name;
+    TTakeSound Kind;
+    double LevelDb;
+    int LeadMs, SoundMs, TailMs;
+};
+
+// Loud and quiet are 30 dB apart; the silences are shorter and longer than
+// what is kept.
+const TCase Cases[] = {
+    {"loud tone", TTakeSound::Tone, -8, 300, 800, 700},
+    {"quiet tone", TTakeSound::Tone, -38, 30, 600, 1200},
+    {"loud noise", TTakeSound::Noise, -8, 900, 500, 100},
+    {"quiet noise", TTakeSound::Noise, -38, 400, 700, 400},
+    {"short quiet tone", TTakeSound::Tone, -38, 500, 300, 300},
+    {"loud noise from end to end", TTakeSound::Noise, -8, 0, 900, 0},
+};
+
+// Milliseconds from the start of Frames to the first sample off the middle
+// by more than Above steps.
+double OnsetMs(const QByteArray &Frames, int Above)
+{
+    for (qsizetype i = 0; i < Frames.size(); ++i)
+        if (std::abs(int(uint8_t(Frames[i])) - 128) > Above)
+            return double(i / 2) * 1000.0 / 22050.0;
+    return -1;
+}
+
+class EvenOut : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void TearDown() override { SetFileStepHook({}); }
+    QString Sound(int n) const { return dir.filePath(QStringLiteral("word%1.wav").arg(n, 4, 10, QLatin1Char('0'))); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(EvenOut, TakesAtLevels30dBApartComeOutTrimmedAtOneLoudnessBelowTheCeiling)
+{
+    std::vector<double> loudness;
+    for (size_t k = 0; k < std::size(Cases); ++k) {
+        const TCase &c = Cases[k];
+        SCOPED_TRACE(c.Name);
+        const QString file = Sound(int(k));
+        WriteWave(file, Take(c.Kind, c.LevelDb, c.LeadMs, c.SoundMs, c.TailMs));
+        const QByteArray captured = ReadAll(file);
+
+        const TEvenReport r = EvenSoundFile(file);
+        ASSERT_EQ(r.Outcome, TEvenOutcome::Evened);
+        EXPECT_EQ(ReadAll(OriginalSoundName(file)), captured) << "the take as captured is kept";
+        EXPECT_EQ(OriginalSoundName(file), dir.filePath(QStringLiteral("original/word%1.wav").arg(k, 4, 10, QLatin1Char('0'))));
+
+        bool stored = false;
+        const QByteArray out = WaveSamples(file, &stored);
+        EXPECT_TRUE(stored) << "written back as 8-bit stereo at 22050";
+        const TLoudness l = MeasureLoudness(out);
+        EXPECT_NEAR(l.Lufs, EvenTargetLufs, 1.0);
+        EXPECT_LE(l.TruePeakDb, -1.0);
+        loudness.push_back(l.Lufs);
+
+        // What is kept: up to 50 ms before the sound, up to 150 ms after it.
+        const double lead = std::min(c.LeadMs, 50), tail = std::min(c.TailMs, 150);
+        const double length = double(out.size() / 2) * 1000.0 / 22050.0;
+        EXPECT_NEAR(length, lead + c.SoundMs + tail, 20.0);
+        EXPECT_NEAR(r.Milliseconds, length, 1.0);
+        EXPECT_NEAR(OnsetMs(out, 3), lead, 20.0);
+        // The cut is faded in both channels: no step at either end.
+        for (const qsizetype at : {qsizetype(0), qsizetype(1), out.size() - 2, out.size() - 1})
+            EXPECT_LE(std::abs(int(uint8_t(out[at])) - 128), 1) << at;
+    }
+    const auto [lo, hi] = std::minmax_element(loudness.begin(), loudness.end());
+    EXPECT_LE(*hi - *lo, 1.0) << "the words are within 1 LU of each other";
+}
+
+TEST_F(EvenOut, TheEvenedFileIsTheRecordersFileWithAMarkAfterItsSamples)
+{
+    const QByteArray samples = Take(TTakeSound::Tone, -10, 10, 20, 10);
+    WriteWave(Sound(0), samples);
+    const QByteArray recorded = ReadAll(Sound(0));
+    EXPECT_EQ(EvenWaveImage(samples, 22050, false), recorded);
+    QByteArray mark("LIST\x20\0\0\0INFOICMT\x13\0\0\0Evened to -20 LUFS\0\0", 40);
+    QByteArray expected = recorded + mark;
+    const uint32_t riff = uint32_t(expected.size() - 8);
+    std::memcpy(expected.data() + 4, &riff, 4);
+    EXPECT_EQ(EvenWaveImage(samples, 22050, true), expected);
+}
+
+TEST_F(EvenOut, EveningAgainStartsFromTheOriginalAndGivesTheSameSound)
+{
+    const QString file = Sound(0);
+    WriteWave(file, Take(TTakeSound::Tone, -38, 400, 600, 400));
+    const QByteArray captured = ReadAll(file);
+    ASSERT_EQ(KeepAndEvenTake(file, true).Outcome, TEvenOutcome::Evened);
+    const QByteArray once = ReadAll(file);
+    ASSERT_NE(once, captured);
+    ASSERT_EQ(EvenSoundFile(file).Outcome, TEvenOutcome::Evened);
+    EXPECT_EQ(ReadAll(file), once);
+    EXPECT_EQ(ReadAll(OriginalSoundName(file)), captured);
+
+    // Undo puts the take back; a second Undo finds nothing more to do.
+    EXPECT_EQ(RestoreOriginalSound(file).Outcome, TEvenOutcome::Restored);
+    EXPECT_EQ(ReadAll(file), captured);
+    EXPECT_EQ(RestoreOriginalSound(file).Outcome, TEvenOutcome::NothingHeard);
+    EXPECT_EQ(ReadAll(file), captured);
+
+    // A new take recorded with evening off is the word's sound as it is: its
+    // stale original goes, and Undo never brings the older take back.
+    ASSERT_EQ(EvenSoundFile(file).Outcome, TEvenOutcome::Evened);
+    const QByteArray newer = Take(TTakeSound::Noise, -20, 100, 500, 100);
+    WriteWave(file, newer);
+    const QByteArray newTake = ReadAll(file);
+    EXPECT_EQ(KeepAndEvenTake(file, false).Outcome, TEvenOutcome::Kept);
+    EXPECT_FALSE(QFile::exists(OriginalSoundName(file)));
+    EXPECT_EQ(RestoreOriginalSound(file).Outcome, TEvenOutcome::NothingHeard);
+    EXPECT_EQ(ReadAll(file), newTake);
+}
+
+TEST_F(EvenOut, SilenceSteadyNoiseAndFilesThatAreNoRecordingsAreLeftAsTheyAre)
+{
+    struct TBad {
+        const char *Name;
+        QByteArray Bytes;
+        TEvenOutcome Outcome;
+    };
+    auto wave = [&](const QByteArray &samples, int rate = 22050) {
+        WriteWave(dir.filePath("tmp.wav"), samples, rate);
+        const QByteArray b = ReadAll(dir.filePath("tmp.wav"));
+        QFile::remove(dir.filePath("tmp.wav"));
+        return b;
+    };
+    // Steady noise at the level of a quiet room, with no word over it.
+    const QByteArray hiss = Take(TTakeSound::Noise, -44, 0, 2000, 0);
+    const QByteArray tone = wave(Take(TTakeSound::Tone, -10, 200, 500, 200));
+    const TBad bad[] = {
+        {"silence", wave(Take(TTakeSound::Tone, -200, 0, 1500, 0)), TEvenOutcome::NothingHeard},
+        {"steady hiss", wave(hiss), TEvenOutcome::NothingHeard},
+        {"no samples", wave({}), TEvenOutcome::NothingHeard},
+        {"empty file", QByteArray(), TEvenOutcome::Unreadable},
+        {"cut in its header", tone.left(30), TEvenOutcome::Unreadable},
+        {"not a wave", QByteArray(5000, 'x'), TEvenOutcome::Unreadable},
+        {"another rate", wave(Take(TTakeSound::Tone, -10, 200, 500, 200), 44100), TEvenOutcome::OtherFormat},
+    };
+    for (const TBad &b : bad) {
+        SCOPED_TRACE(b.Name);
+        const QString file = Sound(0);
+        QDir(dir.filePath("original")).removeRecursively();
+        WriteAll(file, b.Bytes);
+        EXPECT_EQ(KeepAndEvenTake(file, true).Outcome, b.Outcome);
+        EXPECT_EQ(EvenSoundFile(file).Outcome, b.Outcome);
+        EXPECT_EQ(ReadAll(file), b.Bytes);
+        EXPECT_FALSE(QFile::exists(OriginalSoundName(file)) && ReadAll(OriginalSoundName(file)) != b.Bytes);
+    }
+    // A take cut off in its samples still has its sound and is evened.
+    WriteAll(Sound(1), tone.left(tone.size() - 3000));
+    EXPECT_EQ(EvenSoundFile(Sound(1)).Outcome, TEvenOutcome::Evened);
+    EXPECT_NEAR(MeasureLoudness(WaveSamples(Sound(1))).Lufs, EvenTargetLufs, 1.0);
+}
+
+TEST_F(EvenOut, AFullDiskLeavesTheSoundFileAsItWasAndNeverLosesTheOriginal)
+{
+    const QString file = Sound(0);
+    WriteWave(file, Take(TTakeSound::Tone, -30, 300, 500, 300));
+    const QByteArray captured = ReadAll(file);
+    for (const QString &refused : {OriginalSoundName(file), file}) {
+        SCOPED_TRACE(refused.toStdString());
+        SetFileStepHook([&](TFileStep step, const QString &path) { return !(step == TFileStep::Write && path == refused); });
+        EXPECT_EQ(KeepAndEvenTake(file, true).Outcome, TEvenOutcome::WriteFailed);
+        EXPECT_EQ(ReadAll(file), captured);
+        SetFileStepHook({});
+    }
+    EXPECT_EQ(ReadAll(OriginalSoundName(file)), captured);
+
+    // Undo that cannot write keeps the evened sound.
+    ASSERT_EQ(EvenSoundFile(file).Outcome, TEvenOutcome::Evened);
+    const QByteArray evened = ReadAll(file);
+    SetFileStepHook([](TFileStep step, const QString &) { return step != TFileStep::Flush; });
+    EXPECT_EQ(RestoreOriginalSound(file).Outcome, TEvenOutcome::WriteFailed);
+    EXPECT_EQ(ReadAll(file), evened);
+}
+
+TEST_F(EvenOut, AKillAtAnyStepOfEveningOrUndoingLeavesEveryWordASoundAndItsTake)
+{
+    // Three words: two takes as captured, one evened before with its original.
+    const QByteArray takes[] = {Take(TTakeSound::Tone, -8, 300, 400, 300), Take(TTakeSound::Noise, -38, 100, 500, 600),
+                                Take(TTakeSound::Tone, -25, 200, 600, 200)};
+    QByteArray captured[3];
+    auto reset = [&] {
+        QDir(dir.filePath("original")).removeRecursively();
+        for (int n = 0; n < 3; ++n) {
+            WriteWave(Sound(n), takes[n]);
+            captured[n] = ReadAll(Sound(n));
+        }
+        ASSERT_EQ(EvenSoundFile(Sound(2)).Outcome, TEvenOutcome::Evened);
+    };
+    // Every word plays its take or an evening of it, and an evened word's
+    // take is kept.
+    auto check = [&](const char *when) {
+        RecoverRecordings(dir.path());
+        for (int n = 0; n < 3; ++n) {
+            SCOPED_TRACE(testing::Message() << when << " word " << n);
+            const QByteArray now = ReadAll(Sound(n));
+            if (now == captured[n])
+                continue;
+            const QByteArray samples = WaveSamples(Sound(n));
+            ASSERT_FALSE(samples.isEmpty());
+            EXPECT_NEAR(MeasureLoudness(samples).Lufs, EvenTargetLufs, 1.0);
+            EXPECT_EQ(ReadAll(OriginalSoundName(Sound(n))), captured[n]);
+        }
+    };
+    struct TKilled : std::runtime_error {
+        TKilled() : std::runtime_error("killed") {}
+    };
+    for (const bool undo : {false, true}) {
+        int steps = 0;
+        for (int killAt = 0;; ++killAt) {
+            SCOPED_TRACE(testing::Message() << (undo ? "undo" : "even") << ", killed at step " << killAt);
+            reset();
+            if (undo)
+                for (int n = 0; n < 3; ++n)
+                    ASSERT_EQ(EvenSoundFile(Sound(n)).Outcome, TEvenOutcome::Evened);
+            int step = 0;
+            SetFileStepHook([&](TFileStep, const QString &) {
+                if (step++ == killAt)
+                    throw TKilled();
+                return true;
+            });
+            bool killed = false;
+            try {
+                for (int n = 0; n < 3; ++n)
+                    undo ? RestoreOriginalSound(Sound(n)) : EvenSoundFile(Sound(n));
+            } catch (const TKilled &) {
+                killed = true;
+            }
+            SetFileStepHook({});
+            check("after the kill");
+            // Started again, the run finishes the job.
+            for (int n = 0; n < 3; ++n)
+                undo ? RestoreOriginalSound(Sound(n)) : EvenSoundFile(Sound(n));
+            for (int n = 0; n < 3; ++n) {
+                if (undo)
+                    EXPECT_EQ(ReadAll(Sound(n)), captured[n]) << n;
+                else
+                    EXPECT_NEAR(MeasureLoudness(WaveSamples(Sound(n))).Lufs, EvenTargetLufs, 1.0) << n;
+            }
+            if (!killed) {
+                steps = killAt;
+                break;
+            }
+        }
+        // Each word: its original and its sound, four steps for each file.
+        EXPECT_GE(steps, undo ? 12 : 20);
+    }
+}
