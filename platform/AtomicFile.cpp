@@ -64,3 +64,25 @@ bool RenameFileDurably(const QString &from, const QString &to)
         return false;
     return FlushFolderOf(to);
 }
+
+bool WriteNewFilesDurably(const QList<QPair<QString, QByteArray>> &files)
+{
+    for (const auto &[path, bytes] : files) {
+        QFile f(path);
+        if (!Allowed(TFileStep::Write, path) || !f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || f.write(bytes) != bytes.size() || !f.flush())
+            return false;
+    }
+    if (files.isEmpty())
+        return true;
+    const QString last = files.last().first;
+    if (!Allowed(TFileStep::FlushFolder, last))
+        return false;
+    const QByteArray folder = QFile::encodeName(QFileInfo(last).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::syncfs(fd) == 0;
+    ::close(fd);
+    return ok;
+}
