@@ -19,18 +19,20 @@ TFileStepHook &Hook()
 
 bool Allowed(TFileStep step, const QString &path) { return !Hook() || Hook()(step, path); }
 
-bool FlushFolderOf(const QString &path)
+// The folder of `path` to the disk; with `wholeFileSystem`, everything
+// written on its file system too.
+bool SyncFolderOf(const QString &path, bool wholeFileSystem)
 {
-    if (!Allowed(TFileStep::FlushFolder, path))
-        return false;
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool ok = ::fsync(fd) == 0;
+    const bool ok = (wholeFileSystem ? ::syncfs(fd) : ::fsync(fd)) == 0;
     ::close(fd);
     return ok;
 }
+
+bool FlushFolderOf(const QString &path) { return Allowed(TFileStep::FlushFolder, path) && SyncFolderOf(path, false); }
 
 } // namespace
 
@@ -75,14 +77,6 @@ bool WriteNewFilesDurably(const QList<QPair<QString, QByteArray>> &files)
     }
     if (files.isEmpty())
         return true;
-    const QString last = files.last().first;
-    if (!Allowed(TFileStep::FlushFolder, last))
-        return false;
-    const QByteArray folder = QFile::encodeName(QFileInfo(last).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::syncfs(fd) == 0;
-    ::close(fd);
-    return ok;
+    const QString &last = files.last().first;
+    return Allowed(TFileStep::FlushFolder, last) && SyncFolderOf(last, true);
 }
