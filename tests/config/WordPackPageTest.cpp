@@ -222,11 +222,52 @@ TEST_F(PackPage, ImportedWordsJoinTheDialogsListsAndOkKeepsThemBesideItsOwnChang
     ASSERT_EQ(log.Texts.size(), 1);
     EXPECT_EQ(log.Texts[0], "\"moon\": 1 words were added as new words, 1 were already there.");
     EXPECT_EQ(Texts(dlg.lbNew), QStringList({"moon"}));
+    EXPECT_EQ(Texts(dlg.lbAll), QStringList({"ball", "moon"}));
     EXPECT_EQ(dlg.laNew->text(), "1");
+    // The next new word takes the number after moon's.
+    ShowPage(dlg, 1);
+    Click(dlg.btNew);
+    EXPECT_EQ(dlg.CurrentSound, 2);
     EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;moon;1\r\n2;ball;0\r\n"));
     Click(dlg.btOk);
     EXPECT_EQ(NewWords, TWordList({{"moon", 1}}));
     EXPECT_EQ(KnownWords, TWordList({{"ball", 0}}));
+}
+
+TEST_F(PackPage, NumbersTheDialogOrTheSavedListStillHoldAreNotGivenToImportedWords)
+{
+    WriteAll(File("lumword.lst"), "2;ball;0\r\n");
+    LoadWordList();
+    SaveWordListAndSettings();
+    for (const char *word : {"moon", "sun"}) {
+        TWordPack pack;
+        pack.Words = {{{word, 0}, catNew}};
+        WriteAll(File(QString(word) + ".wordpack"), WriteWordPack(pack));
+    }
+    const auto import = [this](TfmConfig &dlg, const QString &pack) {
+        ShowPage(dlg, 2);
+        OnModal<QFileDialog>([this, pack](QFileDialog *d) {
+            QTest::keyClicks(d->focusWidget(), File(pack));
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        });
+        Click(dlg.btImport);
+    };
+    TfmConfig dlg;
+    Show(dlg);
+    MessageLog log;
+    // A new word being typed holds the lowest free number, 1.
+    ShowPage(dlg, 1);
+    Click(dlg.btNew);
+    ASSERT_EQ(dlg.CurrentSound, 1);
+    import(dlg, "moon.wordpack");
+    // ball is deleted in the dialog, but until OK the saved list names it with 0.
+    ShowPage(dlg, 1);
+    ClickRow(dlg.lbAll, 0);
+    ASSERT_EQ(dlg.edWord->text(), "ball");
+    Click(dlg.btDelete);
+    import(dlg, "sun.wordpack");
+    EXPECT_EQ(log.Texts.size(), 2);
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;moon;2\r\n1;sun;1\r\n2;ball;0\r\n"));
 }
 
 TEST_F(PackPage, AnUnsafePackIsRefusedInOneMessageAndNothingChanges)
