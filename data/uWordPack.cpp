@@ -112,11 +112,12 @@ TPackWord ReadPackLine(const QByteArray &line, int lineNo)
     };
     if (one.All.size() != 1)
         refuse();
+    // A line in none of the three lists writes back as nothing.
     const TWordEntry w = one.All.first();
-    const int category = !one.New.isEmpty() ? catNew : !one.Now.isEmpty() ? catNow : !one.Known.isEmpty() ? catKnown : 0;
-    if (category == 0 || w.Text.trimmed().isEmpty() || w.SoundNo < 0 || w.SoundNo > kPackMaxSoundNo
+    if (w.Text.trimmed().isEmpty() || w.SoundNo < 0 || w.SoundNo > kPackMaxSoundNo
         || WordListBytes(one.New, one.Now, one.Known) != line + "\r\n")
         refuse();
+    const int category = !one.New.isEmpty() ? catNew : !one.Now.isEmpty() ? catNow : catKnown;
     return {w, category};
 }
 

@@ -206,9 +206,6 @@ TEST_F(WordPack, PacksThatCouldHarmOrMisleadAreRefusedWithTheReasonAndNothingCha
         many.append({QStringLiteral("x/%1").arg(i), "x"});
     EXPECT_EQ(Refusal(Zip(many)), "accepted");   // 1000 entries in all
     many.append({QStringLiteral("x/999"), "x"});
-    ClearWordLists();
-    LoadWordList();
-    const QByteArray listBefore = ReadAll(File("lumword.lst"));
 
     struct Case {
         const char *what;
@@ -222,21 +219,28 @@ TEST_F(WordPack, PacksThatCouldHarmOrMisleadAreRefusedWithTheReasonAndNothingCha
     PatchSizes(over, "wav/word0000.wav", -1, 100 * PackedSize(over, "wav/word0000.wav") + 1);
     QByteArray huge = Zip({words, {"big", QByteArray(30, 'a')}});
     PatchSizes(huge, "big", 30, 21 * 1024 * 1024);
-    // 11 files of 19 MB that pack about 10 to 1: each within the limits, together not.
-    QByteArray part(19 * 1024 * 1024, 'b');
+    // Ten files of up to 20 MB that pack about 10 to 1: with the word list
+    // exactly 200 MB unpacked, then one byte more.
+    QByteArray part(kPackMaxFileBytes, 'b');
     for (qsizetype i = 0; i < part.size(); i += 16)
         part[i] = char(i * 2654435761u >> 13);
-    QList<TEntrySpec> eleven = {words};
-    for (int i = 0; i < 11; ++i)
-        eleven.append({QStringLiteral("f%1").arg(i), part, true});
-    const QByteArray total = Zip(eleven);
+    QList<TEntrySpec> ten = {words};
+    for (int i = 0; i < 10; ++i)
+        ten.append({QStringLiteral("f%1").arg(i), i == 9 ? part.left(part.size() - words.Bytes.size()) : part, true});
+    EXPECT_EQ(Refusal(Zip(ten)), "accepted");
+    ten.last().Bytes.append('b');
+    const QByteArray total = Zip(ten);
     part.clear();
-    eleven.clear();
+    ten.clear();
+    ClearWordLists();
+    LoadWordList();
+    const QByteArray listBefore = ReadAll(File("lumword.lst"));
     const Case cases[] = {
         {"absolute path", Zip({words, {"/tmp/evil.wav", wave}}), "outside"},
         {"parent folder", Zip({words, {"wav/../../evil.wav", wave}}), "outside"},
         {"backslashes", Zip({words, {"..\\evil.wav", wave}}), "outside"},
         {"drive letter", Zip({words, {"C:/evil.wav", wave}}), "outside"},
+        {"a drive alone", Zip({words, {"C:", wave}}), "outside"},
         {"link", Zip({words, {"wav/word0000.wav", "/etc/passwd", false, S_IFLNK | 0777}}), "link"},
         {"device", Zip({words, {"wav/dev", "", false, S_IFCHR | 0666}}), "device"},
         {"1001 entries", Zip(many), "more than 1000 files"},
