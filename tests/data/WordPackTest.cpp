@@ -153,15 +153,15 @@ TEST_F(WordPack, APackAddsItsNewTextsUnderTheLowestFreeNumbersWithTheirRecording
     const QByteArray sunTake = WaveBytes(File("sun0.wav"), 700, 250);
     const QByteArray sun = WaveBytes(File("sun.wav"), 800, 250);
     TWordPack pack;
-    pack.Words = {{{"cat", 7}, catNow}, {{"ball", 8}, catNew}, {{"sun", 9}, catKnown}, {{"cat", 7}, catNew}};
-    pack.Sounds = {{7, cat}, {8, ballNew}, {9, sun}};
-    pack.Originals = {{9, sunTake}};
+    pack.Words = {{{"cat", 7}, catNow}, {{"ball", 8}, catNew}, {{"sun", 12}, catKnown}, {{"cat", 7}, catNew}};
+    pack.Sounds = {{7, cat}, {8, ballNew}, {12, sun}};
+    pack.Originals = {{12, sunTake}};
     pack.Title = "Sky and toys";
     pack.Language = "en";
     const TWordPack read = ReadWordPack(WriteWordPack(pack));
     EXPECT_EQ(read.Title, "Sky and toys");
     EXPECT_EQ(read.Language, "en");
-    EXPECT_EQ(read.Originals.keys(), QList<int>({9}));
+    EXPECT_EQ(read.Originals.keys(), QList<int>({12}));
 
     QBitArray taken(500);
     taken.setBit(0);
