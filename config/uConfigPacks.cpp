@@ -130,8 +130,7 @@ void TfmConfig::btImportClick()
         // Words of this dialog and of the saved list: a word deleted here but
         // not yet given up by OK keeps its number and its text.
         QSet<QString> present;
-        QBitArray taken = UsedSounds;
-        taken.resize(MaxWords);
+        QBitArray taken = UsedSounds;   // MaxWords bits
         for (const TWordList &list : {lbAll->Words(), AllWords})
             for (const TWordEntry &w : list) {
                 present.insert(w.Text);

@@ -153,7 +153,7 @@ TEST_F(PackPage, ThreeWordsGoOutWithTheirRecordingsAndComeInUnderFreeNumbers)
         ClickRow(dlg.lbNew, 0);    // cat (kite stays behind)
         ClickRow(dlg.lbNow, 0);    // ball
         ClickRow(dlg.lbKnown, 0);  // sun
-        TypePathThenEnter(packPath, exported);
+        TypePathThenEnter(out.filePath("three"), exported);   // the dialog adds ".wordpack"
         Click(dlg.btExport);
         Click(dlg.btCancel);
     }
