@@ -118,6 +118,7 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     CreateRecordPage();
     CreateSelectPage();
     CreatePlanPage();
+    CreatePackButtons();
     CreateAudio();
     SetTabOrder();
 
@@ -179,7 +180,7 @@ void TfmConfig::SetTabOrder()
         // Selection page.
         lbNew, lbNow, lbKnown, btNew2Now, btNow2New, btNow2Known, btKnown2Now,
         btAllNew, btAllNow, btAllKnow, btNoneNew, btNoneNow, btNoneKnow,
-        btOk, btCancel, btHelp,
+        btOk, btCancel, btHelp, btExport, btImport,
     };
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -328,6 +329,8 @@ void TfmConfig::FormClose()
 
 void TfmConfig::PagesChange()
 {
+    btExport->setVisible(Pages->ActiveTag() == 2);
+    btImport->setVisible(Pages->ActiveTag() == 2);
     switch (Pages->ActiveTag()) {
     case 0:
         StopDevices();

@@ -175,6 +175,8 @@ public:
     ToxButton *btNew2Now, *btNow2New, *btNow2Known, *btKnown2Now;
     ToxButton *btAllNew, *btAllNow, *btAllKnow;
     ToxButton *btNoneNew, *btNoneNow, *btNoneKnow;
+    // Word packs; shown in the button row while the selection page is.
+    ToxButton *btExport, *btImport;
 
     // Daily plan page.
     QWidget *tsPlan;
@@ -237,6 +239,11 @@ public:
     void PlanPageChange();
     void PlanOkClick();
 
+    // Word packs: the selected words (all when none is) with their
+    // recordings into a pack file; a pack's words added as new words.
+    void btExportClick();
+    void btImportClick();
+
     void MoveSelected(TWordListBox *source, TWordListBox *destination);
     void SelectAll(QListWidget *list, bool value);
     void UpdateCounts();
@@ -250,6 +257,10 @@ private:
     void CreateRecordPage();
     void CreateSelectPage();
     void CreatePlanPage();
+    void CreatePackButtons();
+    // The pack file to write or read, from a file dialog whose name field has
+    // the focus; empty when the parent cancels.
+    QString AskWordPackFile(bool save);
     void PlanFormCreate();
     void CreateAudio();
     void SetTabOrder();

@@ -31,13 +31,15 @@ QString WithSeparator(QString path)
 
 } // namespace
 
-QByteArray WordListBytes()
+QByteArray WordListBytes() { return WordListBytes(NewWords, NowWords, KnownWords); }
+
+QByteArray WordListBytes(const TWordList &newWords, const TWordList &nowWords, const TWordList &knownWords)
 {
     QByteArray bytes;
     const struct {
         const TWordList *list;
         int category;
-    } groups[] = {{&NewWords, catNew}, {&NowWords, catNow}, {&KnownWords, catKnown}};
+    } groups[] = {{&newWords, catNew}, {&nowWords, catNow}, {&knownWords, catKnown}};
     for (const auto &g : groups)
         for (const TWordEntry &w : *g.list) {
             bytes += QByteArray::number(g.category);

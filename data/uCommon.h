@@ -88,6 +88,8 @@ TWordLists ParseWordLists(const QByteArray &bytes);
 // The bytes of the word list file for NewWords, NowWords and KnownWords:
 // "%d;%s;%d" lines, each ended by CR LF, in category order.
 QByteArray WordListBytes();
+// The same for any three lists (a word pack's words.lst).
+QByteArray WordListBytes(const TWordList &newWords, const TWordList &nowWords, const TWordList &knownWords);
 // Replaces the word list file with NewWords, NowWords and KnownWords, keeping
 // a list that could not be read under another name first. Throws EInOutError
 // "Cannot create file %s" when the file cannot be written; the old file is

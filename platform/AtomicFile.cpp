@@ -19,18 +19,20 @@ TFileStepHook &Hook()
 
 bool Allowed(TFileStep step, const QString &path) { return !Hook() || Hook()(step, path); }
 
-bool FlushFolderOf(const QString &path)
+// The folder of `path` to the disk; with `wholeFileSystem`, everything
+// written on its file system too.
+bool SyncFolderOf(const QString &path, bool wholeFileSystem)
 {
-    if (!Allowed(TFileStep::FlushFolder, path))
-        return false;
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool ok = ::fsync(fd) == 0;
+    const bool ok = (wholeFileSystem ? ::syncfs(fd) : ::fsync(fd)) == 0;
     ::close(fd);
     return ok;
 }
+
+bool FlushFolderOf(const QString &path) { return Allowed(TFileStep::FlushFolder, path) && SyncFolderOf(path, false); }
 
 } // namespace
 
@@ -63,4 +65,18 @@ bool RenameFileDurably(const QString &from, const QString &to)
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
         return false;
     return FlushFolderOf(to);
+}
+
+bool WriteNewFilesDurably(const QList<QPair<QString, QByteArray>> &files)
+{
+    for (const auto &[path, bytes] : files) {
+        QFile f(path);
+        if (!Allowed(TFileStep::Write, path) || !f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || f.write(bytes) != bytes.size() || !f.flush())
+            return false;
+    }
+    if (files.isEmpty())
+        return true;
+    const QString &last = files.last().first;
+    return Allowed(TFileStep::FlushFolder, last) && SyncFolderOf(last, true);
 }

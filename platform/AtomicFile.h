@@ -1,5 +1,7 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <functional>
 
@@ -13,6 +15,14 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
 // Renames a file over another in the same folder and flushes the folder.
 bool RenameFileDurably(const QString &from, const QString &to);
+
+// Writes files that nothing reads until the caller's next durable step (such
+// as recordings under numbers no word holds yet): each is written in place,
+// then one flush of the file system makes them all durable together, where a
+// flush per file would take a disk's turn each. A stop before the flush may
+// leave some of them partly written. False when a step failed. Steps: Write
+// for each file, then FlushFolder once, with the last file.
+bool WriteNewFilesDurably(const QList<QPair<QString, QByteArray>> &files);
 
 // The steps of a replacement, in the order they run.
 enum class TFileStep { Write, Flush, Rename, FlushFolder };

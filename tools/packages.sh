@@ -8,6 +8,7 @@ PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang
+  libzip-dev
   pulseaudio libasound2-plugins alsa-utils
   pipewire wireplumber pipewire-pulse dbus-daemon
   fonts-liberation xvfb xauth desktop-file-utils

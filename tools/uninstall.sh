@@ -29,7 +29,7 @@ else
   rm -f -- "$LUMWORD_APP/lumword" "$LUMWORD_APP/Lumword.hlp"
 fi
 # Empty folders hold nothing of the parent's (the program makes wav/ on first start).
-rmdir "$LUMWORD_APP/images" "$LUMWORD_APP/wav" 2> /dev/null || true
+rmdir "$LUMWORD_APP/images" "$LUMWORD_APP/packs" "$LUMWORD_APP/wav" 2> /dev/null || true
 
 if [ "$ALL" = 1 ]; then
   rm -rf -- "$LUMWORD_APP"

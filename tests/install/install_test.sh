@@ -36,6 +36,9 @@ check "help file installed" same "$SRC/dist/Lumword.hlp" "$APP/Lumword.hlp"
 for p in "$SRC"/dist/images/*; do
   check "picture $(basename "$p") installed" same "$p" "$APP/images/$(basename "$p")"
 done
+for p in "$SRC"/dist/packs/*; do
+  check "starter pack $(basename "$p") installed" same "$p" "$APP/packs/$(basename "$p")"
+done
 check "no settings, word list or recordings made by the install" \
   test ! -e "$APP/lumword.INI" -a ! -e "$APP/lumword.lst" -a ! -e "$APP/wav"
 
@@ -99,6 +102,7 @@ check "uninstall says where the data is" grep -qF "$APP" "$TMP/out2"
 check "program removed" test ! -e "$APP/lumword"
 check "help removed" test ! -e "$APP/Lumword.hlp"
 check "shipped pictures removed" test ! -e "$APP/images/confetti.jpg"
+check "starter packs removed" test ! -e "$APP/packs"
 check "desktop entry removed" test ! -e "$ENTRY"
 check "icons removed" test ! -e "$ICONS/scalable/apps/pellan-wordlark.svg" -a \
   ! -e "$ICONS/48x48/apps/pellan-wordlark.png" -a ! -e "$ICONS/256x256/apps/pellan-wordlark.png"

@@ -1,5 +1,11 @@
 #include "TestSupport.h"
 
+#include "platform/AtomicFile.h"
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -29,4 +35,32 @@ void WriteAll(const QString &path, const QByteArray &bytes)
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         ADD_FAILURE() << "cannot write " << path.toStdString();
+}
+
+bool RunsToItsEndBeforeStep(int killAt, const std::function<void()> &work)
+{
+    const pid_t child = fork();
+    EXPECT_GE(child, 0);
+    if (child == 0) {
+        int step = 0;
+        SetFileStepHook([&](TFileStep, const QString &) {
+            if (step++ == killAt)
+                ::kill(::getpid(), SIGKILL);
+            return true;
+        });
+        try {
+            work();
+        } catch (...) {
+            ::_exit(2);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    if (WIFEXITED(status)) {
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the work failed in the child";
+        return true;
+    }
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    return false;
 }

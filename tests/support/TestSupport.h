@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Folder of the third-party corpora; a test that needs it fails (not skips)
 // when it is missing.
@@ -9,6 +10,12 @@ QString CorpusFile(const QString &relative);
 
 QByteArray ReadAll(const QString &path);
 void WriteAll(const QString &path, const QByteArray &bytes);
+
+// Runs `work` in a child process that is killed, as a crash or a power cut
+// would stop it, just before its file step number `killAt` (from 0; the steps
+// of platform/AtomicFile). True when the work ran to its end before that step
+// came; a failure of the work itself fails the test.
+bool RunsToItsEndBeforeStep(int killAt, const std::function<void()> &work);
 
 #include <ostream>
 // Readable gtest failure messages for Qt strings.

@@ -1,0 +1,162 @@
+// Word packs on the selection page: Export writes the selected words (or all)
+// with their recordings into a pack file, Import adds a pack's words as new
+// words and saves the list at once, as OK would.
+#include "config/uConfig.h"
+
+#include "config/uConfigCommon.h"
+#include "data/uWordPack.h"
+#include "platform/AtomicFile.h"
+#include "platform/MessageBox.h"
+#include "widgets/oxBtns.h"
+#include "widgets/oxForm.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QShowEvent>
+
+namespace {
+
+// A typed full path and Enter is the whole job: the name field has the
+// focus, its text selected so that typing replaces it.
+class TPackFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QFileDialog::showEvent(event);
+        if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+            name->setFocus(Qt::OtherFocusReason);
+            name->selectAll();
+        }
+    }
+};
+
+QString PackFilter() { return QStringLiteral("Word packs (*.wordpack)"); }
+
+} // namespace
+
+void TfmConfig::CreatePackButtons()
+{
+    QWidget *client = oxForm1->Client();
+    btExport = CreateCommandButton(client, QRect(317, 331, 75, 25), QStringLiteral("&Export..."), TCommandLook::Plain);
+    btImport = CreateCommandButton(client, QRect(402, 331, 75, 25), QStringLiteral("&Import..."), TCommandLook::Plain);
+    btExport->setAccessibleName(QStringLiteral("Export..."));
+    btImport->setAccessibleName(QStringLiteral("Import..."));
+    SetHint(btExport, QStringLiteral("Save the selected words (all the words when none is selected) with their "
+                                     "recordings into a word pack file"),
+            901);
+    SetHint(btImport, QStringLiteral("Add the words of a word pack file, with their recordings, as new words"), 902);
+    btExport->setVisible(false);
+    btImport->setVisible(false);
+    connect(btExport, &ToxButton::OnClick, this, &TfmConfig::btExportClick);
+    connect(btImport, &ToxButton::OnClick, this, &TfmConfig::btImportClick);
+}
+
+QString TfmConfig::AskWordPackFile(bool save)
+{
+    const QString packs = Settings.ProgramDir + "packs";
+    const QString start = save ? QDir::homePath() : (QFileInfo(packs).isDir() ? packs : Settings.ProgramDir);
+    TPackFileDialog dialog(this, save ? QStringLiteral("Export words") : QStringLiteral("Import words"), start, PackFilter());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("wordpack"));
+    if (save)
+        dialog.selectFile(QStringLiteral("My words.wordpack"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+void TfmConfig::btExportClick()
+{
+    QList<TPackWord> selected, all;
+    const struct {
+        TWordListBox *list;
+        int category;
+    } groups[] = {{lbNew, catNew}, {lbNow, catNow}, {lbKnown, catKnown}};
+    for (const auto &g : groups)
+        for (int i = 0; i < g.list->count(); ++i) {
+            const TPackWord w{g.list->Word(i), g.category};
+            all.append(w);
+            if (g.list->item(i)->isSelected())
+                selected.append(w);
+        }
+    const QList<TPackWord> &words = selected.isEmpty() ? all : selected;
+    if (words.isEmpty()) {
+        ShowMessageBox(QStringLiteral("There are no words to export."), QMessageBox::Information);
+        return;
+    }
+    const QString path = AskWordPackFile(true);
+    if (path.isEmpty())
+        return;
+    try {
+        const TWordPack pack = CollectWordPack(words, QFileInfo(path).completeBaseName(),
+                                               QLocale::languageToCode(QLocale().language()));
+        if (!WriteFileAtomically(path, WriteWordPack(pack)))
+            throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        ShowMessageBox(QStringLiteral("%1 words (%2 with recordings) were exported to %3.")
+                           .arg(words.size())
+                           .arg(pack.Sounds.size())
+                           .arg(QDir::toNativeSeparators(path)),
+                       QMessageBox::Information);
+    } catch (const Exception &e) {
+        ShowMessageBox(e.Message(), QMessageBox::Warning);
+    }
+}
+
+void TfmConfig::btImportClick()
+{
+    const QString path = AskWordPackFile(false);
+    if (path.isEmpty())
+        return;
+    TPackImport done;
+    QString title;
+    try {
+        // Packs beyond the limits are refused before they are read in.
+        if (QFileInfo(path).size() > kPackMaxTotalBytes)
+            throw EWordPack(QStringLiteral("The pack is larger than 200 MB."));
+        const std::optional<QByteArray> bytes = TFileBase::Read(path);
+        if (!bytes)
+            throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+        const TWordPack pack = ReadWordPack(*bytes);
+        title = pack.Title.isEmpty() ? QFileInfo(path).completeBaseName() : pack.Title;
+
+        // Words of this dialog and of the saved list: a word deleted here but
+        // not yet given up by OK keeps its number and its text.
+        QSet<QString> present;
+        QBitArray taken = UsedSounds;   // MaxWords bits
+        for (const TWordList &list : {lbAll->Words(), AllWords})
+            for (const TWordEntry &w : list) {
+                present.insert(w.Text);
+                if (w.SoundNo >= 0 && w.SoundNo < MaxWords)
+                    taken.setBit(w.SoundNo);
+            }
+        if (EditMode == weNew && CurrentSound >= 0 && CurrentSound < MaxWords)
+            taken.setBit(CurrentSound);
+        done = ImportWordPack(pack, present, taken);
+    } catch (const Exception &e) {
+        ShowMessageBox(QStringLiteral("The word pack %1 was not imported:\n\n%2\n\nNothing has been changed.")
+                           .arg(QDir::toNativeSeparators(path), e.Message()),
+                       QMessageBox::Warning);
+        return;
+    }
+    for (const TWordEntry &w : std::as_const(done.AddedWords)) {
+        lbAll->AddWord(w);
+        lbNew->AddWord(w);
+        UsedSounds.setBit(w.SoundNo);
+    }
+    UpdateCounts();
+    QString text = QStringLiteral("\"%1\": %2 words were added as new words, %3 were already there.")
+                       .arg(title)
+                       .arg(done.Added)
+                       .arg(done.AlreadyThere);
+    if (!done.Warning.isEmpty())
+        text += "\n\n" + done.Warning;
+    ShowMessageBox(text, done.Warning.isEmpty() ? QMessageBox::Information : QMessageBox::Warning);
+}
