@@ -114,6 +114,7 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
 
     CreateFrame();
     CreateGeneralPage();
+    CreateVoiceControls();
     CreateRecordPage();
     CreateSelectPage();
     CreatePlanPage();
@@ -171,7 +172,7 @@ void TfmConfig::SetTabOrder()
         // General page.
         cbFont, udSize, coFont, cbBold, coBack, oxButton1, Fondos, coMainFont,
         rbDelay, rbMove, rbClick, rbKey, tbDelay, btNone, btLeft, btRight, hkKey,
-        cbHints, cbProtect, rbNormal, rbDelayed, rbMute,
+        cbHints, cbProtect, rbNormal, rbDelayed, rbMute, cbSpeak, cbVoice,
         // Recording page.
         lbAll, btNew, btDelete, btSave, edWord, cbAdd, btRec, btPlay,
         // Selection page.
@@ -299,6 +300,7 @@ void TfmConfig::FormCreate()
             UsedSounds.setBit(w.SoundNo);
 
     PlanFormCreate();
+    VoiceFormCreate();
 }
 
 void TfmConfig::FormClose()
@@ -445,6 +447,7 @@ void TfmConfig::btOkClick()
     rbOptClick();
 
     Settings.AutoAdd = cbAdd->isChecked();
+    VoiceOkClick();
 
     AllWords = lbAll->Words();
     NewWords = lbNew->Words();

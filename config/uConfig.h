@@ -18,6 +18,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QDrag;
 class QMimeData;
 class QLabel;
@@ -142,6 +143,9 @@ public:
     THotKey *hkKey;
     QCheckBox *cbHints, *cbProtect;
     QRadioButton *rbNormal, *rbDelayed, *rbMute;
+    // The voice for words without a recording.
+    QCheckBox *cbSpeak;
+    QComboBox *cbVoice;             // item data: the voice's language
 
     // Recording page.
     TWordListBox *lbAll;
@@ -201,6 +205,8 @@ public:
     void btOkClick();
     void btCancelClick();
     void btHelpClick();
+    // The parent switched the voice on or off.
+    void cbSpeakClick();
 
     // Recording page.
     void SetEditMode(TWordEditMode mode);
@@ -228,6 +234,13 @@ public:
     void PlanPageChange();
     void PlanOkClick();
 
+    // The voice: controls filled from Settings, and taken back on OK.
+    void VoiceFormCreate();
+    void VoiceOkClick();
+    // Play on the recording page speaks a word without a recording.
+    bool SpeaksUnrecorded() const;
+    bool Playable() const;
+
     void MoveSelected(TWordListBox *source, TWordListBox *destination);
     void SelectAll(QListWidget *list, bool value);
     void UpdateCounts();
@@ -241,6 +254,7 @@ private:
     void CreateRecordPage();
     void CreateSelectPage();
     void CreatePlanPage();
+    void CreateVoiceControls();
     void PlanFormCreate();
     void CreateAudio();
     void SetTabOrder();

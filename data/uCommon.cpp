@@ -163,6 +163,8 @@ void LoadSettings()
     s.PlanPerDay = ini.ReadInteger("Plan", "PerDay", d.PlanPerDay);
     s.PlanShows = ini.ReadInteger("Plan", "Shows", d.PlanShows);
     s.PlanGap = ini.ReadInteger("Plan", "Gap", d.PlanGap);
+    s.Speak = ini.ReadBool("Voice", "Speak", d.Speak);
+    s.Voice = ini.ReadString("Voice", "Voice", d.Voice);
     Settings = s;
 }
 
@@ -195,6 +197,8 @@ void SaveSettings()
     ini.WriteInteger("Plan", "PerDay", s.PlanPerDay);
     ini.WriteInteger("Plan", "Shows", s.PlanShows);
     ini.WriteInteger("Plan", "Gap", s.PlanGap);
+    ini.WriteBool("Voice", "Speak", s.Speak);
+    ini.WriteString("Voice", "Voice", s.Voice);
     if (!ini.UpdateFile())
         throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(ini.FileName())));
 }

@@ -40,6 +40,9 @@ struct TSettings {
     int PlanPerDay = 1;
     int PlanShows = 3;
     int PlanGap = 30;            // minutes
+    // The voice for words without a recording ([Voice]).
+    bool Speak = true;
+    QString Voice;               // a voice's language ("en", "de"); empty: the desktop's language
 };
 
 extern TSettings Settings;

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -53,7 +54,7 @@ public:
             FWorker.join();
     }
 
-    void Request(const QString &fileName)
+    void Request(const QString &fileName, const QByteArray &image = {})
     {
         TPlaySoundObserver observer;
         {
@@ -73,6 +74,7 @@ public:
         if (!fileName.isEmpty()) {
             std::lock_guard lock(FMutex);
             FPending = fileName;
+            FPendingImage = image;
             FHasPending = true;
             if (!FWorker.joinable())
                 FWorker = std::thread([this] { Run(); });
@@ -120,11 +122,12 @@ private:
             if (FQuit)
                 break;
             const QString file = FPending;
+            const QByteArray image = std::exchange(FPendingImage, {});
             const uint64_t generation = FGeneration;
             FHasPending = false;
             FBusy = true;
             lock.unlock();
-            PlayOne(file, generation);
+            PlayOne(file, generation, image);
             lock.lock();
             FBusy = false;
             FStatus.Playing = false;
@@ -167,19 +170,21 @@ private:
             observer(event, file);
     }
 
-    void PlayOne(const QString &file, uint64_t generation)
+    // An image given with the request is played instead of reading the file.
+    void PlayOne(const QString &file, uint64_t generation, QByteArray bytes)
     {
-        QFile f(file);
-        if (!f.open(QIODevice::ReadOnly)) {
-            Notify(TPlaySoundEvent::Failed, file, f.errorString());
-            return;
+        if (bytes.isNull()) {
+            QFile f(file);
+            if (!f.open(QIODevice::ReadOnly)) {
+                Notify(TPlaySoundEvent::Failed, file, f.errorString());
+                return;
+            }
+            if (f.size() > MaxSoundFileSize) {
+                Notify(TPlaySoundEvent::Failed, file, QStringLiteral("file too large"));
+                return;
+            }
+            bytes = f.readAll();
         }
-        if (f.size() > MaxSoundFileSize) {
-            Notify(TPlaySoundEvent::Failed, file, QStringLiteral("file too large"));
-            return;
-        }
-        const QByteArray bytes = f.readAll();
-        f.close();
         TWaveSound sound;
         QString error;
         if (!ParseWaveSound(bytes, sound, error)) {
@@ -288,6 +293,7 @@ private:
     std::thread FWorker;
     std::atomic<uint64_t> FGeneration{0};
     QString FPending;
+    QByteArray FPendingImage;
     bool FHasPending = false;
     bool FBusy = false;
     bool FQuit = false;
@@ -366,6 +372,14 @@ bool PlaySound(const QString &fileName, uint32_t flags)
 {
     Q_UNUSED(flags);
     Player().Request(fileName);
+    return true;
+}
+
+bool PlaySoundImage(const QByteArray &waveImage, const QString &label)
+{
+    // A null image would read the label as a file; an empty one fails as a bad file.
+    Player().Request(label.isEmpty() ? QStringLiteral("(memory)") : label,
+                     waveImage.isNull() ? QByteArray("") : waveImage);
     return true;
 }
 

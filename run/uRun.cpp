@@ -3,11 +3,13 @@
 #include "data/uCommon.h"
 #include "data/uPlan.h"
 #include "platform/playsound.h"
+#include "platform/speech.h"
 #include "run/Dtmisc.h"
 
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -227,16 +229,21 @@ void TfmRun::NextWord()
     FWakeAhead->stop();
     CurrentText.clear();
     repaint();
+    // The first word has no word before it to be drawn under: its voice is
+    // synthesised during the blank.
+    if (FAheadIndex < 0)
+        DrawAhead();
     Dozer->Doze(BlankLength);
     if (!self)
         return;
 
-    const int i = DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
+    const int i = TakeAhead();
     FWordIndex = i;
     Timer->setInterval(ShowingLength);
     if (i >= 0) {
         const TWordEntry &word = NowWords.at(i);
         CurrentText = word.Text;
+        FWordText = word.Text;
         SoundFile = SoundFileName(word.SoundNo);
         if (Settings.SoundMode == sndNormal)
             PlayWordSound();
@@ -254,6 +261,38 @@ void TfmRun::NextWord()
         Timer->start();
         ArmWakeAhead();
     }
+    if (self && !FClosed)
+        DrawAhead();
+}
+
+void TfmRun::DrawAhead()
+{
+    // Drawn on copies: Shown and LastIndex stay those of the word now up.
+    FAheadShown = Shown;
+    FAheadLast = LastIndex;
+    FAheadCount = int(NowWords.size());
+    FAheadIndex = DrawNextWord(FAheadShown, FAheadLast, FAheadCount, *QRandomGenerator::global());
+    if (FAheadIndex < 0)
+        return;
+    const TWordEntry &word = NowWords.at(FAheadIndex);
+    FAheadText = word.Text;
+    FAheadSoundNo = word.SoundNo;
+    const bool sounds = Settings.SoundMode == sndNormal || Settings.SoundMode == sndDelayed;
+    if (sounds && Settings.Speak && !SoundFileReadable(SoundFileName(word.SoundNo)))
+        SpeechPrepare(word.Text, Settings.Voice);
+}
+
+int TfmRun::TakeAhead()
+{
+    const int i = FAheadIndex;
+    FAheadIndex = -1;
+    const bool valid = i >= 0 && FAheadCount == NowWords.size() && i < NowWords.size() &&
+                       NowWords.at(i).Text == FAheadText && NowWords.at(i).SoundNo == FAheadSoundNo;
+    if (!valid)
+        return DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
+    Shown = FAheadShown;
+    LastIndex = FAheadLast;
+    return i;
 }
 
 void TfmRun::WordPainted()
@@ -487,6 +526,16 @@ void TfmRun::SetDefaultCursor()
 
 void TfmRun::PlayWordSound()
 {
-    if (!SoundFile.isEmpty())
+    if (SoundFile.isEmpty())
+        return;
+    if (Settings.Speak && !SoundFileReadable(SoundFile))
+        SpeechPlay(FWordText, Settings.Voice);
+    else
         PlaySound(SoundFile, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+}
+
+bool SoundFileReadable(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.isFile() && info.isReadable() && info.size() > 44;
 }

@@ -12,6 +12,7 @@ PACKAGES=(
   pipewire wireplumber pipewire-pulse dbus-daemon
   fonts-liberation xvfb xauth desktop-file-utils
   libxcb1-dev libx11-dev qt6-wayland weston xdotool
+  libespeak-ng-dev espeak-ng-data
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

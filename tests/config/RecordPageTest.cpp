@@ -70,6 +70,9 @@ protected:
         ConfigFolder::SetUp();
         Images({"confetti.jpg"});
         LoadSettings();
+        // Play of a word without a recording speaks it; these tests are about
+        // recordings (the voice's are in ConfigVoiceTest.cpp).
+        Settings.Speak = false;
         QDir().mkpath(Settings.SoundDir);
     }
     // The dialog shown on the recording page.
