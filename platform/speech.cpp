@@ -84,6 +84,8 @@ public:
 
     void Prepare(const QString &text, const QString &voice, bool play)
     {
+        // Read before taking this speaker's lock: no path holds it and the player's.
+        const uint64_t requests = play ? PlaySoundStatus().Requests : 0;
         std::unique_lock lock(FMutex);
         const QString key = ClipKey(text, voice);
         if (play) {
@@ -96,7 +98,7 @@ public:
                 return;
             }
             // Asked for now: ahead of whatever is only being prepared.
-            FJobs.push_front({text, voice, FPlayGeneration, PlaySoundStatus().Requests});
+            FJobs.push_front({text, voice, FPlayGeneration, requests});
         } else {
             if (Clip(key))
                 return;
