@@ -141,7 +141,7 @@ TEST_F(Speech, AWordWithoutARecordingIsSpokenWithItsFirstPaintAndHeardInTheSpeec
     ASSERT_TRUE(QTest::qWaitFor([&] { return PlaySoundStatus().Started > startedBefore; }, 10000))
         << PlaySoundStatus().LastError.toStdString();
     ASSERT_TRUE(WaitPlaySoundIdle(10000));
-    const std::vector<int16_t> heard = monitor.StopAfter(0.2);
+    const std::vector<int16_t> heard = monitor.StopAfter(1.0);
     EXPECT_GT(LoudSeconds(heard, 1000), 0.15) << "a spoken word was heard";
     EXPECT_GT(BandShare(heard, 300, 3400, TSinkMonitor::Rate), 0.6) << "speech lies in the speech band";
     EXPECT_EQ(PlaySoundStatus().Failed, failedBefore) << PlaySoundStatus().LastError.toStdString();
@@ -198,7 +198,7 @@ TEST_F(Speech, ARecordedWordPlaysItsRecordingNotTheVoice)
     EXPECT_EQ(Requests()[0].Label, SoundFileName(3));
     ASSERT_TRUE(QTest::qWaitFor([&] { return PlaySoundStatus().Started > startedBefore; }, 10000));
     ASSERT_TRUE(WaitPlaySoundIdle(10000));
-    const std::vector<int16_t> heard = monitor.StopAfter(0.2);
+    const std::vector<int16_t> heard = monitor.StopAfter(1.0);
     EXPECT_GT(LoudSeconds(heard, 1000), 0.8) << "the recording was heard";
     EXPECT_LT(BandShare(heard, 300, 3400, TSinkMonitor::Rate), 0.1) << "and no voice over it";
 
@@ -208,6 +208,35 @@ TEST_F(Speech, ARecordedWordPlaysItsRecordingNotTheVoice)
     Open();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Requests().size() == 2; }, 10000));
     EXPECT_EQ(Requests()[1].Label, SpeechLabel(QStringLiteral("tone")));
+}
+
+TEST_F(Speech, AnImageInMemoryIsPlayedCutAndCountedLikeAFile)
+{
+    const QString file = FDir.filePath("tone.wav");
+    WriteAll(file, MakeWave(1, 16, 22050, 0.5));
+    const TPlaySoundStatus before = PlaySoundStatus();
+    ASSERT_TRUE(PlaySoundImage(MakeWave(1, 16, 22050, 3.0), QStringLiteral("three seconds")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PlaySoundStatus().Started > before.Started; }, 10000))
+        << NoSoundServerHint() << ": " << PlaySoundStatus().LastError.toStdString();
+    EXPECT_EQ(PlaySoundStatus().LastRequest, "three seconds");
+    // A file asked for now cuts the image, as it cuts another file.
+    PlaySound(file);
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    TPlaySoundStatus after = PlaySoundStatus();
+    EXPECT_EQ(after.Requests, before.Requests + 2);
+    EXPECT_EQ(after.Started, before.Started + 2);
+    EXPECT_EQ(after.Cut, before.Cut + 1);
+    EXPECT_EQ(after.Finished, before.Finished + 1);
+    EXPECT_EQ(after.LastRequest, file);
+    ASSERT_EQ(Requests().size(), 2u);
+    EXPECT_EQ(Requests()[0].Label, "three seconds");
+
+    // An image that is no wave fails quietly under its label; an empty one too.
+    PlaySoundImage("not a wave", QStringLiteral("bad"));
+    PlaySoundImage(QByteArray(), QStringLiteral("empty"));
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    EXPECT_GE(PlaySoundStatus().Failed, after.Failed + 1);
+    EXPECT_TRUE(PlaySoundStatus().LastError.startsWith("empty: ")) << PlaySoundStatus().LastError.toStdString();
 }
 
 TEST_F(Speech, MarkupAndOddWordsAreSpokenAsPlainTextAndNeverHang)
