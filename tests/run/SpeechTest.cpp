@@ -256,6 +256,10 @@ TEST_F(Speech, MarkupAndOddWordsAreSpokenAsPlainTextAndNeverHang)
     const QString en = QStringLiteral("en");
     const QByteArray cat = SpeechWave(QStringLiteral("cat"), en);
     ASSERT_GT(Seconds(cat), 0.15);
+    // No silence before or after: the voice starts with the first sample handed over.
+    auto sampleAt = [](const QByteArray &wave, int i) { return std::abs(int(qFromLittleEndian<int16_t>(wave.constData() + i))); };
+    EXPECT_GE(sampleAt(cat, WaveHeader), 64);
+    EXPECT_GE(sampleAt(cat, cat.size() - 2), 64);
 
     // Taken as markup these would say "cat", or nothing at all; as text they
     // read out their tags.
