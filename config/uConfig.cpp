@@ -115,6 +115,7 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
 
     CreateFrame();
     CreateGeneralPage();
+    CreateVoiceControls();
     CreateRecordPage();
     CreateSelectPage();
     CreatePlanPage();
@@ -173,7 +174,7 @@ void TfmConfig::SetTabOrder()
         // General page.
         cbFont, udSize, coFont, cbBold, coBack, oxButton1, Fondos, coMainFont,
         rbDelay, rbMove, rbClick, rbKey, tbDelay, btNone, btLeft, btRight, hkKey,
-        cbHints, cbProtect, rbNormal, rbDelayed, rbMute,
+        cbHints, cbProtect, rbNormal, rbDelayed, rbMute, cbSpeak, cbVoice,
         // Recording page.
         lbAll, btNew, btDelete, btSave, edWord, cbAdd, btRec, btPlay,
         cbEven, btEvenAll, btUndo, btEvenCancel,
@@ -312,6 +313,7 @@ void TfmConfig::FormCreate()
             UsedSounds.setBit(w.SoundNo);
 
     PlanFormCreate();
+    VoiceFormCreate();
 }
 
 void TfmConfig::FormClose()
@@ -464,6 +466,7 @@ void TfmConfig::btOkClick()
 
     Settings.AutoAdd = cbAdd->isChecked();
     Settings.SoundEven = cbEven->isChecked();
+    VoiceOkClick();
 
     AllWords = lbAll->Words();
     NewWords = lbNew->Words();

@@ -18,6 +18,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QDrag;
 class QMimeData;
 class QLabel;
@@ -143,6 +144,9 @@ public:
     THotKey *hkKey;
     QCheckBox *cbHints, *cbProtect;
     QRadioButton *rbNormal, *rbDelayed, *rbMute;
+    // The voice for words without a recording.
+    QCheckBox *cbSpeak;
+    QComboBox *cbVoice;             // item data: the voice's language
 
     // Recording page.
     TWordListBox *lbAll;
@@ -209,6 +213,8 @@ public:
     void btOkClick();
     void btCancelClick();
     void btHelpClick();
+    // The parent switched the voice on or off.
+    void cbSpeakClick();
 
     // Recording page.
     void SetEditMode(TWordEditMode mode);
@@ -243,6 +249,12 @@ public:
     // recordings into a pack file; a pack's words added as new words.
     void btExportClick();
     void btImportClick();
+    // The voice: controls filled from Settings, and taken back on OK.
+    void VoiceFormCreate();
+    void VoiceOkClick();
+    // Play on the recording page speaks a word without a recording.
+    bool SpeaksUnrecorded() const;
+    bool Playable() const;
 
     void MoveSelected(TWordListBox *source, TWordListBox *destination);
     void SelectAll(QListWidget *list, bool value);
@@ -261,6 +273,7 @@ private:
     // The pack file to write or read, from a file dialog whose name field has
     // the focus; empty when the parent cancels.
     QString AskWordPackFile(bool save);
+    void CreateVoiceControls();
     void PlanFormCreate();
     void CreateAudio();
     void SetTabOrder();

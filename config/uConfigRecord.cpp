@@ -29,12 +29,14 @@
 #include "config/uConfigCommon.h"
 #include "platform/MessageBox.h"
 #include "platform/PostTarget.h"
+#include "platform/speech.h"
 #include "resources/Resources.h"
 #include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -356,7 +358,7 @@ void TfmConfig::lbAllClick()
     CurrentSoundFile = SoundFileName(CurrentSound);
     ShowRecordControls(true);
     btRec->setEnabled(!Playing);
-    btPlay->setEnabled(!Recording && QFile::exists(CurrentSoundFile));
+    btPlay->setEnabled(!Recording && Playable());
 }
 
 void TfmConfig::btNewClick()
@@ -485,6 +487,12 @@ void TfmConfig::btPlayClick()
     }
     if (Recording || EditMode != weSelected)
         return;
+    if (!QFile::exists(CurrentSoundFile)) {
+        // What the run screen will say for this word, in the voice chosen now.
+        if (SpeaksUnrecorded())
+            SpeechPlay(edWord->text(), cbVoice->currentData().toString());
+        return;
+    }
     btRec->setEnabled(false);
     try {
         WaveOut->Close();
@@ -509,7 +517,7 @@ void TfmConfig::DeviceFailed()
     CloseDevices();
     Timer->SetEnabled(false);
     btRec->setEnabled(true);
-    btPlay->setEnabled(QFile::exists(CurrentSoundFile));
+    btPlay->setEnabled(Playable());
     ShowRecordControls(EditMode == weSelected);
 }
 
@@ -531,7 +539,7 @@ void TfmConfig::DeviceStop(TMMComponent *)
     Recording = false;
     Timer->SetEnabled(false);
     Led->SetCaption(LedTimeText(0.0));
-    btPlay->setEnabled(QFile::exists(CurrentSoundFile));
+    btPlay->setEnabled(Playable());
     btRec->setEnabled(true);
     CloseDevices();
     if (recorded) {

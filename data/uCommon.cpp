@@ -166,6 +166,8 @@ void LoadSettings()
     s.PlanShows = ini.ReadInteger("Plan", "Shows", d.PlanShows);
     s.PlanGap = ini.ReadInteger("Plan", "Gap", d.PlanGap);
     s.SoundEven = ini.ReadBool("Sound", "Even", d.SoundEven);
+    s.Speak = ini.ReadBool("Voice", "Speak", d.Speak);
+    s.Voice = ini.ReadString("Voice", "Voice", d.Voice);
     Settings = s;
 }
 
@@ -199,6 +201,8 @@ void SaveSettings()
     ini.WriteInteger("Plan", "Shows", s.PlanShows);
     ini.WriteInteger("Plan", "Gap", s.PlanGap);
     ini.WriteBool("Sound", "Even", s.SoundEven);
+    ini.WriteBool("Voice", "Speak", s.Speak);
+    ini.WriteString("Voice", "Voice", s.Voice);
     if (!ini.UpdateFile())
         throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(ini.FileName())));
 }

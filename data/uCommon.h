@@ -42,6 +42,9 @@ struct TSettings {
     int PlanGap = 30;            // minutes
     // [Sound]: every recording is evened out after it stops.
     bool SoundEven = true;
+    // The voice for words without a recording ([Voice]).
+    bool Speak = true;
+    QString Voice;               // a voice's language ("en", "de"); empty: the desktop's language
 };
 
 extern TSettings Settings;

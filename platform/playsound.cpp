@@ -53,7 +53,7 @@ public:
             FPreparer.join();
     }
 
-    void Request(const QString &fileName)
+    void Request(const QString &fileName, const QByteArray &image = {})
     {
         TPlaySoundObserver observer;
         {
@@ -73,6 +73,7 @@ public:
         if (!fileName.isEmpty()) {
             std::lock_guard lock(FMutex);
             FPending = fileName;
+            FPendingImage = image;
             FHasPending = true;
             if (!FWorker.joinable())
                 FWorker = std::thread([this] { Run(); });
@@ -120,11 +121,12 @@ private:
             if (FQuit)
                 break;
             const QString file = FPending;
+            const QByteArray image = std::exchange(FPendingImage, {});
             const uint64_t generation = FGeneration;
             FHasPending = false;
             FBusy = true;
             lock.unlock();
-            PlayOne(file, generation);
+            PlayOne(file, generation, image);
             lock.lock();
             FBusy = false;
             FStatus.Playing = false;
@@ -167,11 +169,15 @@ private:
             observer(event, file);
     }
 
-    void PlayOne(const QString &file, uint64_t generation)
+    // An image given with the request is played instead of reading the file.
+    // An image given with the request is played instead of reading the file.
+    void PlayOne(const QString &file, uint64_t generation, const QByteArray &image)
     {
         TWaveSound sound;
         QString error;
-        if (!TakePrepared(file, sound) && !LoadSound(file, sound, error)) {
+        const bool ready = image.isNull() ? TakePrepared(file, sound) || LoadSound(file, sound, error)
+                                          : DecodeSound(image, sound, error);
+        if (!ready) {
             Notify(TPlaySoundEvent::Failed, file, error);
             return;
         }
@@ -199,7 +205,13 @@ private:
             error = QStringLiteral("file too large");
             return false;
         }
-        if (!ParseWaveSound(f.readAll(), sound, error))
+        return DecodeSound(f.readAll(), sound, error);
+    }
+
+    // A wave image's samples as the device takes them.
+    static bool DecodeSound(const QByteArray &image, TWaveSound &sound, QString &error)
+    {
+        if (!ParseWaveSound(image, sound, error))
             return false;
         if (sound.Data.isEmpty()) {
             error = QStringLiteral("no samples");
@@ -368,6 +380,7 @@ private:
     std::thread FWorker;
     std::atomic<uint64_t> FGeneration{0};
     QString FPending;
+    QByteArray FPendingImage;
     bool FHasPending = false;
     bool FBusy = false;
     bool FQuit = false;
@@ -446,6 +459,14 @@ bool PlaySound(const QString &fileName, uint32_t flags)
 {
     Q_UNUSED(flags);
     Player().Request(fileName);
+    return true;
+}
+
+bool PlaySoundImage(const QByteArray &waveImage, const QString &label)
+{
+    // A null image would read the label as a file; an empty one fails as a bad file.
+    Player().Request(label.isEmpty() ? QStringLiteral("(memory)") : label,
+                     waveImage.isNull() ? QByteArray("") : waveImage);
     return true;
 }
 

@@ -22,6 +22,10 @@ constexpr uint32_t SND_FILENAME = 0x20000;
 // Returns true: the request was taken (whether the file turns out playable is
 // seen through PlaySoundStatus).
 bool PlaySound(const QString &fileName, uint32_t flags = SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+// Plays a RIFF WAVE image held in memory the way PlaySound plays a file: the same
+// queue and worker, so it cuts the sound playing and a newer request cuts it.
+// Label stands for the file name in the status and the observer's events.
+bool PlaySoundImage(const QByteArray &waveImage, const QString &label);
 // Stops the sound playing, if any, and returns at once.
 void StopSound();
 // Reads fileName in the background and keeps its samples, so that a PlaySound

@@ -3,11 +3,13 @@
 #include "data/uCommon.h"
 #include "data/uPlan.h"
 #include "platform/playsound.h"
+#include "platform/speech.h"
 #include "run/Dtmisc.h"
 
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -229,9 +231,13 @@ void TfmRun::NextWord()
     SetHourGlass();
     Timer->stop();
     FWakeAhead->stop();
-    // Drawn before the blank, so that the word's sound is read while the blank
-    // is up and only has to be handed to the device as the word is painted.
-    int i = DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
+    // The word was drawn while the last one was up, and its voice synthesised
+    // then; the first word has no word before it, and its voice is synthesised
+    // during the blank. Its sound file is read while the blank is up, so that
+    // it only has to be handed to the device as the word is painted.
+    if (FAheadIndex < 0)
+        DrawAhead();
+    int i = TakeAhead();
     if (i >= 0 && Settings.SoundMode != sndMute)
         PrepareSound(SoundFileName(NowWords.at(i).SoundNo));
     CurrentText.clear();
@@ -247,6 +253,7 @@ void TfmRun::NextWord()
     if (i >= 0) {
         const TWordEntry &word = NowWords.at(i);
         CurrentText = word.Text;
+        FWordText = word.Text;
         SoundFile = SoundFileName(word.SoundNo);
         if (Settings.SoundMode == sndNormal)
             PlayWordSound();
@@ -264,6 +271,38 @@ void TfmRun::NextWord()
         Timer->start();
         ArmWakeAhead();
     }
+    if (self && !FClosed)
+        DrawAhead();
+}
+
+void TfmRun::DrawAhead()
+{
+    // Drawn on copies: Shown and LastIndex stay those of the word now up.
+    FAheadShown = Shown;
+    FAheadLast = LastIndex;
+    FAheadCount = int(NowWords.size());
+    FAheadIndex = DrawNextWord(FAheadShown, FAheadLast, FAheadCount, *QRandomGenerator::global());
+    if (FAheadIndex < 0)
+        return;
+    const TWordEntry &word = NowWords.at(FAheadIndex);
+    FAheadText = word.Text;
+    FAheadSoundNo = word.SoundNo;
+    const bool sounds = Settings.SoundMode == sndNormal || Settings.SoundMode == sndDelayed;
+    if (sounds && Settings.Speak && !SoundFileReadable(SoundFileName(word.SoundNo)))
+        SpeechPrepare(word.Text, Settings.Voice);
+}
+
+int TfmRun::TakeAhead()
+{
+    const int i = FAheadIndex;
+    FAheadIndex = -1;
+    const bool valid = i >= 0 && FAheadCount == NowWords.size() && i < NowWords.size() &&
+                       NowWords.at(i).Text == FAheadText && NowWords.at(i).SoundNo == FAheadSoundNo;
+    if (!valid)
+        return DrawNextWord(Shown, LastIndex, int(NowWords.size()), *QRandomGenerator::global());
+    Shown = FAheadShown;
+    LastIndex = FAheadLast;
+    return i;
 }
 
 void TfmRun::WordPainted()
@@ -498,6 +537,16 @@ void TfmRun::SetDefaultCursor()
 
 void TfmRun::PlayWordSound()
 {
-    if (!SoundFile.isEmpty())
+    if (SoundFile.isEmpty())
+        return;
+    if (Settings.Speak && !SoundFileReadable(SoundFile))
+        SpeechPlay(FWordText, Settings.Voice);
+    else
         PlaySound(SoundFile, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+}
+
+bool SoundFileReadable(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.isFile() && info.isReadable() && info.size() > 44;
 }

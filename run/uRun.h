@@ -119,6 +119,11 @@ private:
     void SetHourGlass();
     void SetDefaultCursor();
     void PlayWordSound();
+    // Draws the word after the one now up and has its voice synthesised while
+    // this one is shown, so that its speech is ready at its first paint.
+    void DrawAhead();
+    // The word drawn ahead when it is still valid, else one drawn now.
+    int TakeAhead();
     void WordPainted();
     void ArmWakeAhead();
     int RestOfDelay() const;
@@ -136,4 +141,17 @@ private:
     int FWordIndex = -1;        // in NowWords, of the word now up
     // Keeps the player's output stream open while the screen is up.
     std::unique_ptr<TPlaySoundSession> FSoundSession;
+    QString FWordText;          // of the word now up: what the voice says
+    // The next word, drawn ahead: its index, the draw state it leaves, and the
+    // entry it was (a list changed behind the screen's back voids it).
+    int FAheadIndex = -1;
+    QBitArray FAheadShown;
+    int FAheadLast = -1;
+    int FAheadCount = 0;
+    QString FAheadText;
+    int FAheadSoundNo = -1;
 };
+
+// True when the sound file can be played as a recording: a readable file with
+// more than a wave header. Words without one are spoken instead.
+bool SoundFileReadable(const QString &fileName);

@@ -14,6 +14,7 @@ PACKAGES=(
   fonts-liberation xvfb xauth desktop-file-utils
   libxcb1-dev libx11-dev qt6-wayland weston xdotool
   libebur128-dev
+  libespeak-ng-dev espeak-ng-data
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -53,6 +53,8 @@ protected:
         ConfigFolder::SetUp();
         Images({"confetti.jpg"});
         LoadSettings();
+        // A word without a sound file is spoken; these tests are about files.
+        Settings.Speak = false;
         QDir().mkpath(Settings.SoundDir);
     }
     void TearDown() override

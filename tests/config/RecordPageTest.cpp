@@ -73,6 +73,9 @@ protected:
         // These tests look at the take as captured; evening it out has tests
         // of its own (EvenOutPageTest).
         Settings.SoundEven = false;
+        // Play of a word without a recording speaks it; these tests are about
+        // recordings (the voice's are in ConfigVoiceTest.cpp).
+        Settings.Speak = false;
         QDir().mkpath(Settings.SoundDir);
     }
     // The dialog shown on the recording page.

@@ -73,6 +73,8 @@ TEST_F(Database, FreshFolderGivesDefaultsAndMakesTheSoundFolder)
     EXPECT_EQ(Settings.SoundSlot, 66305);
     EXPECT_EQ(Settings.AutoAdd, false);
     EXPECT_EQ(Settings.SoundEven, true);
+    EXPECT_EQ(Settings.Speak, true);
+    EXPECT_EQ(Settings.Voice, "") << "no voice chosen yet: the desktop's language";
     EXPECT_EQ(SettingsFileName(), file("lumword.INI"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);   // loading writes nothing
 
@@ -85,7 +87,8 @@ TEST_F(Database, FreshFolderGivesDefaultsAndMakesTheSoundFolder)
                          "[General]\nHints=1\nProtect=0\nSoundMode=0\n\n"
                          "[Config]\nAutoAdd=0\n\n"
                          "[Plan]\nEnabled=0\nWords=5\nDays=5\nPerDay=1\nShows=3\nGap=30\n\n"
-                         "[Sound]\nEven=1\n"));
+                         "[Sound]\nEven=1\n\n"
+                         "[Voice]\nSpeak=1\nVoice=\n"));
 }
 
 TEST_F(Database, SettingsEncodingsReadAndWriteBack)
