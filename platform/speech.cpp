@@ -290,9 +290,9 @@ private:
         if (language == FVoiceSet)
             return true;
         const QByteArray l = language.toUtf8();
-        espeak_VOICE spec{};
-        spec.languages = l.constData();
-        if (espeak_ng_SetVoiceByProperties(&spec) != ENS_OK)
+        espeak_VOICE wanted{};
+        wanted.languages = l.constData();
+        if (espeak_ng_SetVoiceByProperties(&wanted) != ENS_OK)
             return false;
         FVoiceSet = language;
         return true;

@@ -10,10 +10,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 // Each test gets a program folder of its own and empty lists.
@@ -456,30 +452,7 @@ TEST_F(Database, ASaveKilledAtAnyStepLeavesTheOldOrTheNewListWithItsChecksum)
         NewWords = {{"cat", 1}};
         NowWords = {{"ball", 7}, {"sun", 8}};
 
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            int step = 0;
-            SetFileStepHook([&](TFileStep, const QString &) {
-                if (step++ == killAt)
-                    ::kill(::getpid(), SIGKILL);
-                return true;
-            });
-            try {
-                SaveWordListAndSettings();
-            } catch (...) {
-                ::_exit(2);
-            }
-            ::_exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        if (WIFEXITED(status)) {
-            ASSERT_EQ(WEXITSTATUS(status), 0) << "the save failed in the child";
-            sawCompleted = true;
-        } else {
-            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-        }
+        sawCompleted = RunsToItsEndBeforeStep(killAt, [] { SaveWordListAndSettings(); });
 
         // The next start, up to its checksum test.
         ClearWordLists();
