@@ -145,7 +145,7 @@ void TfmConfig::CreateEvenControls()
     SetHint(cbEven, QStringLiteral("Check to trim the silence around each new recording and bring it to the same "
                                    "loudness as the other words"), 701);
 
-    btEvenAll = CreateCommandButton(page, QRect(222, 248, 70, 26), QStringLiteral("Even out all"), TCommandLook::Plain);
+    btEvenAll = CreateCommandButton(page, QRect(222, 248, 90, 26), QStringLiteral("Even out all"), TCommandLook::Plain);
     btUndo = CreateCommandButton(page, QRect(388, 248, 73, 26), QStringLiteral("Undo"), TCommandLook::Plain);
     btEvenAll->setAccessibleName(QStringLiteral("Even out all"));
     btUndo->setAccessibleName(QStringLiteral("Undo evening out"));

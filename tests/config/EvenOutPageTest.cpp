@@ -106,7 +106,7 @@ TEST_F(EvenOutPage, ControlsSitOnThePageWithTheirHintsHelpAndNames)
         {dlg.cbEven, {228, 226, 225, 17},
          "Check to trim the silence around each new recording and bring it to the same loudness as the other words",
          701, "Even out the volume"},
-        {dlg.btEvenAll, {222, 248, 70, 26}, "Even out the volume of every recorded word", 702, "Even out all"},
+        {dlg.btEvenAll, {222, 248, 90, 26}, "Even out the volume of every recorded word", 702, "Even out all"},
         {dlg.btUndo, {388, 248, 73, 26}, "Put back every recording as it was recorded", 703, "Undo evening out"},
         {dlg.pbEven, {228, 198, 150, 22}, "", 704, "Recordings done"},
         {dlg.btEvenCancel, {386, 196, 75, 25}, "Stop here; the words done so far keep their new sound", 704,
