@@ -35,24 +35,6 @@ template <class F> bool WaitTicks(int Count, F Done)
     return Done();
 }
 
-// The capability bit that stands for Format, or 0 when the rate lies outside
-// the three bands the platform describes.
-uint32_t FormatBit(const TWaveFormatEx *F)
-{
-    const unsigned rate = F->nSamplesPerSec & 0xFFFF;
-    int band;
-    if (rate >= 8000 && rate <= 11025)
-        band = 0;
-    else if (rate >= 11026 && rate <= 22050)
-        band = 1;
-    else if (rate >= 22051 && rate <= 48000)
-        band = 2;
-    else
-        return 0;
-    const int bit = (F->nChannels == 2 ? 1 : 0) + (F->wBitsPerSample == 16 ? 2 : 0);
-    return 1u << (band * 4 + bit);
-}
-
 // The device's format check: id in range, a format, the device willing.
 bool CanUseFormat(TWaveDirection Direction, int Id, int DeviceCount, const TWaveDevCaps &Caps,
                   const TWaveFormatEx *F)
@@ -63,7 +45,7 @@ bool CanUseFormat(TWaveDirection Direction, int Id, int DeviceCount, const TWave
         return false; // the ALSA layer takes PCM only
     if (WaveDevQueryFormat(Direction, Id, DevFormat(F)) != MMSYSERR_NOERROR)
         return false;
-    const uint32_t bit = FormatBit(F);
+    const uint32_t bit = WaveFormatBit(F->nChannels, int(F->nSamplesPerSec & 0xFFFF), F->wBitsPerSample);
     return bit == 0 || (Caps.Formats & bit) != 0;
 }
 

@@ -175,19 +175,32 @@ int WaveDevCount(TWaveDirection Direction, const QString &AlsaName)
     return 1;
 }
 
+uint32_t WaveFormatBit(int Channels, int SampleRate, int BitsPerSample)
+{
+    int band;
+    if (SampleRate >= 8000 && SampleRate <= 11025)
+        band = 0;
+    else if (SampleRate >= 11026 && SampleRate <= 22050)
+        band = 1;
+    else if (SampleRate >= 22051 && SampleRate <= 48000)
+        band = 2;
+    else
+        return 0;
+    const int bit = (Channels == 2 ? 1 : 0) + (BitsPerSample == 16 ? 2 : 0);
+    return 1u << (band * 4 + bit);
+}
+
 int WaveDevGetCaps(TWaveDirection Direction, int Id, TWaveDevCaps &Caps)
 {
     Caps = TWaveDevCaps();
     snd_pcm_t *pcm = nullptr;
     if (const int rc = OpenPcm(Direction, Id, &pcm, WaveDevName()))
         return rc;
-    static const int rates[3] = {11025, 22050, 44100};
-    for (int band = 0; band < 3; ++band)
-        for (int bit = 0; bit < 4; ++bit) {
-            const TWaveDevFormat f{(bit & 1) ? 2 : 1, rates[band], (bit & 2) ? 16 : 8};
-            if (FormatSupported(pcm, f))
-                Caps.Formats |= 1u << (band * 4 + bit);
-        }
+    for (const int rate : {11025, 22050, 44100})
+        for (const int channels : {1, 2})
+            for (const int bits : {8, 16})
+                if (FormatSupported(pcm, TWaveDevFormat{channels, rate, bits}))
+                    Caps.Formats |= WaveFormatBit(channels, rate, bits);
     snd_pcm_close(pcm);
     Caps.ProductName = DeviceDescription(WaveDevName());
     return MMSYSERR_NOERROR;

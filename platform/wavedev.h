@@ -74,6 +74,11 @@ constexpr uint32_t WAVE_FORMAT_1M08 = 0x0001, WAVE_FORMAT_1S08 = 0x0002, WAVE_FO
                    WAVE_FORMAT_2M16 = 0x0040, WAVE_FORMAT_2S16 = 0x0080, WAVE_FORMAT_4M08 = 0x0100,
                    WAVE_FORMAT_4S08 = 0x0200, WAVE_FORMAT_4M16 = 0x0400, WAVE_FORMAT_4S16 = 0x0800;
 
+// The capability bit that stands for a format: its rate's band (up to 11025,
+// up to 22050, up to 48000 Hz, from 8000), stereo and 16 bits choosing among
+// the band's four; 0 for a rate outside the bands.
+uint32_t WaveFormatBit(int Channels, int SampleRate, int BitsPerSample);
+
 struct TWaveDevCaps {
     QString ProductName;
     uint32_t Formats = 0; // WAVE_FORMAT_ bits

@@ -78,6 +78,22 @@ const TWaveDevFormat Recording{2, 22050, 8}; // 44100 bytes per second
 
 } // namespace
 
+
+TEST(WaveDevFormats, EachFormatHasTheCapabilityBitOfItsBand)
+{
+    const struct {
+        int Channels, Rate, Bits;
+        uint32_t Bit;
+    } cases[] = {
+        {1, 8000, 8, WAVE_FORMAT_1M08},    {2, 11025, 16, WAVE_FORMAT_1S16},  {1, 11026, 8, WAVE_FORMAT_2M08},
+        {2, 22050, 8, WAVE_FORMAT_2S08},   {1, 22050, 16, WAVE_FORMAT_2M16},  {1, 22051, 16, WAVE_FORMAT_4M16},
+        {2, 44100, 16, WAVE_FORMAT_4S16},  {2, 48000, 8, WAVE_FORMAT_4S08},   {1, 7999, 8, 0u},
+        {2, 48001, 16, 0u},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(WaveFormatBit(c.Channels, c.Rate, c.Bits), c.Bit) << c.Channels << " x " << c.Rate << " x " << c.Bits;
+}
+
 TEST(WaveDev, ErrorCodesHaveTexts)
 {
     QString text;
