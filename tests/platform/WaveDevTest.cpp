@@ -78,7 +78,6 @@ const TWaveDevFormat Recording{2, 22050, 8}; // 44100 bytes per second
 
 } // namespace
 
-
 TEST(WaveDevFormats, EachFormatHasTheCapabilityBitOfItsBand)
 {
     const struct {
