@@ -23,6 +23,8 @@ namespace {
 // Word recordings are a few seconds long; anything far beyond that is not a word
 // sound and is not read into memory.
 constexpr qint64 MaxSoundFileSize = 256 * 1024 * 1024;
+// How long an idle worker sleeps before it looks at its queue again.
+constexpr auto IdleLook = std::chrono::seconds(1);
 
 uint32_t Le32(const char *p)
 {
@@ -117,7 +119,9 @@ private:
     {
         std::unique_lock lock(FMutex);
         for (;;) {
-            FWake.wait(lock, [this] { return FQuit || FHasPending; });
+            // Idle: wakes for a request, and now and then to look again.
+            if (!FWake.wait_for(lock, IdleLook, [this] { return FQuit || FHasPending; }))
+                continue;
             if (FQuit)
                 break;
             const QString file = FPending;
@@ -245,7 +249,8 @@ private:
     {
         std::unique_lock lock(FMutex);
         for (;;) {
-            FPrepWake.wait(lock, [this] { return FQuit || !FPrepPending.isEmpty(); });
+            if (!FPrepWake.wait_for(lock, IdleLook, [this] { return FQuit || !FPrepPending.isEmpty(); }))
+                continue;
             if (FQuit)
                 break;
             const QString file = std::exchange(FPrepPending, QString());

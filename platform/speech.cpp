@@ -181,7 +181,10 @@ private:
     {
         std::unique_lock lock(FMutex);
         for (;;) {
-            FWake.wait(lock, [this] { return FQuit || !FJobs.empty() || (FSetUpWanted && !FSetUpDone); });
+            // Idle: wakes for work, and now and then to look again.
+            if (!FWake.wait_for(lock, std::chrono::seconds(1),
+                                [this] { return FQuit || !FJobs.empty() || (FSetUpWanted && !FSetUpDone); }))
+                continue;
             if (FQuit)
                 break;
             if (!FSetUpDone) {
