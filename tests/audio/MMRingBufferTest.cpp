@@ -59,11 +59,14 @@ public:
 class TSlowCommit : public TCollector {
 public:
     TMMRingBuffer *Ring = nullptr;
+    std::atomic<bool> InFirstCommit{false};
     void Commit() override
     {
-        if (!FFirstDone.exchange(true))
+        if (!FFirstDone.exchange(true)) {
+            InFirstCommit = true;
             for (int i = 0; i < 5000 && !Ring->IsFull(); ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         TCollector::Commit();
     }
 
@@ -247,6 +250,11 @@ TEST(MMRingBuffer, AWriterWaitingForRoomIsNotForgottenWhenTheRingFillsDuringACom
     std::thread writer([&] {
         TWaveHdrPtr h = AllocWaveHeader(64);
         for (int i = 0; i < 40; ++i) {
+            // The fifth block asks for a pass; the rest wait until its commit
+            // has begun, so that they fill the ring while it lasts however
+            // the threads happen to be scheduled.
+            if (i == 5)
+                WaitUntil([&] { return out.InFirstCommit.load(); });
             const QByteArray block = Pattern(64, i);
             std::memcpy(h->lpData, block.constData(), 64);
             h->dwBytesRecorded = 64;
