@@ -237,7 +237,7 @@ TEST_F(WordRoad, OneWordFromNewToTheRunScreen)
         ASSERT_TRUE(dlg.Recording);
         ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 44100; }));
         Click(dlg.btRec);
-        ASSERT_FALSE(dlg.Recording);
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Recording; }));
         EXPECT_TRUE(dlg.btPlay->isEnabled());
         EXPECT_EQ(dlg.Led->Caption(), " 0.0");
         EXPECT_GE(recorded, 44100);
@@ -247,7 +247,7 @@ TEST_F(WordRoad, OneWordFromNewToTheRunScreen)
         ASSERT_TRUE(dlg.Recording);
         ASSERT_TRUE(PumpUntil([&] { return dlg.WaveIn->RecordedBytes() >= 44100; }));
         QTest::keyClick(dlg.lbAll, Qt::Key_Space);
-        ASSERT_FALSE(dlg.Recording);
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Recording; }));
         EXPECT_EQ(dlg.Led->Caption(), " 0.0");
         StopSound();
 
