@@ -89,23 +89,43 @@ QString PutPendingWordListInPlace()
     return aside;
 }
 
-// Splits at ";" with runs of semicolons counting as one separator and leading
-// or trailing ones skipped.
-QList<QByteArray> SplitFields(const QByteArray &line)
+// The first Count fields of a line split at ";", with runs of semicolons
+// counting as one separator and leading or trailing ones skipped. Views, not
+// copies: a list is parsed at every start, before the first paint.
+int SplitFields(QByteArrayView line, QByteArrayView *fields, int count)
 {
-    QList<QByteArray> fields;
-    for (const QByteArray &part : line.split(';'))
-        if (!part.isEmpty())
-            fields.append(part);
-    return fields;
+    int found = 0;
+    qsizetype i = 0;
+    while (i < line.size() && found < count) {
+        qsizetype j = i;
+        while (j < line.size() && line[j] != ';')
+            ++j;
+        if (j > i)
+            fields[found++] = line.sliced(i, j - i);
+        i = j + 1;
+    }
+    return found;
 }
 
-int FieldInteger(const QList<QByteArray> &fields, int index, int def)
+int FieldInteger(QByteArrayView field, int def)
 {
-    if (index >= fields.size())
-        return def;
+    // Plain decimal numbers, all the program writes, without a detour
+    // through text; anything else as the settings file reads its numbers.
+    if (!field.isEmpty() && field.size() <= 9) {
+        int value = 0;
+        bool digits = true;
+        for (const char c : field) {
+            if (c < '0' || c > '9') {
+                digits = false;
+                break;
+            }
+            value = value * 10 + (c - '0');
+        }
+        if (digits)
+            return value;
+    }
     int value;
-    return ProfileStrToInt(QString::fromLocal8Bit(fields[index]), value) ? value : def;
+    return ProfileStrToInt(QString::fromLocal8Bit(field), value) ? value : def;
 }
 
 } // namespace
@@ -245,11 +265,12 @@ TWordLists ParseWordLists(const QByteArray &bytes)
         qsizetype end = start;
         while (end < n && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
-        const QList<QByteArray> fields = SplitFields(bytes.mid(start, end - start));
+        QByteArrayView fields[3];
+        const int count = SplitFields(QByteArrayView(bytes).sliced(start, end - start), fields, 3);
         TWordEntry w;
-        const int category = FieldInteger(fields, 0, catNew);
-        w.Text = fields.size() > 1 ? QString::fromLocal8Bit(fields[1]) : QString();
-        w.SoundNo = FieldInteger(fields, 2, 0);
+        const int category = count > 0 ? FieldInteger(fields[0], catNew) : catNew;
+        w.Text = count > 1 ? QString::fromLocal8Bit(fields[1]) : QString();
+        w.SoundNo = count > 2 ? FieldInteger(fields[2], 0) : 0;
         lists.All.append(w);
         if (category == catNew)
             lists.New.append(w);

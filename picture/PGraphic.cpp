@@ -551,12 +551,35 @@ void TPixelGraphic::Draw(QPainter &painter, const QRect &rect) const
 
 QImage TPixelGraphic::ToImage() const
 {
+    // Row by row rather than through PixelColor: the main window converts its
+    // background before its first paint, and a call per pixel was most of it.
     QImage img(FWidth, FHeight, QImage::Format_RGB32);
+    QRgb table[256];
+    if (FBitCount != 24) {
+        const auto rgb = [](TColor c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); };
+        for (int i = 0; i < 256; ++i)
+            table[i] = FPalette.empty() ? rgb(clBlack) : rgb(FPalette[i < int(FPalette.size()) ? size_t(i) : 0]);
+    }
     for (int y = 0; y < FHeight; ++y) {
+        const uint8_t *row = ScanLine(y);
         QRgb *dst = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int x = 0; x < FWidth; ++x) {
-            const TColor c = PixelColor(x, y);
-            dst[x] = qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+        switch (FBitCount) {
+        case 1:
+            for (int x = 0; x < FWidth; ++x)
+                dst[x] = table[(row[x >> 3] >> (7 - (x & 7))) & 1];
+            break;
+        case 4:
+            for (int x = 0; x < FWidth; ++x)
+                dst[x] = table[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15];
+            break;
+        case 8:
+            for (int x = 0; x < FWidth; ++x)
+                dst[x] = table[row[x]];
+            break;
+        default:
+            for (int x = 0; x < FWidth; ++x)
+                dst[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+            break;
         }
     }
     return img;

@@ -124,6 +124,42 @@ TEST(PGraphicPicture, PaletteIsCutToTheFormatAndTheColourTableRepeatsEntryZero)
     EXPECT_EQ(PGStandardPalette(pSpecial216).size(), 216u);
 }
 
+TEST(PGraphicPicture, ToImageGivesEveryPixelTheColourItHasInEachFormat)
+{
+    // Nine pixels wide, so that rows end inside a byte; short palettes, so
+    // that values past them show as entry 0.
+    for (const int bits : {1, 4, 8, 24}) {
+        TPixelGraphic pg;
+        pg.SetSize(9, 2, bits);
+        if (bits == 1)
+            pg.SetPalette({clBlue});
+        else if (bits != 24)
+            pg.SetPalette({clRed, clBlue, clLime});
+        for (int y = 0; y < 2; ++y)
+            for (int i = 0; i < pg.Stride(); ++i)
+                pg.ScanLine(y)[i] = uint8_t(bits == 8 ? (i + y) % 4 : 37 * i + 101 * y + 13);
+        const QImage img = pg.ToImage();
+        ASSERT_EQ(img.size(), QSize(9, 2));
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 9; ++x) {
+                const TColor c = pg.PixelColor(x, y);
+                EXPECT_EQ(img.pixel(x, y), qRgb(c & 0xFF, (c >> 8) & 0xFF, c >> 16)) << bits << " bits at " << x << "," << y;
+            }
+        if (bits == 24) {
+            EXPECT_EQ(img.pixel(1, 0), qRgb(pg.ScanLine(0)[5], pg.ScanLine(0)[4], pg.ScanLine(0)[3]));
+        }
+    }
+    TPixelGraphic pg;
+    pg.SetSize(4, 1, 8);
+    pg.SetPalette({clRed, clBlue, clLime});
+    for (int x = 0; x < 4; ++x)
+        pg.ScanLine(0)[x] = uint8_t(x);
+    const QImage img = pg.ToImage();
+    EXPECT_EQ(img.pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(2, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(img.pixel(3, 0), qRgb(255, 0, 0)) << "a value past the palette";
+}
+
 TEST(PGraphicPicture, ChangeNotificationsAreHeldWhileTheCounterIsUp)
 {
     TPixelGraphic pg;
