@@ -174,7 +174,6 @@ private:
     }
 
     // An image given with the request is played instead of reading the file.
-    // An image given with the request is played instead of reading the file.
     void PlayOne(const QString &file, uint64_t generation, const QByteArray &image)
     {
         TWaveSound sound;
