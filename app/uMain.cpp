@@ -27,6 +27,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <system_error>
+#include <thread>
+
 bool TfmMain::FDragging = false;
 
 namespace {
@@ -162,13 +165,42 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     FormCreate();
 }
 
-TfmMain::~TfmMain() { FormClose(); }
+TfmMain::~TfmMain()
+{
+    AwaitRecovery();
+    FormClose();
+}
+
+void TfmMain::StartRecovery(const QString &soundDir)
+{
+    std::packaged_task<void()> task([soundDir, before = BeforeRecovery] {
+        if (before)
+            before();
+        RecoverRecordings(soundDir);
+    });
+    FRecovery = task.get_future().share();
+    try {
+        std::thread(std::move(task)).detach();
+    } catch (const std::system_error &) {
+        // No thread to be had: the recordings are finished here, as before.
+        RecoverRecordings(soundDir);
+        FRecovery = {};
+    }
+}
+
+void TfmMain::AwaitRecovery()
+{
+    // Limited: a disk that stopped answering must not freeze the window. A
+    // file still cut off then plays up to its end anyway, since its reader
+    // never trusts sizes that were not patched.
+    if (FRecovery.valid())
+        FRecovery.wait_for(std::chrono::seconds(10));
+}
 
 void TfmMain::FormCreate()
 {
     LoadSettings();
-    // A recording a crash cut off is finished before anything can play it.
-    RecoverRecordings(Settings.SoundDir);
+    StartRecovery(Settings.SoundDir);
     if (TApplication *app = Application())
         app->SetShowHint(Settings.Hints);
     // A background that cannot be shown is reported, and the window still
@@ -231,6 +263,7 @@ void TfmMain::btRunClick()
     // a second click could arrive before it is modal.
     if (FRunOpen)
         return;
+    AwaitRecovery();
     if (NowWords.isEmpty()) {
         TfmError fmError(this);
         fmError.exec();
@@ -252,6 +285,7 @@ void TfmMain::btConfigureClick()
     const Qt::KeyboardModifiers held = QGuiApplication::keyboardModifiers();
     if (Settings.Protect && !((held & Qt::ShiftModifier) && (held & Qt::AltModifier)))
         return;
+    AwaitRecovery();
     // The dialog starts from the list as another copy of the program may have
     // saved it meanwhile, rather than have its OK undo that copy's work.
     RereadWordListSavedElsewhere();

@@ -3,6 +3,7 @@
 // five buttons, moved by dragging its background.
 #include <QWidget>
 #include <functional>
+#include <future>
 
 class TBalloonHint;
 class ToxButton;
@@ -35,6 +36,10 @@ public:
     // Tests put their own in its place to drive the steps after OK.
     std::function<bool()> ExecuteConfigDialog;
 
+    // Runs on the recovery's own thread before it starts; tests hold the
+    // recovery back with it.
+    static inline std::function<void()> BeforeRecovery;
+
     TPGPanel *PGPanel1;
     TPGImage *pgBack;
     ToxButton *btAbout;
@@ -50,6 +55,11 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    // Recordings a crash cut off are finished on a thread of their own, so
+    // that a parent's hundreds of recordings do not hold up the first paint;
+    // whatever plays or changes them waits for that first.
+    void StartRecovery(const QString &soundDir);
+    void AwaitRecovery();
     // Asks the program to end, whatever windows are open.
     void EndProgram();
     void pgBackPicBoxOnMouseDown(QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -58,6 +68,7 @@ private:
 
     bool FTerminated = false;
     bool FRunOpen = false;
+    std::shared_future<void> FRecovery;
     static bool FDragging;   // one drag for the whole program
     QPoint FDragPoint;       // where the button went down, in the picture box's coordinates
 };

@@ -116,6 +116,39 @@ QString PlanFolder()
     return dir.path();
 }
 
+// The same program folder with a one-second recording for each of its 200
+// words, as a parent's folder is after the first weeks.
+QString RecordedFolder()
+{
+    static QTemporaryDir dir;
+    static bool made = [] {
+        const QString plain = Folder();
+        QDir().mkdir(dir.filePath("images"));
+        QDir().mkdir(dir.filePath("wav"));
+        for (const QString &f : {QStringLiteral("images/confetti.jpg"), QStringLiteral("lumword.lst"), QStringLiteral("lumword.INI")})
+            QFile::copy(plain + "/" + f, dir.filePath(f));
+        // 8-bit stereo at 22050 per second, as the recording page writes.
+        const quint32 bytes = 2 * 22050;
+        QByteArray wave("RIFF");
+        const auto u32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) wave.append(char((v >> (8 * i)) & 0xFF)); };
+        const auto u16 = [&](quint16 v) { wave.append(char(v & 0xFF)).append(char(v >> 8)); };
+        u32(36 + bytes);
+        wave.append("WAVEfmt ");
+        u32(16);
+        u16(1), u16(2), u32(22050), u32(2 * 22050), u16(2), u16(8);
+        wave.append("data");
+        u32(bytes);
+        wave.append(QByteArray(int(bytes), char(128)));
+        for (int i = 0; i < 200; ++i) {
+            QFile f(dir.filePath(QStringLiteral("wav/word%1.wav").arg(i, 4, 10, QLatin1Char('0'))));
+            if (!f.open(QIODevice::WriteOnly) || f.write(wave) != wave.size())
+                return false;
+        }
+        return true;
+    }();
+    return made ? dir.path() : QString();
+}
+
 QString Self;
 
 void RunChild(benchmark::State &state, const char *mode)
@@ -162,6 +195,31 @@ void MainWindowPlanOnVsOff(benchmark::State &state)
         state.counters["vs_plan_off"] = double(sumOn) / double(sumOff);
 }
 
+// Starts with and without a recording for every word, in turns; the ratio
+// is what the recordings on disk cost at start (the files are in the page
+// cache, as on a second start).
+void MainWindowRecordingsVsNone(benchmark::State &state)
+{
+    const QString none = Folder(), recorded = RecordedFolder();
+    if (recorded.isEmpty()) {
+        state.SkipWithError("cannot write the recordings");
+        return;
+    }
+    qint64 sumNone = 0, sumRecorded = 0;
+    for (auto _ : state) {
+        const qint64 a = ChildNanoseconds(none), b = ChildNanoseconds(recorded);
+        if (a <= 0 || b <= 0) {
+            state.SkipWithError("child failed");
+            break;
+        }
+        sumNone += a;
+        sumRecorded += b;
+        state.SetIterationTime(double(b) / 1e9);
+    }
+    if (sumNone > 0)
+        state.counters["vs_no_recordings"] = double(sumRecorded) / double(sumNone);
+}
+
 void BareWindow(benchmark::State &state) { RunChild(state, "--child-bare"); }
 void BareWindowWithText(benchmark::State &state) { RunChild(state, "--child-text"); }
 void MainWindow(benchmark::State &state) { RunChild(state, "--child-main"); }
@@ -169,6 +227,7 @@ BENCHMARK(BareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteration
 BENCHMARK(BareWindowWithText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(MainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(MainWindowPlanOnVsOff)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(MainWindowRecordingsVsNone)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/uMain.h"
+#include "audio/MMWave.h"
 #include "data/uCommon.h"
 #include "picture/PGImage.h"
 #include "run/uRun.h"
@@ -10,6 +11,7 @@
 #include "platform/help.h"
 #include "support/MessageLog.h"
 #include "support/TestSupport.h"
+#include "support/WaveFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -22,6 +24,8 @@
 #include <QWindow>
 #include <QToolTip>
 #include <gtest/gtest.h>
+
+#include <thread>
 
 namespace {
 
@@ -319,6 +323,52 @@ TEST_F(ProgramFolder, ProtectNeedsShiftAndAltHeldWhileClicking)
     Settings.Protect = false;
     QTest::mouseClick(w.btConfigure, Qt::LeftButton, Qt::NoModifier, centre);
     EXPECT_EQ(opened, 2);
+}
+
+TEST_F(ProgramFolder, ACutRecordingIsFinishedAfterTheWindowIsUpAndBeforeConfigureOrRunOpen)
+{
+    withImages();
+    QDir().mkdir(file("wav"));
+    const QString sound = file("wav/word0000.wav");
+    WriteWave(sound, Tone(440, 22050, 22050));
+    const QByteArray whole = ReadAll(sound);
+    // Cut off as by a crash: both sizes never patched.
+    QByteArray cut = whole;
+    cut.replace(4, 4, QByteArray(4, '\0'));
+    cut.replace(whole.indexOf("data") + 4, 4, QByteArray(4, '\0'));
+    // What the recovery makes of it, on a copy.
+    QTemporaryDir other;
+    WriteAll(other.filePath("word0000.wav"), cut);
+    RecoverRecordings(other.path());
+    const QByteArray repaired = ReadAll(other.filePath("word0000.wav"));
+    ASSERT_NE(repaired, cut);
+    // The recovery is held back a little, as by a slow disk.
+    TfmMain::BeforeRecovery = [] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); };
+    struct Reset {
+        ~Reset() { TfmMain::BeforeRecovery = nullptr; }
+    } reset;
+    for (const bool configure : {true, false}) {
+        WriteAll(sound, cut);
+        TfmMain w;
+        EXPECT_EQ(ReadAll(sound), cut) << "the window waited for the recovery";
+        QByteArray seen;
+        if (configure) {
+            w.ExecuteConfigDialog = [&] {
+                seen = ReadAll(sound);
+                return false;
+            };
+            w.btConfigure->click();
+        } else {
+            // No word in use: Run shows its message box, modally.
+            QTimer::singleShot(0, [&] {
+                seen = ReadAll(sound);
+                if (QWidget *box = QApplication::activeModalWidget())
+                    box->close();
+            });
+            w.btRun->click();
+        }
+        EXPECT_EQ(seen, repaired) << (configure ? "Configure" : "Run");
+    }
 }
 
 TEST_F(ProgramFolder, ConfigureOkSavesListChecksumAndSettingsCancelSavesNothing)
