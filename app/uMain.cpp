@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <system_error>
@@ -171,8 +172,21 @@ TfmMain::~TfmMain()
     FormClose();
 }
 
-void TfmMain::StartRecovery(const QString &soundDir)
+void TfmMain::paintEvent(QPaintEvent *event)
 {
+    QWidget::paintEvent(event);
+    // After the paint has reached the screen: beside it, the recovery's file
+    // work slowed the first paint by about as much as doing it first.
+    if (!FRecoveryStarted)
+        QTimer::singleShot(0, this, [this] { StartRecovery(); });
+}
+
+void TfmMain::StartRecovery()
+{
+    if (FRecoveryStarted || FRecoveryDir.isEmpty())
+        return;
+    FRecoveryStarted = true;
+    const QString soundDir = FRecoveryDir;
     std::packaged_task<void()> task([soundDir, before = BeforeRecovery] {
         if (before)
             before();
@@ -193,6 +207,7 @@ void TfmMain::AwaitRecovery()
     // Limited: a disk that stopped answering must not freeze the window. A
     // file still cut off then plays up to its end anyway, since its reader
     // never trusts sizes that were not patched.
+    StartRecovery();
     if (FRecovery.valid())
         FRecovery.wait_for(std::chrono::seconds(10));
 }
@@ -200,7 +215,7 @@ void TfmMain::AwaitRecovery()
 void TfmMain::FormCreate()
 {
     LoadSettings();
-    StartRecovery(Settings.SoundDir);
+    FRecoveryDir = Settings.SoundDir;
     if (TApplication *app = Application())
         app->SetShowHint(Settings.Hints);
     // A background that cannot be shown is reported, and the window still

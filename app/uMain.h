@@ -51,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void FormCreate();
@@ -58,7 +59,8 @@ private:
     // Recordings a crash cut off are finished on a thread of their own, so
     // that a parent's hundreds of recordings do not hold up the first paint;
     // whatever plays or changes them waits for that first.
-    void StartRecovery(const QString &soundDir);
+    // It starts once the window has painted, or when something waits for it.
+    void StartRecovery();
     void AwaitRecovery();
     // Asks the program to end, whatever windows are open.
     void EndProgram();
@@ -68,6 +70,8 @@ private:
 
     bool FTerminated = false;
     bool FRunOpen = false;
+    QString FRecoveryDir;
+    bool FRecoveryStarted = false;
     std::shared_future<void> FRecovery;
     static bool FDragging;   // one drag for the whole program
     QPoint FDragPoint;       // where the button went down, in the picture box's coordinates

@@ -51,10 +51,13 @@ qint64 Child(int argc, char **argv, TChildKind kind, const char *folder)
     QElapsedTimer t;
     t.start();
     TApplication app(argc, argv);
+    // Read at the paint: closing the window is not part of the start.
+    qint64 painted = 0;
     if (kind == ckMain) {
         SetProgramFilePath(QString::fromLocal8Bit(folder) + "/lumword");
         TfmMain w;
         ShowUntilPainted(&w);
+        painted = t.nsecsElapsed();
     } else {
         QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
         w.setFixedSize(471, 292);
@@ -63,8 +66,9 @@ qint64 Child(int argc, char **argv, TChildKind kind, const char *folder)
         if (kind == ckBareText)
             new QLabel(QStringLiteral("Run"), &w);
         ShowUntilPainted(&w);
+        painted = t.nsecsElapsed();
     }
-    return t.nsecsElapsed();
+    return painted;
 }
 
 QString Folder()
