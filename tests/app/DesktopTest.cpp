@@ -85,7 +85,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
         QPoint at(-1, -1);
         QImage last;
-        QTest::qWaitFor([&] {
+        (void)QTest::qWaitFor([&] {
             const QImage now = Desktop::Grab();
             const bool settled = now == last;
             last = now;
@@ -242,7 +242,7 @@ TEST_F(DesktopTest, RunScreenCoversEveryPixelOfTheOutputAbovePanels)
             return stray.x() < 0;
         };
         // The hourglass of the word's first 2 seconds may stand in the corner.
-        QTest::qWaitFor(coveredAll, 15000);
+        (void)QTest::qWaitFor(coveredAll, 15000);
         run.Close();
     });
     run.ShowModal();
@@ -279,7 +279,7 @@ TEST_F(DesktopTest, MainWindowMovesWhenDraggedByItsPicture)
             if (tries > 0)
                 TrueUpPointer();
             Desktop::MoveTo(at + grip);
-            QTest::qWaitFor([&] { return watch.At == grip; }, 2000);
+            (void)QTest::qWaitFor([&] { return watch.At == grip; }, 2000);
         }
         ASSERT_EQ(watch.At, grip) << "the pointer never reached the window";
         Desktop::Press(drag.x11Button);

@@ -48,8 +48,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
         // On a bare X server (no window manager) a window is not made active.
         QApplication::setActiveWindow(&w);
-        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
             ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        }
     }
     // What the screen shows where the window is.
     static QImage ScreenShot(const QWidget &w, const QRect &area)
@@ -187,8 +188,9 @@ TEST_F(MainWindowLook, OpeningColorRecoloursAllFiveCaptionsAndLeavesTheShadows)
                     ++navy;
                     moved += after.pixelColor(x, y) == Maroon;
                 }
-                if (before.pixelColor(x, y) == shadow)
+                if (before.pixelColor(x, y) == shadow) {
                     EXPECT_EQ(after.pixelColor(x, y), shadow) << x << "," << y;
+                }
             }
         EXPECT_GT(navy, 50);
         EXPECT_EQ(moved, navy);
