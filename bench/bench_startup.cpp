@@ -18,6 +18,9 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <vector>
+#include <numeric>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -171,10 +174,10 @@ void RunChild(benchmark::State &state, const char *mode)
     }
 }
 
-qint64 ChildNanoseconds(const QString &folder)
+qint64 ChildNanoseconds(const QString &folder, const QString &mode = QStringLiteral("--child-main"))
 {
     QProcess p;
-    p.start(Self, {QStringLiteral("--child-main"), folder});
+    p.start(Self, {mode, folder});
     p.waitForFinished(-1);
     return p.readAllStandardOutput().trimmed().toLongLong();
 }
@@ -224,6 +227,33 @@ void MainWindowRecordingsVsNone(benchmark::State &state)
         state.counters["vs_no_recordings"] = double(sumRecorded) / double(sumNone);
 }
 
+// The main window against the bare window with one label, started in turns
+// so that both meet the same machine: the ratio of their sums, and of their
+// medians, is the start-up figure.
+void MainWindowVsBareText(benchmark::State &state)
+{
+    const QString folder = Folder();
+    std::vector<double> main, bare;
+    for (auto _ : state) {
+        const qint64 a = ChildNanoseconds(folder), b = ChildNanoseconds(folder, QStringLiteral("--child-text"));
+        if (a <= 0 || b <= 0) {
+            state.SkipWithError("child failed");
+            break;
+        }
+        main.push_back(double(a));
+        bare.push_back(double(b));
+        state.SetIterationTime(double(a) / 1e9);
+    }
+    if (main.empty())
+        return;
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    state.counters["vs_bare_text"] = std::accumulate(main.begin(), main.end(), 0.0) / std::accumulate(bare.begin(), bare.end(), 0.0);
+    state.counters["vs_bare_text_median"] = median(main) / median(bare);
+}
+
 void BareWindow(benchmark::State &state) { RunChild(state, "--child-bare"); }
 void BareWindowWithText(benchmark::State &state) { RunChild(state, "--child-text"); }
 void MainWindow(benchmark::State &state) { RunChild(state, "--child-main"); }
@@ -231,6 +261,7 @@ BENCHMARK(BareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteration
 BENCHMARK(BareWindowWithText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(MainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(MainWindowPlanOnVsOff)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(MainWindowVsBareText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(60);
 BENCHMARK(MainWindowRecordingsVsNone)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 } // namespace
