@@ -214,6 +214,12 @@ void TfmConfig::PlanFormCreate()
 
 void TfmConfig::PlanPageChange()
 {
+    // Worked out for the page in view only: the forecast over hundreds of
+    // words is the dearest thing in opening the dialog, and setting the
+    // page's five values would otherwise work it out five times over. The
+    // page is brought up to date whenever it is shown.
+    if (Pages->ActiveTag() != 3)
+        return;
     const TPlanRules rules{udWords->Value(), udDays->Value(), udPerDay->Value(), udShows->Value(), udGap->Value()};
     const QDateTime now = PlanNow();
     const QDate today = now.date();
