@@ -182,76 +182,55 @@ qint64 ChildNanoseconds(const QString &folder, const QString &mode = QStringLite
     return p.readAllStandardOutput().trimmed().toLongLong();
 }
 
-// Starts with the plan on and off, taken in turns so that both meet the same
-// machine; the ratio of their sums is the plan's cost at start.
-void MainWindowPlanOnVsOff(benchmark::State &state)
+// Two kinds of start taken in turns, so that both meet the same machine; the
+// subject's times are the iteration times. Reports the ratio of their sums
+// as `counter`, and of their medians as `counter`_median.
+struct TStart {
+    QString Folder;
+    QString Mode = QStringLiteral("--child-main");
+};
+void InTurns(benchmark::State &state, const TStart &subject, const TStart &baseline, const std::string &counter)
 {
-    const QString off = Folder(), on = PlanFolder();
-    qint64 sumOn = 0, sumOff = 0;
+    std::vector<double> a, b;
     for (auto _ : state) {
-        const qint64 a = ChildNanoseconds(off), b = ChildNanoseconds(on);
-        if (a <= 0 || b <= 0) {
+        const qint64 x = ChildNanoseconds(subject.Folder, subject.Mode), y = ChildNanoseconds(baseline.Folder, baseline.Mode);
+        if (x <= 0 || y <= 0) {
             state.SkipWithError("child failed");
-            break;
+            return;
         }
-        sumOff += a;
-        sumOn += b;
-        state.SetIterationTime(double(b) / 1e9);
+        a.push_back(double(x));
+        b.push_back(double(y));
+        state.SetIterationTime(double(x) / 1e9);
     }
-    if (sumOff > 0)
-        state.counters["vs_plan_off"] = double(sumOn) / double(sumOff);
-}
-
-// Starts with and without a recording for every word, in turns; the ratio
-// is what the recordings on disk cost at start (the files are in the page
-// cache, as on a second start).
-void MainWindowRecordingsVsNone(benchmark::State &state)
-{
-    const QString none = Folder(), recorded = RecordedFolder();
-    if (recorded.isEmpty()) {
-        state.SkipWithError("cannot write the recordings");
-        return;
-    }
-    qint64 sumNone = 0, sumRecorded = 0;
-    for (auto _ : state) {
-        const qint64 a = ChildNanoseconds(none), b = ChildNanoseconds(recorded);
-        if (a <= 0 || b <= 0) {
-            state.SkipWithError("child failed");
-            break;
-        }
-        sumNone += a;
-        sumRecorded += b;
-        state.SetIterationTime(double(b) / 1e9);
-    }
-    if (sumNone > 0)
-        state.counters["vs_no_recordings"] = double(sumRecorded) / double(sumNone);
-}
-
-// The main window against the bare window with one label, started in turns
-// so that both meet the same machine: the ratio of their sums, and of their
-// medians, is the start-up figure.
-void MainWindowVsBareText(benchmark::State &state)
-{
-    const QString folder = Folder();
-    std::vector<double> main, bare;
-    for (auto _ : state) {
-        const qint64 a = ChildNanoseconds(folder), b = ChildNanoseconds(folder, QStringLiteral("--child-text"));
-        if (a <= 0 || b <= 0) {
-            state.SkipWithError("child failed");
-            break;
-        }
-        main.push_back(double(a));
-        bare.push_back(double(b));
-        state.SetIterationTime(double(a) / 1e9);
-    }
-    if (main.empty())
+    if (a.empty())
         return;
     const auto median = [](std::vector<double> v) {
         std::sort(v.begin(), v.end());
         return v[v.size() / 2];
     };
-    state.counters["vs_bare_text"] = std::accumulate(main.begin(), main.end(), 0.0) / std::accumulate(bare.begin(), bare.end(), 0.0);
-    state.counters["vs_bare_text_median"] = median(main) / median(bare);
+    state.counters[counter] = std::accumulate(a.begin(), a.end(), 0.0) / std::accumulate(b.begin(), b.end(), 0.0);
+    state.counters[counter + "_median"] = median(a) / median(b);
+}
+
+// The plan's cost at start: the plan on against off.
+void MainWindowPlanOnVsOff(benchmark::State &state) { InTurns(state, {PlanFolder()}, {Folder()}, "vs_plan_off"); }
+
+// What a recording for every word costs at start (the files are in the page
+// cache, as on a second start).
+void MainWindowRecordingsVsNone(benchmark::State &state)
+{
+    const QString recorded = RecordedFolder();
+    if (recorded.isEmpty()) {
+        state.SkipWithError("cannot write the recordings");
+        return;
+    }
+    InTurns(state, {recorded}, {Folder()}, "vs_no_recordings");
+}
+
+// The start-up figure: the main window against the bare window with one label.
+void MainWindowVsBareText(benchmark::State &state)
+{
+    InTurns(state, {Folder()}, {Folder(), QStringLiteral("--child-text")}, "vs_bare_text");
 }
 
 void BareWindow(benchmark::State &state) { RunChild(state, "--child-bare"); }
