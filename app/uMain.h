@@ -57,9 +57,9 @@ private:
     void FormCreate();
     void FormClose();
     // Recordings a crash cut off are finished on a thread of their own, so
-    // that a parent's hundreds of recordings do not hold up the first paint;
-    // whatever plays or changes them waits for that first.
-    // It starts once the window has painted, or when something waits for it.
+    // that a parent's hundreds of recordings do not hold up the first paint.
+    // It starts once the window has painted, or when something waits for it;
+    // whatever plays or changes a recording waits for it first.
     void StartRecovery();
     void AwaitRecovery();
     // Asks the program to end, whatever windows are open.
