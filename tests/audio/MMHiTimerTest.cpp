@@ -8,6 +8,7 @@
 #include "platform/osversion.h"
 #include "support/MessageLog.h"
 #include "support/TestSupport.h"
+#include "support/Pump.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,15 +27,6 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-template <typename F> bool PumpUntil(F Done, int LimitMs = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!Done() && t.elapsed() < LimitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return Done();
-}
 
 // Lets events and threads run for a while without expecting anything.
 void Idle(int Ms)

@@ -13,6 +13,7 @@
 #include "support/SinkMonitor.h"
 #include "support/TestSupport.h"
 #include "support/WaveFiles.h"
+#include "support/Pump.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,24 +38,6 @@ const char *ServerHint()
 {
     return "no wave device on ALSA \"default\"; the device tests need the test sound server: "
            "run tools/soundserver.sh start first";
-}
-
-// Runs the event loop until Done() or the limit; true when Done().
-template <class F> bool PumpUntil(F Done, int LimitMs = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!Done() && t.elapsed() < LimitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return Done();
-}
-
-void PumpFor(int Ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < Ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 QByteArray WaveData(const QString &Path)

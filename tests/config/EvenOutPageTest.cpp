@@ -14,6 +14,7 @@
 #include "support/MessageLog.h"
 #include "support/WaveFiles.h"
 #include "widgets/oxBtns.h"
+#include "support/Pump.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -26,15 +27,6 @@
 using namespace cfgtest;
 
 namespace {
-
-template <class F> bool PumpUntil(F done, int limitMs = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 // Words a0, a1, ... with sound numbers 0, 1, ... (their list order).
 constexpr int TakeCount = 4;

@@ -14,6 +14,7 @@
 #include "support/WaveFiles.h"
 #include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"
+#include "support/Pump.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -31,23 +32,6 @@
 using namespace cfgtest;
 
 namespace {
-
-template <class F> bool PumpUntil(F done, int limitMs = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
-void PumpFor(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 // Data bytes of a wave file as the reader sees them, -1 when it is not one.
 int64_t WaveDataBytes(const QString &path)

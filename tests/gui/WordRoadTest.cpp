@@ -24,6 +24,7 @@
 #include "support/WaveFiles.h"
 #include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"
+#include "support/Pump.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -50,15 +51,6 @@
 #include <unistd.h>
 
 namespace {
-
-template <class F> bool PumpUntil(F done, int limitMs = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 void Click(QWidget *w)
 {

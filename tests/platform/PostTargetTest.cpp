@@ -1,4 +1,5 @@
 #include "platform/PostTarget.h"
+#include "support/Pump.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -8,15 +9,6 @@
 #include <thread>
 
 namespace {
-// Runs the event loop until Done() or the time limit.
-template <typename F> bool PumpUntil(F Done, int LimitMs = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!Done() && t.elapsed() < LimitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return Done();
-}
 } // namespace
 
 TEST(TPostTarget, WorkPostedFromAWorkerRunsLaterOnTheUserInterfaceThread)
