@@ -124,6 +124,17 @@ TEvenReport EvenInto(const QString &SoundFile, const TTake &Take)
     return r;
 }
 
+// Without its original nothing is evened: what was recorded stays as it is.
+TEvenReport KeepOriginalAndEven(const QString &SoundFile, const TTake &Take)
+{
+    if (!KeepOriginal(SoundFile, Take.Bytes)) {
+        TEvenReport r;
+        r.Outcome = TEvenOutcome::WriteFailed;
+        return r;
+    }
+    return EvenInto(SoundFile, Take);
+}
+
 } // namespace
 
 TEvenedSound EvenOutSamples(const uint8_t *Frames, int64_t FrameCount, uint32_t Rate)
@@ -270,12 +281,7 @@ TEvenReport KeepAndEvenTake(const QString &SoundFile, bool Even)
         r.Outcome = take.Outcome;
         return r;
     }
-    // Without its original nothing is evened: what was recorded stays as it is.
-    if (!KeepOriginal(SoundFile, take.Bytes)) {
-        r.Outcome = TEvenOutcome::WriteFailed;
-        return r;
-    }
-    return EvenInto(SoundFile, take);
+    return KeepOriginalAndEven(SoundFile, take);
 }
 
 TEvenReport EvenSoundFile(const QString &SoundFile)
@@ -292,11 +298,7 @@ TEvenReport EvenSoundFile(const QString &SoundFile)
             return EvenInto(SoundFile, original);
         // The original is gone: the file itself is the best there is.
     }
-    if (!KeepOriginal(SoundFile, file.Bytes)) {
-        r.Outcome = TEvenOutcome::WriteFailed;
-        return r;
-    }
-    return EvenInto(SoundFile, file);
+    return KeepOriginalAndEven(SoundFile, file);
 }
 
 TEvenReport RestoreOriginalSound(const QString &SoundFile)

@@ -82,6 +82,27 @@ template <class F> bool WaitUntil(F Done, int LimitMs = 10000)
     return Done();
 }
 
+// A ring in write mode between a source and a consumer, as the recorder
+// wires it.
+void WireWriteRing(TMMDSPComponent &Src, TMMRingBuffer &Ring, TMMDSPComponent &Out, int Buffers, int BlockSize)
+{
+    Ring.SetInput(&Src);
+    Out.SetInput(&Ring);
+    Ring.SetQueueMode(qmWrite);
+    Ring.SetNumBuffers(Buffers);
+    Ring.SetBufferSize(BlockSize);
+}
+
+// Hands block number I (64 bytes of its pattern) to the ring through H; returns it.
+QByteArray PushBlock(TMMDSPComponent &Src, TWaveHdr *H, int I)
+{
+    const QByteArray block = Pattern(64, I);
+    std::memcpy(H->lpData, block.constData(), 64);
+    H->dwBytesRecorded = 64;
+    Src.BufferReady(H);
+    return block;
+}
+
 // A source that hands out a script of (bytes, more) answers, then repeats the last.
 class TScriptSource : public TMMDSPComponent {
 public:
@@ -161,11 +182,7 @@ TEST(MMRingBuffer, OverflowDropsBlocksOneByOneAndNeverExceedsTheRing)
         TMMDSPComponent src;
         TMMRingBuffer ring;
         TCollector out;
-        ring.SetInput(&src);
-        out.SetInput(&ring);
-        ring.SetQueueMode(qmWrite);
-        ring.SetNumBuffers(10);
-        ring.SetBufferSize(64);
+        WireWriteRing(src, ring, out, 10, 64);
         ring.SetWaitIfFull(waitIfFull);
         ring.SetTimeOut(20);
         TEvent gate(true);
@@ -178,10 +195,7 @@ TEST(MMRingBuffer, OverflowDropsBlocksOneByOneAndNeverExceedsTheRing)
         QByteArray sent;
         TWaveHdrPtr h = AllocWaveHeader(64);
         for (int i = 0; i < 25; ++i) {
-            const QByteArray block = Pattern(64, i);
-            std::memcpy(h->lpData, block.constData(), 64);
-            h->dwBytesRecorded = 64;
-            src.BufferReady(h.get());
+            const QByteArray block = PushBlock(src, h.get(), i);
             if (i < 10)
                 sent += block;
         }
@@ -200,23 +214,13 @@ TEST(MMRingBuffer, WithAFlushIntervalTheWorkerWritesAndCommitsLongBeforeHalfFull
     TMMDSPComponent src;
     TMMRingBuffer ring;
     TCollector out;
-    ring.SetInput(&src);
-    out.SetInput(&ring);
-    ring.SetQueueMode(qmWrite);
-    ring.SetNumBuffers(100);
-    ring.SetBufferSize(64);
+    WireWriteRing(src, ring, out, 100, 64);
     ring.SetFlushInterval(1);
     ring.Opened();
     ring.Started();
     QByteArray sent;
     TWaveHdrPtr h = AllocWaveHeader(64);
-    const auto push = [&](int i) {
-        const QByteArray block = Pattern(64, i);
-        std::memcpy(h->lpData, block.constData(), 64);
-        h->dwBytesRecorded = 64;
-        src.BufferReady(h.get());
-        sent += block;
-    };
+    const auto push = [&](int i) { sent += PushBlock(src, h.get(), i); };
     for (int i = 0; i < 3; ++i)
         push(i);
     // Three blocks of a hundred: only the rhythm writes them, then commits.
@@ -237,11 +241,7 @@ TEST(MMRingBuffer, AWriterWaitingForRoomIsNotForgottenWhenTheRingFillsDuringACom
     TMMRingBuffer ring;
     TSlowCommit out;
     out.Ring = &ring;
-    ring.SetInput(&src);
-    out.SetInput(&ring);
-    ring.SetQueueMode(qmWrite);
-    ring.SetNumBuffers(10);
-    ring.SetBufferSize(64);
+    WireWriteRing(src, ring, out, 10, 64);
     ring.SetWaitIfFull(true);
     ring.Opened();
     ring.Started();
@@ -255,11 +255,7 @@ TEST(MMRingBuffer, AWriterWaitingForRoomIsNotForgottenWhenTheRingFillsDuringACom
             // the threads happen to be scheduled.
             if (i == 5)
                 WaitUntil([&] { return out.InFirstCommit.load(); });
-            const QByteArray block = Pattern(64, i);
-            std::memcpy(h->lpData, block.constData(), 64);
-            h->dwBytesRecorded = 64;
-            src.BufferReady(h.get());
-            sent += block;
+            sent += PushBlock(src, h.get(), i);
         }
         done = true;
     });
@@ -474,11 +470,7 @@ TEST(MMRingBuffer, BlocksHandedOverWhileTheRingClosesAreRefusedSafely)
     TMMDSPComponent src;
     TMMRingBuffer ring;
     TCollector out;
-    ring.SetInput(&src);
-    out.SetInput(&ring);
-    ring.SetQueueMode(qmWrite);
-    ring.SetNumBuffers(8);
-    ring.SetBufferSize(256);
+    WireWriteRing(src, ring, out, 8, 256);
     for (bool waitIfFull : {false, true}) {
         ring.SetWaitIfFull(waitIfFull); // a waiting writer must leave at close too
         for (int round = 0; round < 20; ++round) {
