@@ -1,3 +1,4 @@
+#include "RunFixture.h"
 #include "RunTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -113,29 +114,15 @@ namespace {
 
 const QPoint StartPoint(100, 100);
 
-class RunScreen : public ::testing::Test {
+class RunScreen : public TRunFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FDir.isValid());
-        FSavedSettings = Settings;
-        FSavedNowWords = NowWords;
-        Settings = TSettings();
-        Settings.SoundDir = FDir.path() + "/";
+        TRunFixture::SetUp();
         // These words have no recordings; the voice that would speak them has
         // tests of its own (SpeechTest.cpp).
         Settings.Speak = false;
-        NowWords.clear();
         QCursor::setPos(StartPoint);
-    }
-
-    void TearDown() override
-    {
-        FRun.reset();
-        Settings = FSavedSettings;
-        NowWords = FSavedNowWords;
-        StopSound();
-        WaitPlaySoundIdle(10000);
     }
 
     void UseWords(int n)
@@ -209,10 +196,6 @@ protected:
         QTest::keyClick(FRun->Button1, key, modifiers);
     }
 
-    QTemporaryDir FDir;
-    TSettings FSavedSettings;
-    TWordList FSavedNowWords;
-    std::unique_ptr<TfmRun> FRun;
     int FWords = 0;
     uint64_t FRequestsBefore = 0;
     bool FFakeClock = false;

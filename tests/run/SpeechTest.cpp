@@ -2,6 +2,7 @@
 // moment of each sound mode, heard in the speech band through the test sound
 // server, a recording winning over it, odd and markup-like words spoken as
 // plain text, and a machine without the voice's data staying silent.
+#include "RunFixture.h"
 #include "RunTestSupport.h"
 
 #include "data/uCommon.h"
@@ -49,19 +50,13 @@ struct TRequest {
     bool Ready = false;  // the run screen's first tick had come
 };
 
-class Speech : public ::testing::Test {
+class Speech : public TRunFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FDir.isValid());
-        FSavedSettings = Settings;
-        FSavedNowWords = NowWords;
-        Settings = TSettings();
-        Settings.SoundDir = FDir.path() + "/";
+        TRunFixture::SetUp();
         Settings.Voice = QStringLiteral("en");
         Settings.Transition = tmKeyPress;
-        NowWords.clear();
-        QCursor::setPos(100, 100);
         SetPlaySoundObserver([this](TPlaySoundEvent event, const QString &label) {
             if (event != TPlaySoundEvent::Requested)
                 return;
@@ -78,11 +73,7 @@ protected:
     void TearDown() override
     {
         SetPlaySoundObserver({});
-        FRun.reset();
-        Settings = FSavedSettings;
-        NowWords = FSavedNowWords;
-        StopSound();
-        WaitPlaySoundIdle(10000);
+        TRunFixture::TearDown();
     }
 
     std::vector<TRequest> Requests()
@@ -108,10 +99,6 @@ protected:
     // With two words in use the next one is the other.
     QString Other() const { return FRun->CurrentText == NowWords[0].Text ? NowWords[1].Text : NowWords[0].Text; }
 
-    QTemporaryDir FDir;
-    TSettings FSavedSettings;
-    TWordList FSavedNowWords;
-    std::unique_ptr<TfmRun> FRun;
     std::mutex FMutex;
     std::vector<TRequest> FRequests;
 };
