@@ -15,6 +15,7 @@
 #include "support/WaveFiles.h"
 #include "widgets/oxBtns.h"
 #include "support/Pump.h"
+#include "support/SmallVolume.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
-#include <sys/mount.h>
 
 using namespace cfgtest;
 
@@ -245,16 +245,10 @@ TEST_F(EvenOutPage, AFullAndThenReadOnlySoundFolderIsSaidAndLosesNothing)
 {
     // A small volume of its own for the sound folder: room for the four takes
     // and about half of their originals.
-    QTemporaryDir mountPoint;
-    ASSERT_TRUE(mountPoint.isValid());
-    const QByteArray where = QFile::encodeName(mountPoint.path());
-    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=320k") != 0)
+    const TSmallVolume volume("320k");
+    if (!volume.Mounted())
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): the full and read-only cases are not run";
-    struct Unmount {
-        QByteArray at;
-        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
-    } unmount{where};
-    Settings.SoundDir = mountPoint.path() + "/";
+    Settings.SoundDir = volume.Folder();
     RecordedWords();
     MessageLog log;
     TfmConfig dlg;
@@ -276,7 +270,7 @@ TEST_F(EvenOutPage, AFullAndThenReadOnlySoundFolderIsSaidAndLosesNothing)
     QByteArray before[TakeCount];
     for (int n = 0; n < TakeCount; ++n)
         before[n] = ReadAll(SoundFileName(n));
-    if (::mount(nullptr, where.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+    if (!volume.MakeReadOnly())
         GTEST_SKIP() << "cannot make the tmpfs read-only";
     Click(dlg.btUndo);
     ASSERT_EQ(log.Texts.size(), 2);

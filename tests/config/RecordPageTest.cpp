@@ -15,6 +15,7 @@
 #include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"
 #include "support/Pump.h"
+#include "support/SmallVolume.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
-#include <sys/mount.h>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -877,16 +877,10 @@ TEST_F(RecordPage, AFullDiskEndsTheRecordingWithAMessageAndAValidFile)
 {
     RequireServer();
     // A small volume of its own for the sound folder.
-    QTemporaryDir mountPoint;
-    ASSERT_TRUE(mountPoint.isValid());
-    const QByteArray where = QFile::encodeName(mountPoint.path());
-    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=200k") != 0)
+    const TSmallVolume volume("200k");
+    if (!volume.Mounted())
         GTEST_SKIP() << "cannot mount a 200 KB tmpfs here (needs root): the full-disk case is not run";
-    struct Unmount {
-        QByteArray at;
-        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
-    } unmount{where};
-    Settings.SoundDir = mountPoint.path() + "/";
+    Settings.SoundDir = volume.Folder();
     AllWords = NowWords = {{"ball", 0}};
     TfmConfig dlg;
     Open(dlg);
