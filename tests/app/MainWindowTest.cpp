@@ -348,6 +348,12 @@ TEST_F(ProgramFolder, ACutRecordingIsFinishedAfterTheWindowIsUpAndBeforeConfigur
         ~Reset() { TfmMain::BeforeRecovery = nullptr; }
     } reset;
     enum { shown, configure, run };
+    {
+        // Closed at once: the window does not end before the recovery has.
+        WriteAll(sound, cut);
+        TfmMain w;
+    }
+    EXPECT_EQ(ReadAll(sound), repaired) << "closed";
     for (const int way : {shown, configure, run}) {
         WriteAll(sound, cut);
         TfmMain w;
