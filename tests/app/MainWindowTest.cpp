@@ -25,6 +25,7 @@
 #include <QToolTip>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -343,7 +344,11 @@ TEST_F(ProgramFolder, ACutRecordingIsFinishedAfterTheWindowIsUpAndBeforeConfigur
     const QByteArray repaired = ReadAll(other.filePath("word0000.wav"));
     ASSERT_NE(repaired, cut);
     // The recovery is held back a little, as by a slow disk.
-    TfmMain::BeforeRecovery = [] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); };
+    static std::atomic<int> recoveries{0};
+    TfmMain::BeforeRecovery = [] {
+        ++recoveries;
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    };
     struct Reset {
         ~Reset() { TfmMain::BeforeRecovery = nullptr; }
     } reset;
@@ -361,8 +366,14 @@ TEST_F(ProgramFolder, ACutRecordingIsFinishedAfterTheWindowIsUpAndBeforeConfigur
         QByteArray seen;
         if (way == shown) {
             // Once the window has painted, the recovery goes ahead by itself.
+            recoveries = 0;
             w.show();
             EXPECT_TRUE(QTest::qWaitFor([&] { return ReadAll(sound) == repaired; }, 5000));
+            // Painted again and then asked for by Configure: still the one recovery.
+            w.repaint();
+            w.ExecuteConfigDialog = [] { return false; };
+            w.btConfigure->click();
+            EXPECT_EQ(recoveries, 1);
             continue;
         }
         if (way == configure) {
