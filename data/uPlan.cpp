@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <array>
 #include <zlib.h>
 
 TPlan Plan;
@@ -44,7 +45,7 @@ QByteArray DateText(const QDate &d)
 QByteArray TimeText(const QTime &t) { return Digits(t.hour(), 2) + ':' + Digits(t.minute(), 2) + ':' + Digits(t.second(), 2); }
 
 // The numbers of "dd?dd?dd..." at the given places, separated by `sep`.
-bool ReadFields(const QByteArray &text, char sep, std::initializer_list<int> widths, int *out)
+bool ReadFields(QByteArrayView text, char sep, std::initializer_list<int> widths, int *out)
 {
     qsizetype at = 0;
     for (int w : widths) {
@@ -64,7 +65,7 @@ bool ReadFields(const QByteArray &text, char sep, std::initializer_list<int> wid
     return at == text.size();
 }
 
-bool ReadDate(const QByteArray &text, QDate &d, bool allowNone)
+bool ReadDate(QByteArrayView text, QDate &d, bool allowNone)
 {
     if (text == "-") {
         d = QDate();
@@ -75,23 +76,40 @@ bool ReadDate(const QByteArray &text, QDate &d, bool allowNone)
     return d.isValid();
 }
 
-bool ReadTime(const QByteArray &text, QTime &t)
+bool ReadTime(QByteArrayView text, QTime &t)
 {
     int f[3];
     t = ReadFields(text, ':', {2, 2, 2}, f) ? QTime(f[0], f[1], f[2]) : QTime();
     return t.isValid();
 }
 
-bool ReadInt(const QByteArray &text, int &value)
+bool ReadInt(QByteArrayView text, int &value)
 {
     bool ok = false;
     value = text.toInt(&ok);
     return ok;
 }
 
-QString Crc(const QByteArray &bytes)
+// Hands `take` each part of `text` between `sep`s, empty ones too, as
+// QByteArray::split would make them but without copying any; stops at the
+// first part `take` refuses. A year of history is thousands of fields, and
+// making each its own array was most of the time the plan took at start.
+template <class F>
+bool EachPart(QByteArrayView text, char sep, F &&take)
 {
-    const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size()));
+    for (qsizetype from = 0;;) {
+        const qsizetype at = text.indexOf(sep, from);
+        if (!take(text.sliced(from, (at < 0 ? text.size() : at) - from)))
+            return false;
+        if (at < 0)
+            return true;
+        from = at + 1;
+    }
+}
+
+QString Crc(QByteArrayView bytes)
+{
+    const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef *>(bytes.data()), uInt(bytes.size()));
     return QStringLiteral("%1").arg(uint(crc), 8, 16, QChar('0')).toUpper();
 }
 
@@ -187,49 +205,71 @@ bool TPlan::Parse(const QByteArray &bytes, TPlan &plan)
     const qsizetype endAt = bytes.lastIndexOf("\nend\t");
     if (!bytes.startsWith(Header + '\n') || endAt < 0)
         return false;
-    const QByteArray body = bytes.left(endAt + 1);
-    if (bytes.mid(endAt + 1) != "end\t" + Crc(body).toLatin1() + '\n')
+    const QByteArrayView body = QByteArrayView(bytes).first(endAt + 1);
+    if (QByteArrayView(bytes).sliced(endAt + 1) != "end\t" + Crc(body).toLatin1() + '\n')
         return false;
-    QByteArrayList lines = body.split('\n');
-    lines.removeFirst();   // the header
-    lines.removeLast();    // after the last line's end
-    if (lines.isEmpty() || !lines.first().startsWith("last\t") || !ReadDate(lines.first().mid(5), p.LastRotation, true))
+    // The lines between the header and the checksum, without the line break
+    // the body ends with.
+    QByteArrayView lines = body.sliced(Header.size() + 1);
+    if (lines.isEmpty())
         return false;
-    lines.removeFirst();
-    for (const QByteArray &line : std::as_const(lines)) {
-        const QByteArrayList f = line.split('\t');
-        if (f.value(0) == "word" && f.size() == 6) {
+    lines.chop(1);
+    if (!lines.startsWith("last\t"))
+        return false;
+    bool first = true;
+    const auto readLine = [&](QByteArrayView line) {
+        if (first) {
+            first = false;
+            return ReadDate(line.sliced(5), p.LastRotation, true);
+        }
+        // No line has more than six fields; a seventh refuses the file.
+        std::array<QByteArrayView, 6> f;
+        qsizetype n = 0;
+        if (!EachPart(line, '\t', [&](QByteArrayView part) {
+                if (n == qsizetype(f.size()))
+                    return false;
+                f[n++] = part;
+                return true;
+            }))
+            return false;
+        if (f[0] == "word" && n == 6) {
             TPlanWord w;
             if (!ReadInt(f[1], w.Word.SoundNo) || !ReadDate(f[2], w.InUseSince, false) || !ReadDate(f[3], w.Retired, true))
                 return false;
-            if (f[4] != "-")
-                for (const QByteArray &t : f[4].split(',')) {
+            if (f[4] != "-" && !EachPart(f[4], ',', [&](QByteArrayView t) {
                     QDate d;
                     if (!ReadDate(t, d, false))
                         return false;
                     w.ShownDays << d;
-                }
+                    return true;
+                }))
+                return false;
             std::sort(w.ShownDays.begin(), w.ShownDays.end());
             w.ShownDays.erase(std::unique(w.ShownDays.begin(), w.ShownDays.end()), w.ShownDays.end());
-            w.Word.Text = QUrl::fromPercentEncoding(f[5]);
+            w.Word.Text = QUrl::fromPercentEncoding(f[5].toByteArray());
             p.Words << w;
-        } else if (f.value(0) == "day" && f.size() == 5) {
+            return true;
+        }
+        if (f[0] == "day" && n == 5) {
             TPlanDay d;
             if (!ReadDate(f[1], d.Date, false) || (f[2] != "0" && f[2] != "1") || !ReadInt(f[3], d.Known))
                 return false;
             d.Rotated = f[2] == "1";
-            if (f[4] != "-")
-                for (const QByteArray &t : f[4].split(',')) {
+            if (f[4] != "-" && !EachPart(f[4], ',', [&](QByteArrayView t) {
                     QTime time;
                     if (!ReadTime(t, time))
                         return false;
                     d.Showings << time;
-                }
+                    return true;
+                }))
+                return false;
             p.Days << d;
-        } else {
-            return false;
+            return true;
         }
-    }
+        return false;
+    };
+    if (!EachPart(lines, '\n', readLine))
+        return false;
     std::sort(p.Days.begin(), p.Days.end(), [](const TPlanDay &a, const TPlanDay &b) { return a.Date < b.Date; });
     plan = std::move(p);
     return true;

@@ -213,9 +213,19 @@ TEST_F(DailyPlan, TheFileKeepsEveryFieldAndRefusesFieldsThatAreNotWhatTheyShould
         return body + "end\t" + QByteArray::number(qulonglong(crc), 16).toUpper().rightJustified(8, '0') + "\n";
     };
     ASSERT_TRUE(TPlan::Parse(resealed("x", "x"), back)) << "the resealing itself is right";
+    // A day shown twice is one day, in order; a plan that never rotated has no date.
+    TPlan other;
+    ASSERT_TRUE(TPlan::Parse(resealed("2026-12-02,2026-12-07", "2026-12-07,2026-12-02,2026-12-07"), other));
+    EXPECT_TRUE(other == p);
+    ASSERT_TRUE(TPlan::Parse(resealed("last\t2026-12-07", "last\t-"), other));
+    EXPECT_FALSE(other.LastRotation.isValid());
     for (const auto &[from, to] : std::initializer_list<std::pair<QByteArray, QByteArray>>{
              {"2026-12-02", "2026-1x-02"}, {"2026-12-02", "2026-1/-02"}, {"2026-12-02", "2026-12-2"}, {"2026-12-02", "2026-02-30"},
-             {"07:05:09", "07:05:9x"}, {"07:05:09", "25:05:09"}, {"\t499\t", "\tmany\t"}, {"\t1\t12\t", "\tyes\t12\t"}}) {
+             {"07:05:09", "07:05:9x"}, {"07:05:09", "25:05:09"}, {"\t499\t", "\tmany\t"}, {"\t1\t12\t", "\tyes\t12\t"},
+             // The lines and their fields as they are laid out: none missing, none empty, none extra.
+             {"2026-12-02,2026-12-07", "2026-12-02,,2026-12-07"}, {"07:05:09", "07:05:09,"}, {"\t12\t-\n", "\t12\t-\tx\n"},
+             {"\t-\t-\t\n", "\t-\t-\n"}, {"\t-\t-\t\n", "\t-\t-\t\tx\n"}, {"\nday\t", "\n\nday\t"},
+             {"last\t2026-12-07\n", ""}, {"day\t2026-12-06", "day\t-"}}) {
         TPlan kept = back;
         EXPECT_FALSE(TPlan::Parse(resealed(from, to), kept)) << to.toStdString();
         EXPECT_TRUE(kept == back) << "a refused file leaves the plan as it was";
