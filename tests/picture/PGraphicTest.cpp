@@ -158,6 +158,27 @@ TEST(PGraphicPicture, ToImageGivesEveryPixelTheColourItHasInEachFormat)
     EXPECT_EQ(img.pixel(1, 0), qRgb(0, 0, 255));
     EXPECT_EQ(img.pixel(2, 0), qRgb(0, 255, 0));
     EXPECT_EQ(img.pixel(3, 0), qRgb(255, 0, 0)) << "a value past the palette";
+
+    // Bits and nibbles taken from the left, each from its own place in the row.
+    TPixelGraphic mono;
+    mono.SetSize(9, 1, 1);
+    mono.SetPalette({clBlack, clWhite});
+    mono.ScanLine(0)[0] = 0xA0;   // 1010 0000
+    mono.ScanLine(0)[1] = 0x80;   // the ninth pixel
+    const QImage m = mono.ToImage();
+    const QRgb w = qRgb(255, 255, 255), k = qRgb(0, 0, 0);
+    const QRgb monoWanted[9] = {w, k, w, k, k, k, k, k, w};
+    for (int x = 0; x < 9; ++x)
+        EXPECT_EQ(m.pixel(x, 0), monoWanted[x]) << "1 bit at " << x;
+    TPixelGraphic nib;
+    nib.SetSize(3, 1, 4);
+    nib.SetPalette({clRed, clBlue, clLime});
+    nib.ScanLine(0)[0] = 0x12;
+    nib.ScanLine(0)[1] = 0x20;
+    const QImage n = nib.ToImage();
+    EXPECT_EQ(n.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(n.pixel(1, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(n.pixel(2, 0), qRgb(0, 255, 0));
 }
 
 TEST(PGraphicPicture, ChangeNotificationsAreHeldWhileTheCounterIsUp)
