@@ -24,6 +24,7 @@ QFont SansSerif11()
 QLabel *MakeLabel(QWidget *parent, const QRect &geometry, const QString &text)
 {
     auto *l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(geometry);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -380,8 +380,12 @@ bool TfmConfig::TakeInOtherCopysWords()
                        QMessageBox::Warning);
         return false;
     }
+    // Refilling the list is not the parent putting words into use: the
+    // plan's counts of words in use before and after stay.
+    const TWordList entered = FEnteredUse;
     lbNew->SetWords(m.New);
     lbNow->SetWords(m.Now);
+    FEnteredUse = entered;
     lbKnown->SetWords(m.Known);
     lbAll->SetWords(m.New + m.Now + m.Known);
     WordListBase().Remember(*disk);

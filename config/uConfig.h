@@ -289,8 +289,10 @@ private:
     void LoadRecordIcons();
     void DestroyAudio();
     void CreateEvenControls();
-    // A recording has just stopped: its take is kept and evened out.
-    void EvenTake();
+    // A recording has just stopped: its take is kept and evened out. A take
+    // cut short by a full disk says only why it stopped, not why it could
+    // not be evened out as well.
+    void EvenTake(bool quiet);
     // Evens (or, with Even false, puts back) every word's recording, one file
     // after the other, until done or cancelled.
     void RunOverSounds(bool Even);
@@ -313,6 +315,7 @@ private:
     std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
     std::atomic<bool> FCutShortPosted{false};
     std::atomic<uint64_t> FRecordSession{0}; // one per recording started
+    bool FTakeCutShort = false;              // the recording stopping now was ended by a full disk
     TWordList FEnteredUse;                   // words put into lbNow while the dialog is open
     bool FEvening = false;                   // Even out all or Undo is running
     bool FEvenCancelled = false;

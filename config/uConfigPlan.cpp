@@ -171,6 +171,8 @@ void TfmConfig::CreatePlanPage()
 
     auto status = [this](int top, int height, const QString &hint) {
         auto *l = new QLabel(tsPlan);
+        // The forecasts name words, which are the parent's own text.
+        l->setTextFormat(Qt::PlainText);
         l->setGeometry(226, top, 245, height);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -230,6 +232,9 @@ void TfmConfig::PlanPageChange()
         laNext->setText(QStringLiteral("Today's showings are done."));
     else if (!due.isValid() || due <= now)
         laNext->setText(QStringLiteral("Next showing: now"));
+    else if (due.date() != today)
+        // The gap runs past midnight; a new day's showings start afresh.
+        laNext->setText(QStringLiteral("Next showing: tomorrow"));
     else
         laNext->setText(QStringLiteral("Next showing: from %1").arg(due.time().toString(QStringLiteral("HH:mm"))));
 

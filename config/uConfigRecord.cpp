@@ -45,9 +45,31 @@
 #include <QLocale>
 #include <QProgressBar>
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 constexpr int VK_SPACE = 32;
+
+// The sound numbers in the word list another copy of the program saved since
+// this dialog read it (none when nobody did); nothing when the list on disk
+// cannot be read, so that no number can be known to be free there.
+std::optional<QBitArray> SoundsOfOtherCopy(int maxWords)
+{
+    QBitArray taken(maxWords);
+    try {
+        std::optional<QByteArray> disk;
+        if (!WordListBase().ChangedOnDisk(WordListFileName(), &disk) || !disk)
+            return taken;
+        for (const TWordEntry &w : ParseWordLists(*disk).All)
+            if (w.SoundNo >= 0 && w.SoundNo < maxWords)
+                taken.setBit(w.SoundNo);
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+    return taken;
+}
 
 } // namespace
 
@@ -405,6 +427,23 @@ void TfmConfig::btSaveClick()
         return;
     }
 
+    // Files at the number New gave out are a deleted word's leftovers, and
+    // go below, unless another copy of the program has given out that number
+    // since the dialog read the list: they are then its word's. The word
+    // takes a number free on both sides with no files on disk instead.
+    if (const std::optional<QBitArray> theirs = SoundsOfOtherCopy(MaxWords); !theirs || theirs->testBit(CurrentSound)) {
+        int fresh = -1;
+        for (int n = 0; n < MaxWords && n < UsedSounds.size() && fresh < 0; ++n)
+            if (!UsedSounds.testBit(n) && !(theirs && theirs->testBit(n)) && !QFileInfo::exists(SoundFileName(n))
+                && !QFileInfo::exists(OriginalSoundName(SoundFileName(n))))
+                fresh = n;
+        if (fresh < 0) {
+            ShowMessageBox(QStringLiteral("There is no free sound number left for another word."), QMessageBox::Warning);
+            return;
+        }
+        CurrentSound = fresh;
+        CurrentSoundFile = SoundFileName(fresh);
+    }
     const TWordEntry word{text, CurrentSound};
     const int row = lbAll->AddWord(word);
     UsedSounds.setBit(CurrentSound);
@@ -468,6 +507,7 @@ void TfmConfig::btRecClick()
     btPlay->setEnabled(false);
     RecFile->Wave()->SetFileName(CurrentSoundFile);
     ++FRecordSession;
+    FTakeCutShort = false;
     FCutShortPosted = false;
     Recording = true;
     try {
@@ -535,6 +575,7 @@ void TfmConfig::DeviceStart(TMMComponent *)
 void TfmConfig::DeviceStop(TMMComponent *)
 {
     const bool recorded = Recording;
+    const bool cutShort = std::exchange(FTakeCutShort, false);
     Playing = false;
     Recording = false;
     Timer->SetEnabled(false);
@@ -543,7 +584,7 @@ void TfmConfig::DeviceStop(TMMComponent *)
     btRec->setEnabled(true);
     CloseDevices();
     if (recorded) {
-        EvenTake();
+        EvenTake(cutShort);
         FRecorded.insert(RecFile->Wave()->FileName(), TFileBase::Digest(RecFile->Wave()->FileName()));
     }
     // A stop that arrives after the word was put aside leaves the page's
@@ -556,6 +597,7 @@ void TfmConfig::RecordingCutShort(uint64_t session)
     if (!Recording || session != FRecordSession || RecFile->IsFileOpen())
         return;
     const QString file = CurrentSoundFile;
+    FTakeCutShort = true;
     StopDevice(WaveIn);
     ShowMessageBox(QStringLiteral("The recording stopped because %1 could not be written: the disk may be full. "
                                   "The sound recorded up to that moment is kept.")
@@ -576,7 +618,7 @@ void TfmConfig::TimerTimer()
 // ---------------------------------------------------------------------------
 // Evening out
 
-void TfmConfig::EvenTake()
+void TfmConfig::EvenTake(bool quiet)
 {
     const QString file = RecFile->Wave()->FileName();
     if (!QFile::exists(file))
@@ -600,7 +642,8 @@ void TfmConfig::EvenTake()
     default:
         return;
     }
-    ShowMessageBox(text, QMessageBox::Warning);
+    if (!quiet)
+        ShowMessageBox(text, QMessageBox::Warning);
 }
 
 void TfmConfig::btEvenAllClick() { RunOverSounds(true); }

@@ -266,7 +266,7 @@ void TfmConfig::CreateSelectPage()
     btKnown2Now = arrow(322, left, QStringLiteral("Move back to words in use"));
     SetHint(btNew2Now, QStringLiteral("Move selected words to the list of 'Words in use'"), 404);
     SetHint(btNow2New, QStringLiteral("Move selected words to the list of 'New words'"), 405);
-    SetHint(btNow2Known, QStringLiteral("Move all the words to the list of 'Words known'"), 406);
+    SetHint(btNow2Known, QStringLiteral("Move selected words to the list of 'Words known'"), 406);
     SetHint(btKnown2Now, QStringLiteral("Move selected words to the list of 'Words in use'"), 404);
     connect(btNew2Now, &ToxButton::OnClick, this, [this] { MoveSelected(lbNew, lbNow); });
     connect(btNow2New, &ToxButton::OnClick, this, [this] { MoveSelected(lbNow, lbNew); });

@@ -133,6 +133,9 @@ bool RotateGlobals(const QDate &today, bool fillAll, const TWordList &entered = 
     TPlan next = Plan;
     next.Restart(entered, today);
     TWordList newWords = NewWords, nowWords = NowWords, knownWords = KnownWords;
+    // A plan that never rotated fills up as switching it on does, however it
+    // came to be on (settings restored from a backup, a plan file lost).
+    fillAll = fillAll || !next.LastRotation.isValid();
     const TPlanRotation r = next.Rotate(today, TPlanRules::FromSettings(), fillAll, newWords, nowWords, knownWords);
     next.Prune(today);
     if (!(next == Plan) && !WritePlan(next)) {
@@ -365,8 +368,14 @@ QDateTime TPlan::NextShowingDue(const QDate &today, int gapMinutes) const
 
 void TPlan::Prune(const QDate &today)
 {
-    const QDate first = today.addDays(-366);
-    Days.erase(std::remove_if(Days.begin(), Days.end(), [&](const TPlanDay &d) { return d.Date < first; }), Days.end());
+    // Counted in days of use, not on the calendar: a clock put a year ahead
+    // and back adds one day far ahead, and must not take the real history
+    // with it. Days after today (the clock put back) are kept and not counted.
+    constexpr qsizetype Kept = 367;
+    const auto past = std::upper_bound(Days.begin(), Days.end(), today,
+                                       [](const QDate &v, const TPlanDay &d) { return v < d.Date; });
+    if (const qsizetype n = past - Days.begin(); n > Kept)
+        Days.erase(Days.begin(), Days.begin() + (n - Kept));
 }
 
 void TPlan::WordShown(const TWordEntry &word, const QDateTime &at, int known)

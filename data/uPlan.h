@@ -132,7 +132,7 @@ public:
     // The last `days` days up to today; days without a record carry the
     // known count of the day before; today's is `knownNow`.
     QList<TPlanChartDay> Chart(const QDate &today, int days, int knownNow) const;
-    // Forgets days older than a year before today.
+    // Forgets the days of use older than the newest year of them up to today.
     void Prune(const QDate &today);
 
 private:

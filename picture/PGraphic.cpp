@@ -48,7 +48,11 @@ bool PGShowWarningBox(const QString &caption, const QString &text, bool okCancel
     if (!app || QThread::currentThread() != app->thread())
         return true;
     const auto buttons = okCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok;
-    return QMessageBox::warning(nullptr, caption, text, buttons, QMessageBox::Ok) == QMessageBox::Ok;
+    // The text names the picture's file, which may hold anything.
+    QMessageBox box(QMessageBox::Warning, caption, text, buttons);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
 }
 
 // ---------------------------------------------------------------------------

@@ -24,5 +24,8 @@ QMessageBox::StandardButton ShowMessageBox(const QString &text, QMessageBox::Ico
     if (Hook())
         return Hook()(icon, title, text, buttons);
     QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    // Messages carry words, pack titles, file names and error texts from
+    // files: markup in them must show as typed, never be obeyed.
+    box.setTextFormat(Qt::PlainText);
     return QMessageBox::StandardButton(box.exec());
 }

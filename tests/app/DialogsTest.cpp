@@ -5,6 +5,7 @@
 #include "app/uMain.h"
 #include "data/uCommon.h"
 #include "picture/PGImage.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
 #include "support/MessageLog.h"
@@ -225,4 +226,26 @@ TEST_F(DialogFolder, AnAddressThatCannotBeOpenedIsReportedAndTheBoxStays)
     QTest::mouseClick(d.oxForm1->CloseButton(), Qt::LeftButton);
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), mrCancel);
+}
+
+TEST_F(DialogFolder, MessagesShowMarkupFromFilesAsTypedNeverAsPicturesOrHeadings)
+{
+    // The program's own box, not the tests' answering stand-in.
+    const TMessageBoxHook old = SetMessageBoxHook({});
+    const QString text = QStringLiteral("<h1>Done</h1><img src=\"/dev/zero\"> was imported.");
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    OnModal<QMessageBox>([&](QMessageBox *box) {
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        if (label) {
+            shown = label->text();
+            format = label->textFormat();
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    ShowMessageBox(text, QMessageBox::Information);
+    SetMessageBoxHook(old);
+    EXPECT_EQ(Seen, 1);
+    EXPECT_EQ(shown, text);
+    EXPECT_EQ(format, Qt::PlainText);
 }

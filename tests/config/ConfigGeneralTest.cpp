@@ -502,7 +502,7 @@ TEST_F(ConfigDialog, FramePagesButtonsAndFontsAskedForByName)
         {dlg.rbMute, "Mute - Words will not be played", 219},
         {dlg.btHelp, "Get help", 104},
         {dlg.lbNow, "Those words are used now. Move them to the list of 'words known' when your child knows them", 402},
-        {dlg.btNow2Known, "Move all the words to the list of 'Words known'", 406},
+        {dlg.btNow2Known, "Move selected words to the list of 'Words known'", 406},
     };
     for (const Hint &h : hints) {
         EXPECT_EQ(h.w->toolTip(), QString::fromUtf8(h.hint));

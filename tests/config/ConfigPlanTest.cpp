@@ -80,6 +80,7 @@ TEST_F(PlanPage, TellsTodaysShowingsWhenTheNextIsDueAndWhatTheComingDaysBring)
     EXPECT_EQ(dlg.laNext->text(), "Next showing: from 10:10") << "9:40 and 30 minutes";
     // cat has 4 days, dog 3, sun 1, each needs 5; one word a day at most.
     EXPECT_EQ(dlg.laRetire->text(), "Known next: cat on Wed 9 Dec, dog on Thu 10 Dec, sun on Sat 12 Dec");
+    EXPECT_EQ(dlg.laRetire->textFormat(), Qt::PlainText) << "words are the parent's own text";
     EXPECT_EQ(dlg.laNewLeft->text(), "2 new words left; the last comes into use on Thu 10 Dec.");
 
     const QList<TPlanChartDay> &chart = dlg.pgProgress->Days();
@@ -106,6 +107,27 @@ TEST_F(PlanPage, TellsTodaysShowingsWhenTheNextIsDueAndWhatTheComingDaysBring)
     now = QDateTime(QDate(2026, 12, 7), QTime(10, 20));
     Type(dlg.udShows, "3");
     EXPECT_EQ(dlg.laNext->text(), "Next showing: now");
+    // The last showing at 23:50: the gap ends after midnight.
+    Plan.Days.last().Showings << QTime(23, 50);
+    now = QDateTime(QDate(2026, 12, 7), QTime(23, 55));
+    Type(dlg.udShows, "4");
+    EXPECT_EQ(dlg.laNext->text(), "Next showing: tomorrow");
+}
+
+TEST_F(PlanPage, OkAfterAnotherCopySavedTheListKeepsTheCountsOfTheWordsInUse)
+{
+    History();
+    SaveWordListAndSettings();
+    const TPlan before = Plan;
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    // Meanwhile another copy adds a new word of its own.
+    WriteAll(WordListFileName(), ReadAll(WordListFileName()) + "1;elk;8\r\n");
+    Click(dlg.btOk);
+    ASSERT_FALSE(dlg.isVisible());
+    EXPECT_TRUE(dlg.lbNew->Words().contains(TWordEntry{"elk", 8}));
+    EXPECT_EQ(Plan.Words, before.Words) << "cat, dog and sun keep their days";
 }
 
 TEST_F(PlanPage, ThePictureHasAGreenBarForEachDayThatMetTheAimAnAmberOneForEachShortDayAndARisingLine)

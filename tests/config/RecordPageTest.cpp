@@ -4,6 +4,7 @@
 // monitor is the default source), with page changes, failures and a full disk.
 #include "ConfigTestSupport.h"
 
+#include "audio/MMEvenOut.h"
 #include "audio/MMHiTimer.h"
 #include "audio/MMWave.h"
 #include "audio/MMWaveIO.h"
@@ -881,6 +882,9 @@ TEST_F(RecordPage, AFullDiskEndsTheRecordingWithAMessageAndAValidFile)
     if (!volume.Mounted())
         GTEST_SKIP() << "cannot mount a 200 KB tmpfs here (needs root): the full-disk case is not run";
     Settings.SoundDir = volume.Folder();
+    // Evening a take on a full disk fails too; the message says why the
+    // recording stopped, and that alone.
+    Settings.SoundEven = true;
     AllWords = NowWords = {{"ball", 0}};
     TfmConfig dlg;
     Open(dlg);
@@ -1037,4 +1041,30 @@ TEST_F(RecordPage, ARecordingGoesWithItsWordToAFreshNumberOnlyWhileItIsStillOurs
                                                              : "\"bee\" now has sound number 3 and keeps its recording"))
             << log.Texts[0].toStdString();
     }
+}
+
+TEST_F(RecordPage, SaveLeavesTheFilesOfANumberAnotherCopyGaveOutMeanwhile)
+{
+    ClearWordLists();
+    WriteAll(File("lumword.lst"), "2;ball;0\r\n");
+    LoadWordList();
+    TfmConfig dlg;
+    Open(dlg);
+    // Meanwhile another copy saves "ant" under number 1 and records it; a
+    // deleted word's leftover lies at number 2.
+    WriteAll(File("lumword.lst"), "1;ant;1\r\n2;ball;0\r\n");
+    WriteAll(SoundFileName(1), "ant's recording");
+    QDir().mkpath(QFileInfo(OriginalSoundName(SoundFileName(1))).path());
+    WriteAll(OriginalSoundName(SoundFileName(1)), "ant's take");
+    WriteAll(SoundFileName(2), "a deleted word's leftover");
+    AddWord(dlg, "bee", false);
+    EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"bee", 3}})) << "1 is theirs, 2 has files on disk";
+    EXPECT_EQ(ReadAll(SoundFileName(1)), QByteArray("ant's recording"));
+    EXPECT_EQ(ReadAll(OriginalSoundName(SoundFileName(1))), QByteArray("ant's take"));
+    EXPECT_EQ(ReadAll(SoundFileName(2)), QByteArray("a deleted word's leftover"));
+    MessageLog log;
+    Click(dlg.btOk);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join('|').toStdString();
+    EXPECT_EQ(NewWords, TWordList({{"ant", 1}, {"bee", 3}}));
 }

@@ -324,4 +324,65 @@ TEST_F(DailyPlan, TheChartCarriesTheKnownCountOverDaysWithoutUse)
     EXPECT_EQ(c[29].Known, 9) << "today's is the count now";
 }
 
+TEST_F(DailyPlan, AClockPutFarAheadAndBackKeepsTheHistoryAndOnlyDaysOfUseBeyondAYearAreForgotten)
+{
+    Database();
+    Showing();
+    Day(8);
+    Start();
+    Showing();
+    // 400 days ahead for one start, then back.
+    now = QDateTime(QDate(2028, 1, 12), QTime(8, 0));
+    Start();
+    Showing();
+    Day(9);
+    Start();
+    Showing();
+    const QList<TPlanChartDay> chart = Plan.Chart(QDate(2026, 12, 9), 30, int(KnownWords.size()));
+    ASSERT_EQ(chart.size(), 30);
+    EXPECT_TRUE(chart[27].Used) << "the 7th";
+    EXPECT_TRUE(chart[28].Used) << "the 8th";
+    EXPECT_EQ(Plan.ShowingsOn(QDate(2026, 12, 7)), 1);
+    EXPECT_TRUE(Plan.Day(QDate(2028, 1, 12))) << "a day ahead is kept until its time comes";
+
+    // A day of use for each of 400 days: the newest 367 up to today stay,
+    // with a day ahead of today beside them.
+    TPlan p;
+    const QDate first(2025, 1, 1);
+    for (int i = 0; i < 400; ++i)
+        p.Days << TPlanDay{first.addDays(i), true, 0, {}};
+    p.Days << TPlanDay{first.addDays(500), true, 0, {}};
+    p.Prune(first.addDays(399));
+    ASSERT_EQ(p.Days.size(), 368);
+    EXPECT_EQ(p.Days.first().Date, first.addDays(33));
+    EXPECT_EQ(p.Days[366].Date, first.addDays(399));
+    // Days of use far apart are not forgotten for the calendar's sake.
+    TPlan sparse;
+    for (int i = 0; i < 10; ++i)
+        sparse.Days << TPlanDay{first.addDays(100 * i), true, 0, {}};
+    sparse.Prune(first.addDays(900));
+    EXPECT_EQ(sparse.Days.size(), 10);
+}
+
+TEST_F(DailyPlan, APlanOnWithNoMemoryFillsTheWordsInUseAtItsFirstRotationAndOneADayAfter)
+{
+    Database();
+    // Settings restored from a backup with the plan on, its memory file lost.
+    ASSERT_TRUE(QFile::remove(PlanFileName()));
+    NewWords << NowWords;
+    NowWords.clear();
+    SaveWordListAndSettings();
+    Day(8);
+    Start();
+    EXPECT_EQ(NowWords.size(), 3) << "filled up to the words in use";
+    EXPECT_EQ(NewWords.size(), 5);
+    Showing();
+    Settings.PlanWords = 5;
+    SaveWordListAndSettings();
+    Day(9);
+    Start();
+    EXPECT_EQ(NowWords.size(), 4) << "later rotations bring in one a day";
+    EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join('|').toStdString();
+}
+
 } // namespace
