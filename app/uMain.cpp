@@ -338,8 +338,8 @@ void TfmMain::pgBackPicBoxOnMouseDown(QObject *, Qt::MouseButton button, Qt::Key
     // move only the left button cleanly: after any other, it goes on taking
     // that button for held, and no hint would show again.
     if (WindowSystemPlacesWindows()) {
-        if (QWindow *handle = windowHandle(); handle && button == Qt::LeftButton)
-            handle->startSystemMove();
+        if (button == Qt::LeftButton)
+            StartWindowSystemMove(windowHandle());
         return;
     }
     FDragging = true;

@@ -1,6 +1,10 @@
 #include "platform/WindowSystem.h"
 
+#include <QCursor>
 #include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWindow>
 #include <QByteArray>
 #include <qguiapplication_platform.h>
 
@@ -54,3 +58,25 @@ bool DesktopComposites()
 }
 
 void SetDesktopCompositesProbe(std::function<bool()> probe) { Probe() = std::move(probe); }
+
+bool StartWindowSystemMove(QWindow *window, Qt::Edges edges)
+{
+    if (!window || !(edges ? window->startSystemResize(edges) : window->startSystemMove()))
+        return false;
+    if (!OnWayland())
+        return true;   // X11's window managers hand the release back themselves
+    // After the press has been handled: Qt sends every pointer event to the
+    // widget that took the press until that widget sees a release.
+    QMetaObject::invokeMethod(
+        window,
+        [w = QPointer<QWindow>(window)] {
+            if (!w)
+                return;
+            const QPointF global = QCursor::pos(w->screen());
+            QMouseEvent release(QEvent::MouseButtonRelease, w->mapFromGlobal(global), global, Qt::LeftButton,
+                                Qt::NoButton, QGuiApplication::keyboardModifiers());
+            QCoreApplication::sendEvent(w, &release);
+        },
+        Qt::QueuedConnection);
+    return true;
+}

@@ -1,5 +1,6 @@
 #include "widgets/oxForm.h"
 
+#include "platform/WindowSystem.h"
 #include "platform/help.h"
 #include "widgets/oxBtns.h"
 
@@ -1027,13 +1028,13 @@ bool ToxForm::FormEvent(QEvent *event)
             return true;
         QWindow *handle = FForm->windowHandle();
         if (const Qt::Edges edges = EdgesAt(pos)) {
-            if (!(handle && handle->startSystemResize(edges))) {
+            if (!StartWindowSystemMove(handle, edges)) {
                 FResizing = edges;
                 FResizeStart = me->globalPosition().toPoint();
                 FResizeGeometry = FForm->geometry();
             }
         } else if (CaptionRect().contains(pos) || PlatformButtonsRect().contains(pos)) {
-            if (!(handle && handle->startSystemMove())) {
+            if (!StartWindowSystemMove(handle)) {
                 // No window manager move: follow the pointer ourselves.
                 FDragging = true;
                 FDragOffset = me->globalPosition().toPoint() - FForm->pos();

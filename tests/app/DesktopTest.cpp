@@ -251,7 +251,7 @@ TEST_F(DesktopTest, RunScreenCoversEveryPixelOfTheOutputAbovePanels)
     EXPECT_EQ(stray, QPoint(-1, -1)) << "uncovered pixel in " << strayColor.name().toStdString();
 }
 
-TEST_F(DesktopTest, MainWindowMovesWhenDraggedByItsPicture)
+TEST_F(DesktopTest, MainWindowMovesWhenDraggedByItsPictureAndBalloonsShowRightAfter)
 {
     Application()->SetShowHint(false);
     TfmMain w;
@@ -301,6 +301,23 @@ TEST_F(DesktopTest, MainWindowMovesWhenDraggedByItsPicture)
         Desktop::MoveTo(FCorner);
         QTest::qWait(200);
         EXPECT_EQ(Locate(Desktop::Grab()), at) << "button " << drag.x11Button;
+
+        // Resting on "Run" straight after, with no click between, brings its
+        // balloon: no widget holds the pointer, no button counts as held.
+        Application()->SetShowHint(true);
+        const QPoint onRun = w.btRun->mapTo(&w, QPoint(w.btRun->width() / 2, w.btRun->height() / 2));
+        TPointerWatch rest(&w, drag.qtButton);
+        for (int tries = 0; tries < 5 && rest.At != onRun; ++tries) {
+            TrueUpPointer();
+            Desktop::MoveTo(at + onRun);
+            (void)QTest::qWaitFor([&] { return rest.At == onRun; }, 2000);
+        }
+        EXPECT_EQ(rest.At, onRun) << "the pointer never reached Run";
+        EXPECT_TRUE(QTest::qWaitFor([] { return ProgramHintWindow() && ProgramHintWindow()->isVisible(); }, 5000))
+            << "button " << drag.x11Button << ": no balloon; buttons held: " << int(MouseButtonsDown());
+        Application()->SetShowHint(false);
+        CancelHint();
+        Desktop::MoveTo(FCorner);
     }
 }
 
