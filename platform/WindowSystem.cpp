@@ -1,6 +1,9 @@
 #include "platform/WindowSystem.h"
 
 #include <QCursor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -79,4 +82,47 @@ bool StartWindowSystemMove(QWindow *window, Qt::Edges edges)
         },
         Qt::QueuedConnection);
     return true;
+}
+
+QCursor BusyCursor()
+{
+    if (!OnWayland())
+        return QCursor(Qt::WaitCursor);
+    // Made once and kept for the program's life: a pixmap must not outlive
+    // the application object, as a static's would at exit.
+    static const QCursor *still = [] {
+        // 32 x 32: two glass bulbs between two bars, sand in the lower one.
+        const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+        QPixmap p(QSize(32, 32) * dpr);
+        p.setDevicePixelRatio(dpr);
+        p.fill(Qt::transparent);
+        QPainter g(&p);
+        g.setRenderHint(QPainter::Antialiasing);
+        QPainterPath glass;
+        glass.moveTo(9, 5);
+        glass.lineTo(23, 5);
+        glass.cubicTo(23, 12, 17, 14, 17, 16);
+        glass.cubicTo(17, 18, 23, 20, 23, 27);
+        glass.lineTo(9, 27);
+        glass.cubicTo(9, 20, 15, 18, 15, 16);
+        glass.cubicTo(15, 14, 9, 12, 9, 5);
+        g.setPen(QPen(Qt::black, 1.5));
+        g.setBrush(Qt::white);
+        g.drawPath(glass);
+        QPainterPath sand;
+        sand.moveTo(16, 20);
+        sand.cubicTo(20, 21, 22, 23, 22, 26);
+        sand.lineTo(10, 26);
+        sand.cubicTo(10, 23, 12, 21, 16, 20);
+        g.setPen(Qt::NoPen);
+        g.setBrush(QColor(0xC0, 0x90, 0x30));
+        g.drawPath(sand);
+        g.setPen(QPen(Qt::black, 1));
+        g.setBrush(QColor(0x80, 0x50, 0x20));
+        g.drawRect(QRectF(6.5, 2.5, 19, 3));
+        g.drawRect(QRectF(6.5, 26.5, 19, 3));
+        g.end();
+        return new QCursor(p, 16, 16);
+    }();
+    return *still;
 }

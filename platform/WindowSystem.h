@@ -4,6 +4,7 @@
 #include <qnamespace.h>
 #include <functional>
 
+class QCursor;
 class QWindow;
 
 // True where a window cannot place itself and the window system places it
@@ -24,6 +25,12 @@ bool DesktopComposites();
 // then handed that release as soon as the move has started, so that no widget
 // goes on holding the pointer and balloons show again at once.
 bool StartWindowSystemMove(QWindow *window, Qt::Edges edges = {});
+
+// The pointer that tells the program is busy. Where the theme's animated
+// one is unsafe (Qt 6.4's Wayland client can free an animated cursor's frame
+// callback inside its own handler, and crash), a still hourglass of the
+// program's own; the theme's elsewhere.
+QCursor BusyCursor();
 
 // Tests put their own answer to DesktopComposites here; an empty function
 // puts the window system's back.

@@ -2,6 +2,7 @@
 
 #include "data/uCommon.h"
 #include "data/uPlan.h"
+#include "platform/WindowSystem.h"
 #include "platform/playsound.h"
 #include "platform/speech.h"
 #include "run/Dtmisc.h"
@@ -523,7 +524,7 @@ void TfmRun::SetHourGlass()
 {
     if (FCursorOverridden)
         return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(BusyCursor());
     FCursorOverridden = true;
 }
 

@@ -10,12 +10,14 @@
 #include "platform/HintWindow.h"
 #include "platform/ProgramFile.h"
 #include "platform/WindowSystem.h"
+#include "run/Dtmisc.h"
 #include "run/uRun.h"
 #include "support/Desktop.h"
 #include "widgets/Balloon.h"
 #include "widgets/oxBtns.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -319,6 +321,46 @@ TEST_F(DesktopTest, MainWindowMovesWhenDraggedByItsPictureAndBalloonsShowRightAf
         CancelHint();
         Desktop::MoveTo(FCorner);
     }
+}
+
+// A minute of the run screen under a resting pointer, a new word every half
+// second with the busy pointer between words. The test command runs it on the
+// Wayland compositor with WAYLAND_DEBUG=1, under which the theme's animated
+// busy pointer brought Qt's Wayland client down within seconds.
+using DesktopSoak = DesktopTest;
+
+TEST_F(DesktopSoak, TheRunScreenUnderThePointerLivesThroughAMinuteOfWords)
+{
+    TfmMain w;
+    ASSERT_GE(ShowMain(w).x(), 0);
+    NowWords = {{QStringLiteral("cat"), 1}, {QStringLiteral("dog"), 2}, {QStringLiteral("sun"), 3}};
+    Settings.Transition = tmDelay;
+    Settings.Delay = 1;
+    Settings.SoundMode = sndMute;
+    TfmRun run(&w);
+    run.Mode = rmStart;
+    run.SetAppearance(clWhite, clNavy, 40, QStringLiteral("Arial"), false);
+    int words = 0;
+    run.Dozer->OnWakeUp = [&words](QObject *) { ++words; };
+    QList<Qt::CursorShape> shapes;
+    QTimer::singleShot(0, &run, [&] {
+        (void)QTest::qWaitFor([&] { return run.isVisible(); }, 5000);
+        TrueUpPointer();
+        Desktop::MoveTo(FCorner / 2);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 60000) {
+            QTest::qWait(20);
+            const QCursor *c = QGuiApplication::overrideCursor();
+            if (c && !shapes.contains(c->shape()))
+                shapes << c->shape();
+        }
+        run.Close();
+    });
+    run.ShowModal();
+    EXPECT_GT(words, 15) << "a word every 2.5 s";
+    EXPECT_EQ(shapes, QList<Qt::CursorShape>({WindowSystemPlacesWindows() ? Qt::BitmapCursor : Qt::WaitCursor}))
+        << "a still busy pointer on Wayland, the theme's elsewhere";
 }
 
 TEST_F(DesktopTest, ACompositingManagerTakingItsSelectionMakesTheDesktopComposited)
