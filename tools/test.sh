@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/packages.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_BENCH=ON
+# Warnings fail the build here, so the program and its tests stay free of them.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_BENCH=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build
 
 # The sound tests play and record through ALSA "default"; a PulseAudio test
@@ -15,7 +16,7 @@ trap 'bash tools/soundserver.sh stop' EXIT
 # The audio workers, the wave devices and the word-sound player run once more
 # under ThreadSanitizer. The sink-monitor tests start parecord from a process
 # that already runs threads; the child only execs, so that fork is allowed.
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_SANITIZE=thread
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_SANITIZE=thread -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build-tsan --target test_audio test_run test_platform
 TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 ctest --test-dir build-tsan -R '^audio$' --output-on-failure
 (cd build-tsan/tests && export TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 QT_QPA_PLATFORM=offscreen &&

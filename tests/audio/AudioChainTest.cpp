@@ -289,6 +289,7 @@ TEST(AudioChain, PlaybackDeliversTheWholeFileAndEndsWithTheData)
 
 TEST(AudioChain, PlaybackOfARealRecordingAndOfAFileWithoutSamples)
 {
+    SKIP_WITHOUT_CORPORA();
     TPlaybackChain chain;
     chain.PlayFile.Wave()->SetFileName(CorpusFile("wav/generated/sox-u8-stereo-22050-piped-unpatched.wav"));
     chain.WaveOut.Start();

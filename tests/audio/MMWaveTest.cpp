@@ -474,6 +474,7 @@ TEST(MMWaveWrite, FailingWriteLeavesAValidWaveFile)
 
 TEST(MMWaveRead, CorpusFilesParseAsTheProgramColumnSays)
 {
+    SKIP_WITHOUT_CORPORA();
     std::map<QString, int> seen;
     for (const QStringList &row : CorpusRows()) {
         ASSERT_GE(row.size(), 14);
@@ -545,6 +546,7 @@ TEST(MMWaveRead, CorpusFilesParseAsTheProgramColumnSays)
 
 TEST(MMWaveRead, InfoAndDisplayItemsAreRead)
 {
+    SKIP_WITHOUT_CORPORA();
     TMMWave w;
     w.SetFileName(CorpusFile("wav/generated/layout-u8-stereo-22050-fact-disp-info.wav"));
     EXPECT_EQ(w.InfoItem("INAM"), "corpus test tone");

@@ -84,9 +84,11 @@ TEST_F(ConfigVoice, SwitchAndVoiceRoundTripThroughTheSettingsFileLeavingEveryOth
     EXPECT_TRUE(ini.contains("[Voice]"));
     EXPECT_TRUE(ini.contains("Speak=0"));
     EXPECT_TRUE(ini.contains("Voice=fr-fr"));
-    for (const QByteArray &line : before.split('\n'))
-        if (!line.trimmed().isEmpty())
+    for (const QByteArray &line : before.split('\n')) {
+        if (!line.trimmed().isEmpty()) {
             EXPECT_TRUE(ini.contains(QString::fromUtf8(line.trimmed()))) << line.toStdString();
+        }
+    }
 
     // Read back: off, in French; switched on again and OK, stored on.
     LoadSettings();

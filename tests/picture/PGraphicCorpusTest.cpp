@@ -269,6 +269,7 @@ QImage QtDecode(const QString &path)
 
 TEST(PGraphicCorpus, PngSuiteFilesDecodeAsQtDoesAfterGammaAndComposition)
 {
+    SKIP_WITHOUT_CORPORA();
     CheckFolder(
         "png", [](const CorpusEntry &e) { return PngReference(CorpusFile(e.path), clBlack); },
         [](const CorpusEntry &) { return 2; }, pgwaIgnore);
@@ -276,6 +277,7 @@ TEST(PGraphicCorpus, PngSuiteFilesDecodeAsQtDoesAfterGammaAndComposition)
 
 TEST(PGraphicCorpus, BmpSuiteFilesDecodeOrAreRefusedAsTheProgramColumnSays)
 {
+    SKIP_WITHOUT_CORPORA();
     CheckFolder(
         "bmp", [](const CorpusEntry &e) { return QtDecode(CorpusFile(e.path)); },
         [](const CorpusEntry &e) {
@@ -288,6 +290,7 @@ TEST(PGraphicCorpus, BmpSuiteFilesDecodeOrAreRefusedAsTheProgramColumnSays)
 
 TEST(PGraphicCorpus, JpegFilesDecodeOrAreRefusedAsTheProgramColumnSays)
 {
+    SKIP_WITHOUT_CORPORA();
     CheckFolder(
         "jpeg", [](const CorpusEntry &e) { return QtDecode(CorpusFile(e.path)); },
         [](const CorpusEntry &) { return 0; }, pgwaIgnore);

@@ -136,6 +136,7 @@ const QString Truncated = QStringLiteral("jpeg/generated/testorig-truncated-2900
 
 TEST(PGraphicLoad, ContentsDecideTheFormatNotTheExtension)
 {
+    SKIP_WITHOUT_CORPORA();
     QTemporaryDir dir;
     TPixelGraphic pg;
     // A PNG named .jpg is read by the PNG reader.
@@ -280,6 +281,7 @@ TEST(PGraphicLoad, TargaColourMappedImagesUseTheirMapFromItsFirstIndex)
 
 TEST(PGraphicLoad, ImageNumberOtherThanZeroIsRefusedWithTheFormatPrefix)
 {
+    SKIP_WITHOUT_CORPORA();
     TPixelGraphic pg;
     EXPECT_EQ(LoadError<EPGJPGFileFormatReaderWriter>(pg, CorpusFile("jpeg/libjpeg-turbo/testorig.jpg"), 1),
               "JPG: Index invalid");
@@ -290,6 +292,7 @@ TEST(PGraphicLoad, ImageNumberOtherThanZeroIsRefusedWithTheFormatPrefix)
 
 TEST(PGraphicLoad, JpegGreyIsEightBitWithGreyPaletteAndCmykIsRefused)
 {
+    SKIP_WITHOUT_CORPORA();
     TPixelGraphic pg;
     pg.LoadFromFile(CorpusFile("jpeg/jpeg-decoder/mozilla/jpg-gray.jpg"));
     EXPECT_EQ(pg.BitCount(), 8);
@@ -304,6 +307,7 @@ TEST(PGraphicLoad, JpegGreyIsEightBitWithGreyPaletteAndCmykIsRefused)
 
 TEST(PGraphicLoad, TruncatedJpegFollowsTheReadWarningAction)
 {
+    SKIP_WITHOUT_CORPORA();
     const QString path = CorpusFile(Truncated);
     {
         BoxStub box(true);
@@ -352,6 +356,7 @@ TEST(PGraphicLoad, TruncatedJpegFollowsTheReadWarningAction)
 
 TEST(PGraphicLoad, PngWarningsFollowTheReadWarningAction)
 {
+    SKIP_WITHOUT_CORPORA();
     // A second gAMA chunk draws libpng's "gAMA: duplicate" warning.
     const QByteArray png = ReadAll(CorpusFile("png/basn2c08.png"));
     QByteArray g(4, '\0');
@@ -389,6 +394,7 @@ TEST(PGraphicLoad, PngWarningsFollowTheReadWarningAction)
 
 TEST(PGraphicLoad, PngGammaIsCorrectedToTheDefaultGamma)
 {
+    SKIP_WITHOUT_CORPORA();
     const QByteArray plain = WithoutGamma(ReadAll(CorpusFile("png/basn2c08.png")));
     const QByteArray gamma = WithGamma(plain, 45455);
     TPixelGraphic raw, corrected;
@@ -426,6 +432,7 @@ TEST(PGraphicLoad, PngGammaIsCorrectedToTheDefaultGamma)
 
 TEST(PGraphicLoad, PngTransparencyIsComposedOntoThePicturesBackground)
 {
+    SKIP_WITHOUT_CORPORA();
     // basn6a08 has an alpha channel and no background chunk.
     const QImage src = QImage(CorpusFile("png/basn6a08.png")).convertToFormat(QImage::Format_ARGB32);
     TPixelGraphic black;
@@ -463,6 +470,7 @@ TEST(PGraphicLoad, PngTransparencyIsComposedOntoThePicturesBackground)
 
 TEST(PGraphicLoad, PngFileBackgroundWinsAndBecomesThePicturesBackground)
 {
+    SKIP_WITHOUT_CORPORA();
     // bgyn6a16: 16-bit RGBA with a yellow background chunk.
     TPixelGraphic pg;
     pg.SetBackgroundColor(clRed);
@@ -479,6 +487,7 @@ TEST(PGraphicLoad, PngFileBackgroundWinsAndBecomesThePicturesBackground)
 
 TEST(PGraphicLoad, PngPixelFormatsFollowChannelsAndBitDepth)
 {
+    SKIP_WITHOUT_CORPORA();
     struct Case {
         const char *file;
         int bits;
@@ -507,6 +516,7 @@ TEST(PGraphicLoad, PngPixelFormatsFollowChannelsAndBitDepth)
 
 TEST(PGraphicLoad, ProgressRunsFromStartToEndAndAbortStopsTheReaders)
 {
+    SKIP_WITHOUT_CORPORA();
     TPixelGraphic pg;
     int starts = 0, ends = 0, steps = 0, lastStep = 0, lastMax = 0;
     pg.OnProgressStart = [&] { ++starts; };
@@ -552,6 +562,7 @@ TEST(PGraphicLoad, ProgressRunsFromStartToEndAndAbortStopsTheReaders)
 
 TEST(PGraphicLoad, ErrorsFromCallbacksLeaveTheDecoderCleanly)
 {
+    SKIP_WITHOUT_CORPORA();
     // A progress callback that throws: the error reaches the caller, the
     // progress end still fires, and the next load works.
     TPixelGraphic pg;
@@ -573,6 +584,7 @@ TEST(PGraphicLoad, ErrorsFromCallbacksLeaveTheDecoderCleanly)
 
 TEST(PGraphicLoad, ChangeFiresOnceAfterALoadAndTheFailedLoadLeavesItEmpty)
 {
+    SKIP_WITHOUT_CORPORA();
     TPixelGraphic pg;
     int changes = 0;
     pg.OnChange = [&] {
@@ -589,6 +601,7 @@ TEST(PGraphicLoad, ChangeFiresOnceAfterALoadAndTheFailedLoadLeavesItEmpty)
 
 TEST(PGraphicLoad, PngErrorsCarryTheLibrarysMessage)
 {
+    SKIP_WITHOUT_CORPORA();
     TPixelGraphic pg;
     EXPECT_EQ(LoadError<EPGPNGFileFormatReaderWriter>(pg, CorpusFile("png/xcsn0g01.png")), "PNG: IDAT: CRC error");
     // A PNG cut short inside its image data.

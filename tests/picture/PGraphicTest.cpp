@@ -393,6 +393,7 @@ TEST(PGraphicMessages, GammaTableIsTheRoundedPowerCurve)
 
 TEST(PGraphicBmp, HeaderChecksRaiseTheirFieldNames)
 {
+    SKIP_WITHOUT_CORPORA();
     TPixelGraphic pg;
     auto err = [&](const QByteArray &bmp) { return ErrorOf<EPGBMPFileFormatReader>([&] { LoadBytes(pg, bmp); }); };
     EXPECT_EQ(err(InfoBmp(1, 1, 2, 24, 0, QByteArray(4, 0))), "BMP: BitmapInfoHeader.biPlanes invalid");
@@ -410,6 +411,7 @@ TEST(PGraphicBmp, HeaderChecksRaiseTheirFieldNames)
 
 TEST(PGraphicBmp, TopDownRleAndBitFieldFilesDecodeToTheBitmapLayout)
 {
+    SKIP_WITHOUT_CORPORA();
     // 2 by 2 top-down 24-bit: first stored row is the top.
     const QByteArray rows = QByteArray::fromHex("0000ff" "00ff00" "0000" "ff0000" "ffffff" "0000");
     TPixelGraphic pg;

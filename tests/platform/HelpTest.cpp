@@ -181,9 +181,11 @@ TEST_F(HelpViewer, ALinkInAPopUpToTheContentsOpensTheViewerThere)
     EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     // Nothing to go back to yet.
-    for (QPushButton *b : viewer->findChildren<QPushButton *>())
-        if (b->text() == "&Back")
+    for (QPushButton *b : viewer->findChildren<QPushButton *>()) {
+        if (b->text() == "&Back") {
             EXPECT_FALSE(b->isEnabled());
+        }
+    }
 
     // The same link clicked in the viewer's own window.
     viewer->ShowTopic(7);

@@ -163,8 +163,9 @@ TEST(MMTimer, PrecisionRequestsAreCountedAndEachEndedOnce)
     EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), TIMERR_NOERROR);
     EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), TIMERR_NOERROR);
     EXPECT_EQ(TimerPeriodRequests(), base);
-    if (base == 0)
+    if (base == 0) {
         EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), TIMERR_NOCANDO);
+    }
 }
 
 TEST(MMTimer, WhilePrecisionIsAskedForTheTimersThreadSleepsWithAMicrosecondOfSlack)

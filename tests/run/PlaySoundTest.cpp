@@ -19,6 +19,7 @@
 // not crash.
 TEST(WaveParsing, FollowsTheProgramColumnOfTheWaveCorpus)
 {
+    SKIP_WITHOUT_CORPORA();
     QFile tsv(CorpusFile("wav/expected.tsv"));
     ASSERT_TRUE(tsv.open(QIODevice::ReadOnly)) << tsv.fileName().toStdString();
     QTextStream in(&tsv);
@@ -55,6 +56,7 @@ TEST(WaveParsing, FollowsTheProgramColumnOfTheWaveCorpus)
 
 TEST(WaveParsing, UnpatchedRecordingPlaysToTheEndOfTheFile)
 {
+    SKIP_WITHOUT_CORPORA();
     TWaveSound sound;
     QString error;
     ASSERT_TRUE(ParseWaveSound(ReadAll(CorpusFile("wav/generated/zero-sizes-u8-stereo-22050.wav")), sound, error))

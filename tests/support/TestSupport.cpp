@@ -10,6 +10,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+bool CorporaPresent() { return QDir(QStringLiteral(LUMWORD_CORPORA)).exists(); }
+
 QString CorporaDir()
 {
     const QString dir = QStringLiteral(LUMWORD_CORPORA);

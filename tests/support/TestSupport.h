@@ -3,9 +3,17 @@
 #include <QString>
 #include <functional>
 
-// Folder of the third-party corpora; a test that needs it fails (not skips)
-// when it is missing.
+// Folder of the third-party corpora. A clone of the project alone has none:
+// the tests that read them start with SKIP_WITHOUT_CORPORA(), and the shared
+// main says once where they were looked for. Any other test that reads them
+// fails when they are missing.
+bool CorporaPresent();
 QString CorporaDir();
+#define SKIP_WITHOUT_CORPORA()                                                  \
+    do {                                                                        \
+        if (!CorporaPresent())                                                  \
+            GTEST_SKIP() << "no corpora of files made by other tools";          \
+    } while (0)
 QString CorpusFile(const QString &relative);
 
 QByteArray ReadAll(const QString &path);

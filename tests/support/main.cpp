@@ -4,6 +4,7 @@
 // ever waits for a person.
 #include "app/Application.h"
 #include "platform/MessageBox.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <iostream>
@@ -39,5 +40,8 @@ int main(int argc, char **argv)
         return (buttons & QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::StandardButton(int(buttons) & -int(buttons));
     });
     ::testing::InitGoogleTest(&argc, argv);
+    if (!CorporaPresent())
+        std::cout << "The corpora of files made by other tools are not at " << LUMWORD_CORPORA
+                  << ": the tests that read them are skipped.\n";
     return RUN_ALL_TESTS();
 }
