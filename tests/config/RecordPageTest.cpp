@@ -413,12 +413,23 @@ TEST_F(RecordPage, AWordThatIsBlankOrHoldsTheFieldSeparatorIsRefused)
     Click(dlg.btSave);
     EXPECT_EQ(log.Texts.size(), 3);
     EXPECT_EQ(dlg.lbAll->count(), 0);
+    // A carriage return alone would split the line in the file as well.
+    dlg.edWord->setText("ice\rcream");
+    Click(dlg.btSave);
+    EXPECT_EQ(log.Texts.size(), 4);
+    EXPECT_EQ(dlg.lbAll->count(), 0);
 
     // Enter still saves a good word: Save stayed the default button.
     dlg.edWord->clear();
     QTest::keyClicks(dlg.edWord, "ice cream");
     QTest::keyClick(dlg.edWord, Qt::Key_Return);
     EXPECT_EQ(dlg.lbAll->Words(), TWordList({{"ice cream", 0}}));
+    // What was saved reads back as the one word it is.
+    Click(dlg.btOk);
+    SaveWordListAndSettings();
+    ClearWordLists();
+    LoadWordList();
+    EXPECT_EQ(AllWords, TWordList({{"ice cream", 0}}));
 }
 
 TEST_F(RecordPage, DeleteRemovesThatWordFromEveryListAndKeepsItsSoundFile)

@@ -243,6 +243,17 @@ TEST_F(Database, AnUnreadableListIsSetAsideNotOverwritten)
     EXPECT_EQ(ReadAll(file("lumword.lst.unreadable")), QByteArray("2;precious;1\r\n"));
     EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;fresh;3\r\n"));
     EXPECT_FALSE(WordListUnreadable());
+
+    // Twice more: each goes under a name of its own, the ones before kept.
+    SetWordListUnreadable(true);
+    SaveWordList();
+    SetWordListUnreadable(true);
+    WriteAll(file("lumword.lst"), "2;third;4\r\n");
+    SaveWordList();
+    EXPECT_EQ(ReadAll(file("lumword.lst.unreadable")), QByteArray("2;precious;1\r\n"));
+    EXPECT_EQ(ReadAll(file("lumword.lst.unreadable1")), QByteArray("2;fresh;3\r\n"));
+    EXPECT_EQ(ReadAll(file("lumword.lst.unreadable2")), QByteArray("2;third;4\r\n"));
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;fresh;3\r\n"));
 }
 
 TEST_F(Database, AFolderInPlaceOfTheListCannotBeOpened)

@@ -2,6 +2,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -91,4 +92,33 @@ TEST(AtomicFile, ADurableRenameReplacesTheTargetOrLeavesBothFiles)
     EXPECT_EQ(ReadAll(to), QByteArray("new"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"lumword.lst"}));
     EXPECT_FALSE(RenameFileDurably(from, to));   // nothing left to rename
+}
+
+TEST(AtomicFile, AtItsRenameTheNewFileAlreadyHoldsAllItsDataOnDisk)
+{
+    // A crash right after the rename leaves whatever the disk holds of the
+    // temporary file: everything must have left the program's buffers by then.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("list");
+    WriteAll(path, "old");
+    const QByteArray bytes = QByteArray("2;ball;7\r\n").repeated(200);
+    QByteArray onDisk;
+    const TFileStepHook old = SetFileStepHook([&](TFileStep step, const QString &target) {
+        if (step != TFileStep::Rename || target != path)
+            return true;
+        // The temporary file may have a name beside the target, or none (an
+        // unnamed file that the rename links in): found through the
+        // program's open files either way.
+        for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files)) {
+            const QString to = fd.symLinkTarget();
+            if (to.startsWith(dir.path() + "/") && to != path)
+                onDisk = ReadAll(fd.absoluteFilePath());
+        }
+        return true;
+    });
+    EXPECT_TRUE(WriteFileAtomically(path, bytes));
+    SetFileStepHook(old);
+    EXPECT_EQ(onDisk.size(), bytes.size());
+    EXPECT_EQ(onDisk, bytes);
+    EXPECT_EQ(ReadAll(path), bytes);
 }

@@ -16,6 +16,7 @@
 #include "support/WaveFiles.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QCursor>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -294,4 +296,55 @@ TEST_F(Speech, WithoutTheVoicesDataTheWordIsShownInSilence)
     SetSpeechDataPath(QString());
     EXPECT_EQ(SpeechUnavailable(), QString()) << "the voice comes back with its data";
     EXPECT_FALSE(SpeechWave(QStringLiteral("silent"), QStringLiteral("en")).isEmpty());
+}
+
+TEST_F(Speech, ALateVoiceIsNeverHeardOverANewerSoundAndTheWordUpIsSpokenBeforeThoseAhead)
+{
+    ASSERT_EQ(SpeechUnavailable(), QString()) << "install espeak-ng-data";
+    // Long texts keep the synthesiser busy for a while; each test run's own,
+    // so that none of them is ready from an earlier run.
+    const QString run = QString::number(QDateTime::currentMSecsSinceEpoch());
+    auto longText = [&](const char *word) { return (QString::fromLatin1(word) + ' ').repeated(15) + run; };
+    auto heard = [&] {
+        QStringList labels;
+        for (const TRequest &r : Requests())
+            labels << r.Label;
+        return labels;
+    };
+
+    // Word A's voice is asked for, then word B's before A's is ready: A's
+    // comes too late and is never heard.
+    const QString a = longText("butterfly");
+    SpeechPlay(a, Settings.Voice);
+    SpeechPlay(QStringLiteral("cat"), Settings.Voice);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return SpeechPrepared(a, Settings.Voice); }, 20000));
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    EXPECT_EQ(heard(), QStringList({SpeechLabel("cat")}));
+
+    // The same when B is a recording.
+    const QString b = longText("caterpillar");
+    const QString file = FDir.filePath("dog.wav");
+    WriteAll(file, MakeWave(1, 16, 22050, 0.2));
+    SpeechPlay(b, Settings.Voice);
+    PlaySound(file);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return SpeechPrepared(b, Settings.Voice); }, 20000));
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
+    EXPECT_EQ(heard(), QStringList({SpeechLabel("cat"), file}));
+
+    // Voices for the words ahead are being made when the word up asks for
+    // its own: it is spoken before they are all ready.
+    const QString ahead1 = longText("grasshopper"), ahead2 = longText("dragonfly");
+    SpeechPrepare(ahead1, Settings.Voice);
+    SpeechPrepare(ahead2, Settings.Voice);
+    std::atomic<int> aheadReadyWhenSpoken{-1};
+    SetPlaySoundObserver([&](TPlaySoundEvent event, const QString &label) {
+        if (event == TPlaySoundEvent::Requested && label == SpeechLabel("sun"))
+            aheadReadyWhenSpoken = SpeechPrepared(ahead2, Settings.Voice) ? 1 : 0;
+    });
+    SpeechPlay(QStringLiteral("sun"), Settings.Voice);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aheadReadyWhenSpoken >= 0; }, 20000));
+    EXPECT_EQ(aheadReadyWhenSpoken, 0) << "the word up waited behind the words ahead";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return SpeechPrepared(ahead2, Settings.Voice); }, 20000));
+    SetPlaySoundObserver({});
+    ASSERT_TRUE(WaitPlaySoundIdle(10000));
 }
