@@ -4,7 +4,9 @@
 #include <QColor>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
 template <typename F> double SecondsPer(int runs, F &&f)
 {
@@ -12,6 +14,21 @@ template <typename F> double SecondsPer(int runs, F &&f)
     for (int i = 0; i < runs; ++i)
         f();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() / runs;
+}
+
+// The subject against its baseline in turns, `pairs` times, each turn `runs`
+// calls of each, so that both meet the machine as it is at that moment: the
+// median of the turns' ratios, which a moment of other work on the machine
+// moves far less than one long run of each.
+template <typename S, typename B> double PairedRatio(int pairs, int runs, S &&subject, B &&baseline)
+{
+    std::vector<double> ratios;
+    for (int i = 0; i < pairs; ++i) {
+        const double s = SecondsPer(runs, subject);
+        ratios.push_back(s / SecondsPer(runs, baseline));
+    }
+    std::sort(ratios.begin(), ratios.end());
+    return ratios[ratios.size() / 2];
 }
 
 inline QPixmap BenchTile()
