@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMetaObject>
+#include <QPointer>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -295,6 +297,65 @@ int ChainComponentCount()
 {
     std::lock_guard<std::mutex> g(ComponentListLock());
     return int(ComponentList().size());
+}
+
+namespace {
+
+std::atomic<int> &LetGoWorkers()
+{
+    static std::atomic<int> count{0};
+    return count;
+}
+
+// Holds disposed components on the user-interface thread until no let-go
+// worker runs, looking again every few milliseconds.
+class TComponentKeeper : public QObject {
+public:
+    explicit TComponentKeeper(QObject *parent) : QObject(parent)
+    {
+        FTimer.setInterval(20);
+        connect(&FTimer, &QTimer::timeout, this, &TComponentKeeper::Sweep);
+    }
+    // The application object goes: whatever is still kept may be in use.
+    ~TComponentKeeper() override { FKept.clear(); }
+    void Keep(TMMDSPComponent *Component)
+    {
+        FKept.push_back(Component);
+        FTimer.start();
+    }
+
+private:
+    void Sweep()
+    {
+        if (LetGoWorkers() > 0)
+            return;
+        FTimer.stop();
+        const std::vector<TMMDSPComponent *> kept = std::move(FKept);
+        FKept.clear();
+        for (TMMDSPComponent *c : kept)
+            delete c;
+    }
+    QTimer FTimer;
+    std::vector<TMMDSPComponent *> FKept;
+};
+
+} // namespace
+
+int LetGoWorkerCount() { return LetGoWorkers(); }
+
+void MMDispose(TMMDSPComponent *Component)
+{
+    if (!Component)
+        return;
+    QCoreApplication *app = QCoreApplication::instance();
+    if (LetGoWorkers() == 0 || !app) {
+        delete Component;
+        return;
+    }
+    static QPointer<TComponentKeeper> keeper;
+    if (!keeper)
+        keeper = new TComponentKeeper(app);
+    keeper->Keep(Component);
 }
 
 int ChainThreadCount()
@@ -684,6 +745,7 @@ void TMMDSPThread::LetGo()
             // itself when it ends, never meets a joinable handle.
             FLetGo = true;
             FThread.detach();
+            ++LetGoWorkers();
             return;
         }
     }
@@ -723,8 +785,10 @@ void TMMDSPThread::Run()
         letGo = FLetGo;
         FEndChanged.notify_all();
     }
-    if (letGo)
+    if (letGo) {
         delete this; // nobody owns it any more; nothing of it is touched after
+        --LetGoWorkers();
+    }
 }
 
 bool IsChainWorkerThread()

@@ -407,4 +407,16 @@ void HandleWorkerException(std::exception_ptr Error);
 
 // Number of live chain components and registered workers (process-wide lists).
 int ChainComponentCount();
+// Workers let go inside a handler (past their end's time limit) that have not
+// ended yet.
+int LetGoWorkerCount();
+
+// Destroys a chain component on the user-interface thread. While any worker
+// that was let go inside a handler (a slow disk, a stuck device) still runs,
+// it may yet return into this component or the ones around it: the component
+// is then kept, linked as it is, and deleted once every such worker has
+// ended. The owner clears the handlers that reach into it before.
+// Components still kept when the application object goes are left to the
+// end of the process.
+void MMDispose(TMMDSPComponent *Component);
 int ChainThreadCount();

@@ -313,7 +313,13 @@ private:
     // recording from one another copy of the program made under that number.
     QMap<QString, QByteArray> FRecorded;
     std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
-    std::atomic<bool> FCutShortPosted{false};
+    // What the recording file's notice on the ring buffer's worker shares
+    // with the dialog; that worker may outlive the dialog.
+    struct TCutShortNotice {
+        std::atomic<bool> Posted{false};
+        std::atomic<uint64_t> Session{0};
+    };
+    std::shared_ptr<TCutShortNotice> FCutShort = std::make_shared<TCutShortNotice>();
     std::atomic<uint64_t> FRecordSession{0}; // one per recording started
     bool FTakeCutShort = false;              // the recording stopping now was ended by a full disk
     TWordList FEnteredUse;                   // words put into lbNow while the dialog is open

@@ -252,11 +252,13 @@ void TfmConfig::CreateAudio()
 
     // Runs on the ring buffer's worker for every block it writes to the file:
     // once the file has been finished early (the disk took no more), the user
-    // interface is told, once per recording.
-    RecFile->OnBufferReady = [this](TMMComponent *, PWaveHdr) {
-        if (!RecFile->IsFileOpen() && !FCutShortPosted.exchange(true)) {
-            const uint64_t session = FRecordSession;
-            FPost->Post([this, session] { RecordingCutShort(session); });
+    // interface is told, once per recording. That worker may outlive this
+    // dialog (let go by a close that gave up on a stuck disk), so it reaches
+    // only what it shares with the dialog, and the dialog only through posts.
+    RecFile->OnBufferReady = [this, notice = FCutShort, post = FPost->Poster()](TMMComponent *file, PWaveHdr) {
+        if (!static_cast<TMMWaveFile *>(file)->IsFileOpen() && !notice->Posted.exchange(true)) {
+            const uint64_t session = notice->Session;
+            post([this, session] { RecordingCutShort(session); });
         }
     };
 }
@@ -277,12 +279,17 @@ void TfmConfig::DestroyAudio()
         FPost->Close();
     delete Timer;
     Timer = nullptr;
-    delete WaveIn;
-    delete WaveOut;
-    delete MMRingBuffer1;
-    delete PlayRingBuffer;
-    delete RecFile;
-    delete PlayFile;
+    // A worker let go by a close that gave up on it may still return into
+    // these components: they may outlive the dialog, and must not call it.
+    for (TMMCustomSoundComponent *device : std::initializer_list<TMMCustomSoundComponent *>{WaveIn, WaveOut})
+        if (device)
+            device->OnStart = device->OnStop = nullptr;
+    MMDispose(WaveIn);
+    MMDispose(WaveOut);
+    MMDispose(MMRingBuffer1);
+    MMDispose(PlayRingBuffer);
+    MMDispose(RecFile);
+    MMDispose(PlayFile);
     WaveIn = nullptr;
     WaveOut = nullptr;
     MMRingBuffer1 = PlayRingBuffer = nullptr;
@@ -506,9 +513,9 @@ void TfmConfig::btRecClick()
         return;
     btPlay->setEnabled(false);
     RecFile->Wave()->SetFileName(CurrentSoundFile);
-    ++FRecordSession;
+    FCutShort->Session = ++FRecordSession;
     FTakeCutShort = false;
-    FCutShortPosted = false;
+    FCutShort->Posted = false;
     Recording = true;
     try {
         WaveIn->Open();

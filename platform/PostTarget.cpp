@@ -47,17 +47,18 @@ void TPostTarget::Close()
     FState->Pending = 0;
 }
 
-bool TPostTarget::Post(std::function<void()> Work)
+namespace {
+
+template <class TState> bool PostThrough(const std::shared_ptr<TState> &state, std::function<void()> Work)
 {
-    std::lock_guard<std::mutex> g(FState->Lock);
-    if (!FState->Receiver)
+    std::lock_guard<std::mutex> g(state->Lock);
+    if (!state->Receiver)
         return false;
-    ++FState->Pending;
-    // The state is held by the queued call, not by this object: the call may be
+    ++state->Pending;
+    // The state is held by the queued call, not by the target: the call may be
     // the last thing alive of a target closed from another thread.
-    std::shared_ptr<TState> state = FState;
     QMetaObject::invokeMethod(
-        FState->Receiver,
+        state->Receiver,
         [state, Work = std::move(Work)] {
             if (state->Closed)
                 return;
@@ -67,6 +68,15 @@ bool TPostTarget::Post(std::function<void()> Work)
         },
         Qt::QueuedConnection);
     return true;
+}
+
+} // namespace
+
+bool TPostTarget::Post(std::function<void()> Work) { return PostThrough(FState, std::move(Work)); }
+
+TPostTarget::TPoster TPostTarget::Poster() const
+{
+    return [state = FState](std::function<void()> Work) { return PostThrough(state, std::move(Work)); };
 }
 
 int TPostTarget::Pending() const { return FState->Pending.load(); }

@@ -27,6 +27,12 @@ public:
     // Safe from any thread, never waits for the receiving thread.
     bool Post(std::function<void()> Work);
 
+    // What Post does, for a worker that may outlive this target's owner (and
+    // so this object): once the target is closed or destroyed, a post through
+    // it does nothing and returns false.
+    using TPoster = std::function<bool(std::function<void()>)>;
+    TPoster Poster() const;
+
     // Calls posted but not yet run (or dropped). Lets a poster bound its queue,
     // for example a timer that must not pile up ticks behind a busy thread.
     int Pending() const;

@@ -3,6 +3,7 @@
 #include "audio/MMRingBuffer.h"
 #include "audio/MMWave.h"
 
+#include "support/Pump.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -595,4 +596,67 @@ TEST(MMRingBuffer, ClosingGivesUpOnAWorkerStuckInTheFileAndLetsItFinishAlone)
     ring.Opened();
     EXPECT_TRUE(ring.IsActive());
     ring.Closed();
+}
+
+TEST(MMRingBuffer, ComponentsDisposedWhileTheirWorkerIsHeldPastItsLimitAreFreedOnlyOnceItHasReturned)
+{
+    // The file's write hangs (a dead network disk) past the close's limit,
+    // and the owner then disposes of the ring and the file, as a dialog that
+    // closes does. The worker later returns into both; the test command runs
+    // this under AddressSanitizer as well.
+    struct TGate {
+        std::mutex Lock;
+        std::condition_variable Changed;
+        bool Inside = false, Release = false, Done = false;
+    };
+    class THeldFile : public TMMDSPComponent {
+    public:
+        explicit THeldFile(std::shared_ptr<TGate> gate) : Gate(std::move(gate)) {}
+        void BufferReady(PWaveHdr H) override
+        {
+            std::unique_lock<std::mutex> g(Gate->Lock);
+            Gate->Inside = true;
+            Gate->Changed.notify_all();
+            Gate->Changed.wait(g, [this] { return Gate->Release; });
+            Kept = QByteArray(H->lpData, int(H->dwBytesRecorded));   // back in the component
+            Gate->Done = true;
+            Gate->Changed.notify_all();
+        }
+        std::shared_ptr<TGate> Gate;
+        QByteArray Kept;
+    };
+    const int before = ChainComponentCount();
+    const auto gate = std::make_shared<TGate>();
+    auto *file = new THeldFile(gate);
+    auto *ring = new TMMRingBuffer;
+    ring->SetBufferSize(32);
+    ring->SetNumBuffers(4);
+    ring->SetQueueMode(qmWrite);
+    ring->SetOutput(file);
+    ring->Opened();
+    const QByteArray block = Pattern(32);
+    ring->WriteBlock(block.constData(), 32, 0, 0);
+    ring->WriteBlock(block.constData(), 32, 0, 0); // half full: the worker flushes
+    {
+        std::unique_lock<std::mutex> g(gate->Lock);
+        ASSERT_TRUE(gate->Changed.wait_for(g, std::chrono::seconds(10), [&] { return gate->Inside; }));
+    }
+    ring->Closed();   // gives up on the worker after its limit
+    EXPECT_EQ(LetGoWorkerCount(), 1);
+    MMDispose(ring);
+    MMDispose(file);
+    PumpFor(100);
+    EXPECT_EQ(ChainComponentCount(), before + 2) << "kept while their worker may still return into them";
+    {
+        std::unique_lock<std::mutex> g(gate->Lock);
+        gate->Release = true;
+        gate->Changed.notify_all();
+        ASSERT_TRUE(gate->Changed.wait_for(g, std::chrono::seconds(10), [&] { return gate->Done; }));
+    }
+    EXPECT_TRUE(PumpUntil([&] { return ChainComponentCount() == before; }, 10000)) << "freed once it has ended";
+    EXPECT_EQ(LetGoWorkerCount(), 0);
+    // With no worker left running, a component goes at once.
+    const int now = ChainComponentCount();
+    MMDispose(new TMMRingBuffer);
+    EXPECT_EQ(ChainComponentCount(), now);
 }
