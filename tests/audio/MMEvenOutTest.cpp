@@ -240,9 +240,10 @@ TEST_F(EvenOut, AKillAtAnyStepOfEveningOrUndoingLeavesEveryWordASoundAndItsTake)
         for (int killAt = 0;; ++killAt) {
             SCOPED_TRACE(testing::Message() << (undo ? "undo" : "even") << ", killed at step " << killAt);
             reset();
-            if (undo)
+            if (undo) {
                 for (int n = 0; n < 3; ++n)
                     ASSERT_EQ(EvenSoundFile(Sound(n)).Outcome, TEvenOutcome::Evened);
+            }
             int step = 0;
             SetFileStepHook([&](TFileStep, const QString &) {
                 if (step++ == killAt)
