@@ -178,6 +178,7 @@ TEST_F(EvenOut, ASoftWordKeepsItsSoftStartAndEndAndComesOutAsLoudInAHissingRoomA
         {"short soft hum", TVoice::Hum, -32, -200, 700, 200, 800, false, 645, 700, 900, 1055},
         {"short soft hum in a hissing room", TVoice::Hum, -32, RoomHissDb, 700, 200, 800, false, 645, 700, 900, 1055},
         {"soft hum with little silence", TVoice::Hum, -32, -200, 20, 600, 40, false, 0, 0, 660, 660},
+        {"ordinary hum from the first moment", TVoice::Hum, -6, -200, 0, 600, 800, false, 0, 0, 744, 755},
         {"loud hum after a rustle", TVoice::Hum, -1, -200, 700, 600, 800, true, 645, 655, 1444, 1455},
         {"soft voice", TVoice::Voice, -32.6, -200, 700, 600, 800, false, 685, 740, 1253, 1407},
         {"soft voice in the flicker of 8 bits", TVoice::Voice, -32.6, FlickerDb, 700, 600, 800, false, 685, 740, 1253, 1407},
