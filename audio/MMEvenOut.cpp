@@ -23,12 +23,28 @@ constexpr uint32_t StoredRate = 22050;
 // Blocks of 5 ms tell sound from silence: fine enough to trim within a few
 // milliseconds of the first and last sound.
 constexpr int BlockMs = 5;
-// Below this a block is silence whatever surrounds it (about one step of the
-// 8-bit samples, the flicker of a quiet room).
-constexpr double SilentDb = -40.0;
-// A take is heard when something in it stands this far above its quietest
-// tenth, or is plainly loud on its own (a word over a steady hum).
-constexpr double ContrastDb = 12.0;
+// Sound is told from the take's own background, not from a fixed level: a
+// word said softly across the room is as much a word as one said close up.
+// The background is the quietest tenth of the blocks, and never quieter than
+// the rounding of 8-bit samples (a twelfth of a step squared, -53 dBFS): a
+// take that is digitally silent around its word has no quieter background
+// than one with the faint flicker of a quiet room.
+constexpr double RoundingPower = 1.0 / (12.0 * 128.0 * 128.0);
+// A block is sound when it stands this far above the background. Steady
+// noise in blocks of 5 ms wavers up to some 5 dB above its quietest tenth
+// (most at the level of one 8-bit step, where a block holds only a few
+// samples off the middle), while a word spoken so softly that its peaks are
+// at -33 dBFS still stands 8 dB and more above the flicker of 8-bit samples.
+constexpr double SoundAboveFloorDb = 6.0;
+// ...and no more than this under the loudest block: a rustle far beneath the
+// word is no part of it.
+constexpr double SoundRangeDb = 35.0;
+// From its sound the word reaches out as far as the take stays this much
+// above its background, so a soft start or fading end is kept and only
+// background is cut.
+constexpr double EdgeAboveFloorDb = 3.0;
+// A take with nothing standing out of its background is still heard when it
+// is plainly loud on its own: a word that fills the take from end to end.
 constexpr double LoudDb = -30.0;
 // The loudness gate needs one block of 400 ms: a shorter word is measured as
 // if said again and again.
@@ -135,6 +151,39 @@ TEvenReport KeepOriginalAndEven(const QString &SoundFile, const TTake &Take)
     return EvenInto(SoundFile, Take);
 }
 
+// The word in a take, in blocks of the given powers: from First to Last, or
+// Last before First when nothing was heard.
+struct TWordBlocks {
+    int64_t First = 1, Last = 0;
+};
+
+TWordBlocks FindWord(const std::vector<double> &Power)
+{
+    const int64_t blocks = int64_t(Power.size());
+    std::vector<double> sorted = Power;
+    std::nth_element(sorted.begin(), sorted.begin() + blocks / 10, sorted.end());
+    const double floor = std::max(sorted[size_t(blocks / 10)], RoundingPower);
+    const double loudest = *std::max_element(Power.begin(), Power.end());
+    const double sound = std::max(floor * DbToPower(SoundAboveFloorDb), loudest * DbToPower(-SoundRangeDb));
+    if (loudest < sound) {
+        // No background to cut: all of it is the word, if it is loud enough.
+        if (loudest < DbToPower(LoudDb))
+            return {};
+        return {0, blocks - 1};
+    }
+    int64_t first = 0, last = blocks - 1;
+    while (Power[size_t(first)] < sound)
+        ++first;
+    while (Power[size_t(last)] < sound)
+        --last;
+    const double edge = floor * DbToPower(EdgeAboveFloorDb);
+    while (first > 0 && Power[size_t(first - 1)] >= edge)
+        --first;
+    while (last + 1 < blocks && Power[size_t(last + 1)] >= edge)
+        ++last;
+    return {first, last};
+}
+
 } // namespace
 
 TEvenedSound EvenOutSamples(const uint8_t *Frames, int64_t FrameCount, uint32_t Rate)
@@ -154,26 +203,13 @@ TEvenedSound EvenOutSamples(const uint8_t *Frames, int64_t FrameCount, uint32_t 
         }
         power[size_t(b)] = double(sum) / (double(end - b * block) * 2 * 128.0 * 128.0);
     }
-    std::vector<double> sorted = power;
-    std::nth_element(sorted.begin(), sorted.begin() + blocks / 10, sorted.end());
-    const double floor = sorted[size_t(blocks / 10)];
-    const double loudest = *std::max_element(power.begin(), power.end());
-    const bool contrast = loudest >= floor * DbToPower(ContrastDb);
-    if (loudest < DbToPower(SilentDb) || (!contrast && loudest < DbToPower(LoudDb)))
+    const TWordBlocks word = FindWord(power);
+    if (word.Last < word.First)
         return out;
-
-    // Sound is what stands clearly above the background; a take that is
-    // loud from end to end has no background to cut.
-    const double threshold = std::min(
-        loudest, std::max({DbToPower(SilentDb), contrast ? floor * DbToPower(ContrastDb / 2) : 0.0,
-                           loudest * DbToPower(-40)}));
-    int64_t first = 0, last = blocks - 1;
-    while (power[size_t(first)] < threshold)
-        ++first;
-    while (power[size_t(last)] < threshold)
-        --last;
-    const int64_t start = std::max<int64_t>(0, first * block - int64_t(Rate) * EvenLeadMs / 1000);
-    const int64_t end = std::min<int64_t>(FrameCount, (last + 1) * block + int64_t(Rate) * EvenTailMs / 1000);
+    const int64_t soundStart = word.First * block;
+    const int64_t soundEnd = std::min(FrameCount, (word.Last + 1) * block);
+    const int64_t start = std::max<int64_t>(0, soundStart - int64_t(Rate) * EvenLeadMs / 1000);
+    const int64_t end = std::min<int64_t>(FrameCount, soundEnd + int64_t(Rate) * EvenTailMs / 1000);
     const int64_t n = end - start;
 
     std::vector<float> x(size_t(n * 2));
@@ -189,20 +225,27 @@ TEvenedSound EvenOutSamples(const uint8_t *Frames, int64_t FrameCount, uint32_t 
         }
     }
 
-    std::unique_ptr<ebur128_state, void (*)(ebur128_state *)> st(
-        ebur128_init(2, Rate, EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK),
-        [](ebur128_state *s) { ebur128_destroy(&s); });
-    if (!st)
+    // The loudness is that of the sound alone: background kept before and
+    // after it would make a word in a hissing room seem softer than the same
+    // word in a quiet one. The peaks are those of all that is kept.
+    std::vector<float> sound(x.size(), 0.0f);
+    std::copy(x.begin() + (soundStart - start) * 2, x.begin() + (soundEnd - start) * 2,
+              sound.begin() + (soundStart - start) * 2);
+    using TMeter = std::unique_ptr<ebur128_state, void (*)(ebur128_state *)>;
+    auto meter = [Rate](int Mode) { return TMeter(ebur128_init(2, Rate, Mode), [](ebur128_state *s) { ebur128_destroy(&s); }); };
+    const TMeter loudnessMeter = meter(EBUR128_MODE_I), peakMeter = meter(EBUR128_MODE_TRUE_PEAK);
+    if (!loudnessMeter || !peakMeter)
         return out;
     int64_t fed = 0;
     do {
-        ebur128_add_frames_float(st.get(), x.data(), size_t(n));
+        ebur128_add_frames_float(loudnessMeter.get(), sound.data(), size_t(n));
         fed += n;
     } while (fed < int64_t(MeasureSeconds * Rate));
+    ebur128_add_frames_float(peakMeter.get(), x.data(), size_t(n));
     double loudness = -HUGE_VAL, peak0 = 0, peak1 = 0;
-    if (ebur128_loudness_global(st.get(), &loudness) != EBUR128_SUCCESS || !std::isfinite(loudness)
-        || ebur128_true_peak(st.get(), 0, &peak0) != EBUR128_SUCCESS
-        || ebur128_true_peak(st.get(), 1, &peak1) != EBUR128_SUCCESS)
+    if (ebur128_loudness_global(loudnessMeter.get(), &loudness) != EBUR128_SUCCESS || !std::isfinite(loudness)
+        || ebur128_true_peak(peakMeter.get(), 0, &peak0) != EBUR128_SUCCESS
+        || ebur128_true_peak(peakMeter.get(), 1, &peak1) != EBUR128_SUCCESS)
         return out;
     double gain = std::pow(10.0, (EvenTargetLufs - loudness) / 20.0);
     const double peak = std::max(peak0, peak1);

@@ -1,8 +1,9 @@
 #pragma once
-// Evening out a word's recording: the silence before and after the word is
-// cut away (a little is kept, with short fades, so the word neither starts
-// abruptly nor clicks), and the rest is brought to one loudness for every
-// word (ITU-R BS.1770 integrated loudness) with its true peak kept below
+// Evening out a word's recording: the silence or steady background before
+// and after the word is cut away (a little is kept, with short fades, so the
+// word neither starts abruptly nor clicks), and the rest is brought to one
+// loudness for every word (ITU-R BS.1770 integrated loudness of the word
+// alone, not of the background around it) with its true peak kept below
 // full scale. The recording's own format is written back, so every player
 // of the sound files plays the result as before.
 //
@@ -34,7 +35,7 @@ constexpr int EvenFadeMs = 10;
 
 enum class TEvenOutcome {
     Evened,        // trimmed and brought to the target
-    NothingHeard,  // only silence or a low steady noise: left as it is
+    NothingHeard,  // nothing stands out of silence or a steady noise: left as it is
     OtherFormat,   // not 8-bit stereo PCM at 22050 samples per second: left as it is
     Unreadable,    // not a wave file, or none at all
     WriteFailed,   // the disk took no new file; the old one is in place
@@ -47,7 +48,7 @@ struct TEvenedSound {
     QByteArray Samples;      // the evened 8-bit stereo frames, when Evened
     int64_t FirstFrame = 0;  // the part of the input kept, in frames
     int64_t EndFrame = 0;
-    double LoudnessIn = 0;   // LUFS of the kept part before the gain
+    double LoudnessIn = 0;   // LUFS of the word before the gain
     double GainDb = 0;
 };
 
