@@ -109,3 +109,24 @@ TEST(TPostTarget, ACallMayCloseItsOwnTarget)
     QCoreApplication::processEvents();
     EXPECT_EQ(runs, 1);
 }
+
+TEST(TPostTarget, APosterHeldByAWorkerPostsWhileTheTargetLivesAndNothingOnceItIsGone)
+{
+    int runs = 0;
+    TPostTarget::TPoster poster;
+    {
+        TPostTarget target;
+        poster = target.Poster();
+        std::thread worker([&] { EXPECT_TRUE(poster([&] { ++runs; })); });
+        worker.join();
+        EXPECT_EQ(target.Pending(), 1);
+        ASSERT_TRUE(PumpUntil([&] { return runs == 1; }));
+        EXPECT_TRUE(poster([&] { runs += 10; }));   // queued, then the target goes
+    }
+    // The worker outlived the target's owner: its posts go nowhere.
+    std::thread late([&] { EXPECT_FALSE(poster([&] { runs += 100; })); });
+    late.join();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(runs, 1);
+}
