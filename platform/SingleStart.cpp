@@ -1,13 +1,18 @@
 #include "platform/SingleStart.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QSysInfo>
+#include <QThread>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -17,6 +22,13 @@ const QByteArray Answer = "ok\n";
 // Long enough for a busy copy to answer, short enough that a start on a hung
 // one still ends soon.
 constexpr int AnswerLimitMs = 5000;
+// A copy listens a moment after it took the lock; a lock younger than this
+// whose owner does not listen yet may still be such a copy.
+constexpr qint64 StartingMs = 3000;
+constexpr int PollMs = 50;
+// A stale lock removed, the lock is taken; another start doing the same at
+// that moment is the only reason to look again, and it answers then.
+constexpr int TakeOverTries = 3;
 
 QString CanonicalFolder(const QString &programFile)
 {
@@ -24,6 +36,21 @@ QString CanonicalFolder(const QString &programFile)
     const QString canonical = QFileInfo(program.absolutePath()).canonicalFilePath();
     return canonical.isEmpty() ? program.absolutePath() : canonical;
 }
+
+bool PlainFileOrNone(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode);
+}
+
+struct TFd {
+    int Fd;
+    ~TFd()
+    {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+};
 
 } // namespace
 
@@ -36,8 +63,8 @@ TSingleStart::TSingleStart(const QString &programFile, QObject *parent)
     const QByteArray key = CanonicalFolder(programFile).toUtf8() + '\0' + QByteArray::number(uint(::getuid()));
     FServerName = QStringLiteral("lumword-")
                   + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
-    // A copy runs for hours: only a lock whose owner has died is stale, never
-    // one that is merely old.
+    // A copy runs for hours: a lock is never stale for being old, only when
+    // no copy answers for it.
     FLock.setStaleLockTime(0);
 }
 
@@ -45,28 +72,56 @@ TSingleStart::~TSingleStart() = default;
 
 TSingleStart::TStartKind TSingleStart::Start(const QByteArray &activationToken)
 {
-    if (FLock.tryLock(0)) {
-        Listen();
-        return skFirst;
+    for (int tries = 0; tries < TakeOverTries; ++tries) {
+        // A lock it cannot take is read to be judged, and the read of a FIFO
+        // waits for a writer for ever: what is not a plain file is left to
+        // the server's answer alone.
+        if (PlainFileOrNone(FLockName)) {
+            if (FLock.tryLock(0)) {
+                Listen();
+                return skFirst;
+            }
+            // No lock file can be made here (a read-only folder, a full disk).
+            if (FLock.error() != QLockFile::LockFailedError)
+                return AskRunningCopy(activationToken) == TOwner::Absent ? skAlone : skOtherRuns;
+        }
+        if (AwaitOwner(activationToken) != TOwner::Absent)
+            return skOtherRuns;
+        switch (RemoveStaleLock()) {
+        case TTakeOver::Removed:
+            continue;
+        case TTakeOver::Held:
+            // Held open and locked by a live process of this machine: a copy
+            // here that cannot listen. Still one copy too many to add.
+            return skOtherRuns;
+        case TTakeOver::Failed:
+            return skAlone;
+        }
     }
-    if (AskRunningCopy(activationToken))
-        return skOtherRuns;
-    // A copy of this machine that holds the lock but did not answer is still
-    // starting (or busy): a second window would be the very thing to avoid.
-    qint64 pid = 0;
-    QString host, app;
-    if (FLock.error() == QLockFile::LockFailedError && FLock.getLockInfo(&pid, &host, &app)
-        && host == QSysInfo::machineHostName())
-        return skOtherRuns;
     return skAlone;
 }
 
-bool TSingleStart::AskRunningCopy(const QByteArray &activationToken)
+TSingleStart::TOwner TSingleStart::AwaitOwner(const QByteArray &activationToken)
+{
+    // A copy that took the lock just now is given the moment it needs to
+    // listen: until the lock is that old, silence proves nothing.
+    const QDateTime written = QFileInfo(FLockName).lastModified();
+    const qint64 age = written.isValid() ? written.msecsTo(QDateTime::currentDateTime()) : StartingMs;
+    const QDeadlineTimer settled(StartingMs - qBound<qint64>(0, age, StartingMs));
+    for (;;) {
+        const TOwner owner = AskRunningCopy(activationToken);
+        if (owner != TOwner::Absent || settled.hasExpired() || !QFileInfo::exists(FLockName))
+            return owner;
+        QThread::msleep(PollMs);
+    }
+}
+
+TSingleStart::TOwner TSingleStart::AskRunningCopy(const QByteArray &activationToken)
 {
     QLocalSocket socket;
     socket.connectToServer(FServerName);
     if (!socket.waitForConnected(AnswerLimitMs))
-        return false;
+        return TOwner::Absent;
     // The request goes out while the answer is awaited.
     socket.write(Request + activationToken + '\n');
     QByteArray reply;
@@ -76,7 +131,32 @@ bool TSingleStart::AskRunningCopy(const QByteArray &activationToken)
             break;
         reply += socket.readAll();
     }
-    return reply == Answer;
+    // One that takes calls on this folder's name but does not answer is a
+    // copy busy with something long: it runs all the same.
+    return reply == Answer ? TOwner::Answered : TOwner::Busy;
+}
+
+TSingleStart::TTakeOver TSingleStart::RemoveStaleLock()
+{
+    const QByteArray name = QFile::encodeName(FLockName);
+    // Without waiting, whatever lies under that name: it is locked, not read.
+    const TFd lock{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC)};
+    if (lock.Fd < 0)
+        return errno == ENOENT ? TTakeOver::Removed : TTakeOver::Failed;
+    // A copy holds its lock file locked as long as it lives, and the system
+    // lets go of it when the copy ends however it ends. Where the file system
+    // keeps no such locks, the silence on the server is all there is.
+    if (::flock(lock.Fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        return TTakeOver::Held;
+    // Only the file looked at: another start may have put a fresh one there.
+    struct stat opened, named;
+    if (::fstat(lock.Fd, &opened) != 0)
+        return TTakeOver::Failed;
+    if (::lstat(name.constData(), &named) != 0)
+        return errno == ENOENT ? TTakeOver::Removed : TTakeOver::Failed;
+    if (opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
+        return TTakeOver::Removed;
+    return ::unlink(name.constData()) == 0 || errno == ENOENT ? TTakeOver::Removed : TTakeOver::Failed;
 }
 
 void TSingleStart::Listen()
