@@ -27,7 +27,8 @@ constexpr int AnswerLimitMs = 5000;
 constexpr qint64 StartingMs = 3000;
 constexpr int PollMs = 50;
 // A stale lock removed, the lock is taken; another start doing the same at
-// that moment is the only reason to look again, and it answers then.
+// that moment is the only reason to look again, and it answers then. A lock
+// that keeps coming back and never answers is given up on: this copy runs.
 constexpr int TakeOverTries = 3;
 
 QString CanonicalFolder(const QString &programFile)
@@ -43,13 +44,9 @@ bool PlainFileOrNone(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode);
 }
 
-struct TFd {
+struct TCloser {
     int Fd;
-    ~TFd()
-    {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
+    ~TCloser() { ::close(Fd); }
 };
 
 } // namespace
@@ -75,33 +72,28 @@ TSingleStart::TStartKind TSingleStart::Start(const QByteArray &activationToken)
     for (int tries = 0; tries < TakeOverTries; ++tries) {
         // A lock it cannot take is read to be judged, and the read of a FIFO
         // waits for a writer for ever: what is not a plain file is left to
-        // the server's answer alone.
+        // the server alone.
         if (PlainFileOrNone(FLockName)) {
             if (FLock.tryLock(0)) {
                 Listen();
                 return skFirst;
             }
-            // No lock file can be made here (a read-only folder, a full disk).
+            // No lock file can be made here (a read-only folder, a full
+            // disk), and there is none: no copy has one either.
             if (FLock.error() != QLockFile::LockFailedError)
-                return AskRunningCopy(activationToken) == TOwner::Absent ? skAlone : skOtherRuns;
+                return skAlone;
         }
-        if (AwaitOwner(activationToken) != TOwner::Absent)
+        if (AwaitRunningCopy(activationToken))
             return skOtherRuns;
-        switch (RemoveStaleLock()) {
-        case TTakeOver::Removed:
-            continue;
-        case TTakeOver::Held:
-            // Held open and locked by a live process of this machine: a copy
-            // here that cannot listen. Still one copy too many to add.
+        // Held open and locked by a live process of this machine: a copy
+        // here that cannot listen. Still one copy too many to add.
+        if (!RemoveStaleLock())
             return skOtherRuns;
-        case TTakeOver::Failed:
-            return skAlone;
-        }
     }
     return skAlone;
 }
 
-TSingleStart::TOwner TSingleStart::AwaitOwner(const QByteArray &activationToken)
+bool TSingleStart::AwaitRunningCopy(const QByteArray &activationToken)
 {
     // A copy that took the lock just now is given the moment it needs to
     // listen: until the lock is that old, silence proves nothing.
@@ -109,19 +101,20 @@ TSingleStart::TOwner TSingleStart::AwaitOwner(const QByteArray &activationToken)
     const qint64 age = written.isValid() ? written.msecsTo(QDateTime::currentDateTime()) : StartingMs;
     const QDeadlineTimer settled(StartingMs - qBound<qint64>(0, age, StartingMs));
     for (;;) {
-        const TOwner owner = AskRunningCopy(activationToken);
-        if (owner != TOwner::Absent || settled.hasExpired() || !QFileInfo::exists(FLockName))
-            return owner;
+        if (AskRunningCopy(activationToken))
+            return true;
+        if (settled.hasExpired() || !QFileInfo::exists(FLockName))
+            return false;
         QThread::msleep(PollMs);
     }
 }
 
-TSingleStart::TOwner TSingleStart::AskRunningCopy(const QByteArray &activationToken)
+bool TSingleStart::AskRunningCopy(const QByteArray &activationToken)
 {
     QLocalSocket socket;
     socket.connectToServer(FServerName);
     if (!socket.waitForConnected(AnswerLimitMs))
-        return TOwner::Absent;
+        return false;
     // The request goes out while the answer is awaited.
     socket.write(Request + activationToken + '\n');
     QByteArray reply;
@@ -131,32 +124,32 @@ TSingleStart::TOwner TSingleStart::AskRunningCopy(const QByteArray &activationTo
             break;
         reply += socket.readAll();
     }
-    // One that takes calls on this folder's name but does not answer is a
+    // One that takes calls on this folder's name and does not answer is a
     // copy busy with something long: it runs all the same.
-    return reply == Answer ? TOwner::Answered : TOwner::Busy;
+    return true;
 }
 
-TSingleStart::TTakeOver TSingleStart::RemoveStaleLock()
+bool TSingleStart::RemoveStaleLock()
 {
     const QByteArray name = QFile::encodeName(FLockName);
     // Without waiting, whatever lies under that name: it is locked, not read.
-    const TFd lock{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC)};
-    if (lock.Fd < 0)
-        return errno == ENOENT ? TTakeOver::Removed : TTakeOver::Failed;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    // Gone meanwhile, or not to be opened: the next try tells.
+    if (fd < 0)
+        return true;
+    const TCloser closer{fd};
     // A copy holds its lock file locked as long as it lives, and the system
     // lets go of it when the copy ends however it ends. Where the file system
     // keeps no such locks, the silence on the server is all there is.
-    if (::flock(lock.Fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
-        return TTakeOver::Held;
-    // Only the file looked at: another start may have put a fresh one there.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        return false;
+    // Only the file looked at: a start that removed it just before may have
+    // put its own fresh lock under the name.
     struct stat opened, named;
-    if (::fstat(lock.Fd, &opened) != 0)
-        return TTakeOver::Failed;
-    if (::lstat(name.constData(), &named) != 0)
-        return errno == ENOENT ? TTakeOver::Removed : TTakeOver::Failed;
-    if (opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
-        return TTakeOver::Removed;
-    return ::unlink(name.constData()) == 0 || errno == ENOENT ? TTakeOver::Removed : TTakeOver::Failed;
+    if (::fstat(fd, &opened) == 0 && ::lstat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev
+        && opened.st_ino == named.st_ino)
+        ::unlink(name.constData());
+    return true;
 }
 
 void TSingleStart::Listen()

@@ -24,7 +24,7 @@ public:
     enum TStartKind {
         skFirst,      // this is the copy that runs; it answers later starts
         skOtherRuns,  // another copy runs here and has been asked to come forward: end
-        skAlone,      // no lock could be had and no copy here answers (a read-only
+        skAlone,      // no lock could be had, nor does a copy have one (a read-only
                       // folder): run, without the guard
     };
 
@@ -45,12 +45,13 @@ signals:
     void RaiseRequested(const QByteArray &activationToken);
 
 private:
-    enum class TOwner { Answered, Busy, Absent };
-    enum class TTakeOver { Removed, Held, Failed };
-
-    TOwner AskRunningCopy(const QByteArray &activationToken);
-    TOwner AwaitOwner(const QByteArray &activationToken);
-    TTakeOver RemoveStaleLock();
+    // True when a copy takes calls on this folder's name (it is then asked
+    // to come forward).
+    bool AskRunningCopy(const QByteArray &activationToken);
+    // The same, giving a lock taken just now the moment its copy needs to listen.
+    bool AwaitRunningCopy(const QByteArray &activationToken);
+    // Removes the lock file unless a live process holds it locked (false).
+    bool RemoveStaleLock();
     void Listen();
     void Serve();
 
