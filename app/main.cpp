@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/uMain.h"
+#include "data/uCommon.h"
 #include "platform/ProgramFile.h"
 #include "platform/SingleStart.h"
 #include "platform/help.h"
@@ -11,8 +12,13 @@ int main(int argc, char **argv)
     const QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
     TApplication app(argc, argv);
     TSingleStart single(ProgramFilePath());
-    if (single.Start(activationToken) == TSingleStart::skOtherRuns)
+    const TSingleStart::TStartKind start = single.Start(activationToken);
+    if (start == TSingleStart::skOtherRuns)
         return 0;
+    // Only with the lock held: a copy running beside this one may be
+    // half-way through a save.
+    if (start == TSingleStart::skFirst)
+        RemoveLeftoverTemporaries();
     TApplication::setApplicationDisplayName(QStringLiteral("Nestling"));
     SetHelpFile(QStringLiteral("Lumword.hlp"));
     TfmMain fmMain;

@@ -1,6 +1,7 @@
 #include "data/FileBase.h"
 
 #include "platform/Exceptions.h"
+#include "platform/ProgramFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -33,7 +34,7 @@ std::optional<QByteArray> TFileBase::Read(const QString &path)
     if (!f.exists())
         return std::nullopt;
     QByteArray bytes;
-    if (f.open(QIODevice::ReadOnly))
+    if (OpenPlainFile(f))
         bytes = f.readAll();
     if (!f.isOpen() || f.error() != QFileDevice::NoError)
         throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
@@ -56,7 +57,7 @@ QByteArray TFileBase::Digest(const QString &path)
 {
     QFile f(path);
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!f.open(QIODevice::ReadOnly) || !hash.addData(&f))
+    if (!OpenPlainFile(f) || !hash.addData(&f))
         return QByteArray();
     return hash.result();
 }

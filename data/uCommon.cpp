@@ -1,5 +1,7 @@
 #include "data/uCommon.h"
 
+#include "data/uPlan.h"
+
 #include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
 #include "platform/ProgramFile.h"
@@ -8,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <zlib.h>
 
@@ -392,6 +395,34 @@ QString FinishWordListSave()
     return PutPendingWordListInPlace();
 }
 
+namespace {
+
+// `names` matches whole file names; their temporaries are these names and the
+// six letters or digits the save put after a dot.
+void RemoveTemporariesOf(const QDir &folder, const QString &names)
+{
+    const QRegularExpression leftover(QStringLiteral("\\A(?:%1)\\.[A-Za-z0-9]{6}\\z").arg(names));
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+        if (leftover.match(name).hasMatch())
+            QFile::remove(folder.filePath(name));
+}
+
+} // namespace
+
+void RemoveLeftoverTemporaries()
+{
+    // By the program file, not Settings: this runs before they are read.
+    const QDir folder = QFileInfo(ProgramFilePath()).absoluteDir();
+    QStringList own;
+    for (const QString &path : {SettingsFileName(), WordListFileName(), PendingWordListFileName(), PlanFileName()})
+        own << QRegularExpression::escape(QFileInfo(path).fileName());
+    RemoveTemporariesOf(folder, own.join('|'));
+    // The names SoundFileName gives.
+    const QString sounds = QStringLiteral("word-?[0-9]{4,}\\.wav");
+    RemoveTemporariesOf(QDir(folder.filePath(QStringLiteral("wav"))), sounds);
+    RemoveTemporariesOf(QDir(folder.filePath(QStringLiteral("wav/original"))), sounds);
+}
+
 bool WordListUnreadable() { return GWordListUnreadable; }
 void SetWordListUnreadable(bool unreadable) { GWordListUnreadable = unreadable; }
 
@@ -406,7 +437,7 @@ QString WordListChecksum(const QString &path)
     QFile f(path);
     if (!f.exists())
         return QStringLiteral("NOT DEFINED");
-    if (!f.open(QIODevice::ReadOnly))
+    if (!OpenPlainFile(f))
         throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
     uLong crc = crc32(0L, Z_NULL, 0);
     char block[4096];

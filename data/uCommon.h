@@ -129,5 +129,14 @@ QString SaveWordListAndSettings();
 // removed. Throws EInOutError when the pending list cannot be put in place.
 QString FinishWordListSave();
 
+// Removes what replacements stopped before their rename left beside the
+// program's own files: the file's name, a dot and six letters or digits (the
+// save's temporary file where the file system cannot make it nameless), for
+// the settings, the word list, its pending list, the plan, and the recordings
+// in wav/ and wav/original/. Nothing else is touched. Only for the copy that
+// holds the folder's lock, before it saves anything: no save of another copy
+// can then be under way.
+void RemoveLeftoverTemporaries();
+
 QString SoundFileName(int soundNo);
 QString WordListChecksum(const QString &path);

@@ -558,7 +558,7 @@ QString PlanLoad()
     if (!f.exists())
         return QString();
     QByteArray bytes;
-    if (f.open(QIODevice::ReadOnly))
+    if (OpenPlainFile(f))
         bytes = f.readAll();
     const bool read = f.isOpen() && f.error() == QFileDevice::NoError;
     f.close();

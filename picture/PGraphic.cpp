@@ -2,6 +2,7 @@
 // decoded picture.
 #include "picture/PGraphic.h"
 #include "picture/PGraphicFormats.h"
+#include "platform/ProgramFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -421,7 +422,7 @@ void TPixelGraphic::LoadFromFile(const QString &fileName, int imageNo)
     QFile file(fileName);
     // The readers buffer for themselves (the JPEG source in 4096-byte
     // blocks); a second buffer in QFile would only copy everything twice.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!OpenPlainFile(file, QIODevice::Unbuffered))
         throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(fileName)));
     LoadFromStream(file, QFileInfo(fileName).suffix(), imageNo);
 }

@@ -4,6 +4,12 @@
 // it would each save over the other's words. The first start takes a lock
 // file beside the program and listens on a local socket; a later start asks
 // it, through that socket, to come to the front, and ends.
+//
+// Who runs is told by that socket alone. The lock file only settles which of
+// two starts at the same moment becomes the copy; what it names (a process,
+// a machine) is never trusted, since a copy killed on this machine or on the
+// one the folder was copied from leaves it behind, and its process number
+// may by now belong to anything, even to a copy serving another folder.
 #include <QByteArray>
 #include <QLockFile>
 #include <QObject>
@@ -18,8 +24,8 @@ public:
     enum TStartKind {
         skFirst,      // this is the copy that runs; it answers later starts
         skOtherRuns,  // another copy runs here and has been asked to come forward: end
-        skAlone,      // no lock could be had and no copy here holds it (a copy on
-                      // another machine sharing the folder, a read-only folder): run
+        skAlone,      // no lock could be had, nor does a copy have one (a read-only
+                      // folder): run, without the guard
     };
 
     // `programFile`: the program's full path; its folder is what is guarded.
@@ -39,7 +45,13 @@ signals:
     void RaiseRequested(const QByteArray &activationToken);
 
 private:
+    // True when a copy takes calls on this folder's name (it is then asked
+    // to come forward).
     bool AskRunningCopy(const QByteArray &activationToken);
+    // The same, giving a lock taken just now the moment its copy needs to listen.
+    bool AwaitRunningCopy(const QByteArray &activationToken);
+    // Removes the lock file unless a live process holds it locked (false).
+    bool RemoveStaleLock();
     void Listen();
     void Serve();
 

@@ -1,6 +1,7 @@
 #include "platform/profile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/ProgramFile.h"
 
 #include <QFile>
 
@@ -86,7 +87,7 @@ TIniFile::TIniFile(const QString &fileName) : FFileName(fileName)
     QFile f(fileName);
     if (!f.exists())
         return;
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!OpenPlainFile(f)) {
         FReadable = false;
         return;
     }

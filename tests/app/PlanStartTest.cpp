@@ -7,7 +7,11 @@
 #include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -72,4 +76,62 @@ TEST_F(PlanStart, ADamagedPlanFileIsReportedAndTheWindowStillComesUpWithItsWords
     EXPECT_EQ(NowWords.size(), 3);
 }
 
+// Starts once with a FIFO where `path` was, then puts the file back. `check`
+// sees the window and the messages of that start.
+void StartWithFifoAt(const QString &path, const std::function<void(TfmMain &, const QStringList &)> &check)
+{
+    const QString kept = path + ".kept";
+    const bool had = QFile::rename(path, kept);
+    {
+        TFifoTrap fifo({path});
+        MessageLog log;
+        TfmMain w;
+        EXPECT_TRUE(fifo.Released()) << "the start waited for a writer";
+        check(w, log.Texts);
+    }
+    QFile::remove(path);
+    if (had)
+        QFile::rename(kept, path);
+}
+
 } // namespace
+
+TEST_F(PlanStart, AFifoWhereTheStartReadsAFileIsNotWaitedOnButTakenForAFileThatCannotBeRead)
+{
+    {
+        SCOPED_TRACE("the plan");
+        StartWithFifoAt(PlanFileName(), [this](TfmMain &, const QStringList &texts) {
+            ASSERT_EQ(texts.size(), 1);
+            EXPECT_TRUE(texts[0].startsWith("The daily plan's file could not be read. It has been kept as"));
+            EXPECT_TRUE(QFileInfo::exists(PlanFileName() + ".damaged"));
+            EXPECT_EQ(NowWords.size(), 3) << "the words read, and the plan run afresh";
+        });
+    }
+    {
+        SCOPED_TRACE("the word list");
+        StartWithFifoAt(WordListFileName(), [](TfmMain &w, const QStringList &texts) {
+            ASSERT_EQ(texts.size(), 1);
+            EXPECT_TRUE(texts[0].startsWith("Cannot open file ")) << texts[0].toStdString();
+            EXPECT_TRUE(WordListUnreadable()) << "kept from being saved over";
+            EXPECT_TRUE(AllWords.isEmpty());
+            EXPECT_FALSE(w.Terminated());
+        });
+    }
+    {
+        SCOPED_TRACE("the settings");
+        StartWithFifoAt(SettingsFileName(), [](TfmMain &w, const QStringList &texts) {
+            // Without the settings the list's checksum is not known.
+            EXPECT_EQ(texts, QStringList{"There was an error reading the sounds database. Terminating program"});
+            EXPECT_TRUE(w.Terminated());
+        });
+    }
+    {
+        SCOPED_TRACE("the background");
+        StartWithFifoAt(dir.filePath("images/confetti.jpg"), [](TfmMain &w, const QStringList &texts) {
+            ASSERT_EQ(texts.size(), 1);
+            EXPECT_TRUE(texts[0].startsWith("Cannot open file ")) << texts[0].toStdString();
+            EXPECT_EQ(NowWords.size(), 3);
+            EXPECT_FALSE(w.Terminated());
+        });
+    }
+}

@@ -3,6 +3,8 @@
 #include "platform/AtomicFile.h"
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -65,4 +67,40 @@ bool RunsToItsEndBeforeStep(int killAt, const std::function<void()> &work)
     }
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     return false;
+}
+
+TFifoTrap::TFifoTrap(const QStringList &paths, int limitMs) : FPaths(paths)
+{
+    for (const QString &path : paths)
+        if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            ADD_FAILURE() << "cannot make the FIFO " << path.toStdString();
+    FWatch = std::thread([this, limitMs] {
+        std::unique_lock<std::mutex> lock(FLock);
+        if (FDone.wait_for(lock, std::chrono::milliseconds(limitMs), [this] { return FReleased; }))
+            return;
+        FSprung = true;
+        do {
+            // A writer that comes and goes: the waiting open returns, and its
+            // reads find the end at once.
+            for (const QString &path : std::as_const(FPaths)) {
+                const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        } while (!FDone.wait_for(lock, std::chrono::milliseconds(50), [this] { return FReleased; }));
+    });
+}
+
+TFifoTrap::~TFifoTrap() { Released(); }
+
+bool TFifoTrap::Released()
+{
+    {
+        std::lock_guard<std::mutex> lock(FLock);
+        FReleased = true;
+    }
+    FDone.notify_all();
+    if (FWatch.joinable())
+        FWatch.join();
+    return !FSprung;
 }

@@ -1,6 +1,10 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <functional>
 
 // Folder of the third-party corpora. A clone of the project alone has none:
@@ -24,6 +28,26 @@ void WriteAll(const QString &path, const QByteArray &bytes);
 // of platform/AtomicFile). True when the work ran to its end before that step
 // came; a failure of the work itself fails the test.
 bool RunsToItsEndBeforeStep(int killAt, const std::function<void()> &work);
+
+// FIFOs under the names `paths`. A start that opens one of them to read it
+// would wait for a writer for ever: when Released is not called within
+// `limitMs`, another thread opens them for writing, again until Released, so
+// that such an open returns and the test fails instead of hanging.
+class TFifoTrap {
+public:
+    explicit TFifoTrap(const QStringList &paths, int limitMs = 5000);
+    ~TFifoTrap();
+    // True when nothing had to be let go of.
+    bool Released();
+
+private:
+    QStringList FPaths;
+    std::mutex FLock;
+    std::condition_variable FDone;
+    bool FReleased = false;
+    bool FSprung = false;
+    std::thread FWatch;
+};
 
 #include <ostream>
 // Readable gtest failure messages for Qt strings.
