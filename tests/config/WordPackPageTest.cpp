@@ -351,6 +351,7 @@ TEST_F(PackPage, AWordImportedAfterADeletedOneDoesNotPlayTheDeletedWordsRecordin
         Click(dlg.btDelete);
         Click(dlg.btOk);
     }
+    SaveWordListAndSettings();   // as the main window does after OK
     ASSERT_EQ(ReadAll(File("lumword.lst")), QByteArray("2;dog;1\r\n"));
     ASSERT_TRUE(QFileInfo::exists(File("wav/word0000.wav")));   // kept until the number is given again
 
