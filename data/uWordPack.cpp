@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -67,13 +68,14 @@ public:
 
     QString Fault() const
     {
-        const QString notZip = QStringLiteral("This file is not a word pack (not a ZIP archive).");
+        const QString notZip =
+            QStringLiteral("This file is not a word pack (not a ZIP archive: its table of contents cannot be read).");
         // Sizes past 32 bits, which no pack within its limits has.
         const QString zip64 = QStringLiteral("The pack is a ZIP64 archive, which this program does not read.");
-        const qint64 end = EndRecord();
-        if (end < 0)
+        const std::optional<quint64> end = EndRecord();
+        if (!end)
             return notZip;
-        const quint64 count = U(end + 10, 2), directory = U(end + 16, 4);
+        const quint64 count = U(*end + 10, 2), directory = U(*end + 16, 4);
         if (count == 0xFFFF || directory == 0xFFFFFFFF)
             return zip64;
         struct TSpan {
@@ -84,7 +86,7 @@ public:
         QSet<QByteArray> names;
         quint64 at = directory;
         for (quint64 i = 0; i < count; ++i) {
-            if (!Has(at, 46) || U(at, 4) != 0x02014b50)
+            if (U(at, 4) != 0x02014b50)
                 return notZip;
             const quint64 flags = U(at + 8, 2), method = U(at + 10, 2), packed = U(at + 20, 4),
                           nameLength = U(at + 28, 2), local = U(at + 42, 4);
@@ -125,7 +127,7 @@ private:
     const QByteArray &FZip;
 
     bool Has(quint64 at, quint64 length) const { return at <= quint64(FZip.size()) && length <= quint64(FZip.size()) - at; }
-    // Little-endian, of `bytes` bytes at `at`, read as 0 past the end.
+    // Little-endian, of `bytes` bytes at `at`; bytes past the end read as 0.
     quint64 U(quint64 at, int bytes) const
     {
         quint64 v = 0;
@@ -133,14 +135,13 @@ private:
             v = v << 8 | (Has(at + quint64(i), 1) ? quint8(FZip[qsizetype(at) + i]) : 0);
         return v;
     }
-    // The last end record whose comment reaches exactly to the archive's end;
-    // -1 without one.
-    qint64 EndRecord() const
+    // The last end record whose comment reaches exactly to the archive's end.
+    std::optional<quint64> EndRecord() const
     {
         for (qint64 at = FZip.size() - 22; at >= 0 && at >= FZip.size() - 22 - 0xFFFF; --at)
             if (U(quint64(at), 4) == 0x06054b50 && quint64(at) + 22 + U(quint64(at) + 20, 2) == quint64(FZip.size()))
-                return at;
-        return -1;
+                return quint64(at);
+        return std::nullopt;
     }
 };
 

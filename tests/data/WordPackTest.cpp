@@ -297,7 +297,12 @@ TEST_F(WordPack, ArchivesNoZipLibraryWritesAndUnplayableRecordingsAreRefusedSayi
     const TRawEntry sound{"wav/word0000.wav", wave};
     // Written byte by byte, well formed, they go in: what each case changes is the fault.
     EXPECT_EQ(Refusal(RawZip({words, sound})), "accepted");
-    EXPECT_EQ(Refusal(RawZip({words, sound}, "a comment PK\x05\x06 within")), "accepted");
+    // Comments: the archive's, as long as it may be, and one that holds the
+    // end record's mark; the directory's, on each entry.
+    EXPECT_EQ(Refusal(RawZip({words, sound}, QByteArray(0xFFFF, 'c'))), "accepted");
+    EXPECT_EQ(Refusal(RawZip({words, sound}, QByteArray("PK\x05\x06") + QByteArray(30, '\0'))), "accepted");
+    EXPECT_EQ(Refusal(RawZip({{"words.lst", "1;ball;0\r\n", 0, 0, -1, {}, true, "list"}, {"a", "b", 0, 0, -1, {}, true, "c"}})),
+              "accepted");
     EXPECT_EQ(Refusal(RawZip({words, {"wav/word0000.wav", FormatWave(1, 1, 4000, 16)}})), "accepted");
 
     // A recording whose stored bytes are the local entry of another file that
@@ -334,9 +339,11 @@ TEST_F(WordPack, ArchivesNoZipLibraryWritesAndUnplayableRecordingsAreRefusedSayi
         {"headers that disagree", RawZip({renamed, sound}), "its table of contents does not match the files in it"},
         {"a directory past 32 bits", farDirectory, "ZIP64"},
         {"an entry past 32 bits", RawZip({words, farEntry}), "ZIP64"},
-        {"an entry pointing beside its header", RawZip({words, pointsBeside}), "not a ZIP archive"},
+        {"an entry pointing beside its header", RawZip({words, pointsBeside}), "table of contents cannot be read"},
         {"a broken table", RawZip({words, sound}).remove(RawLocalEntry(words).size() + RawLocalEntry(sound).size(), 1),
-         "not a ZIP archive"},
+         "its table of contents cannot be read"},
+        {"a comment too long by one", RawZip({words, sound}, QByteArray(0xFFFF, 'c')) + "c", "table of contents cannot be read"},
+        {"an empty archive", RawZip({}), "it has no word list"},
         {"no format", withWave(FormatWave(1, 0, 0, 0)),
          "The recording wav/word0000.wav in the pack cannot be played: PCM, 0 channels, 0 Hz, 0 bits"},
         {"three channels", withWave(FormatWave(1, 3, 22050, 16)), "cannot be played: PCM, 3 channels, 22050 Hz, 16 bits"},

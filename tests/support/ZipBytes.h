@@ -15,6 +15,7 @@ struct TRawEntry {
     qint64 At = -1;               // the central header points here; -1: this entry's own local header
     QByteArray LocalName = {};    // the local header's name when it differs
     bool Written = true;          // false: only a central header (with At pointing elsewhere)
+    QByteArray Comment = {};      // the central header's
 };
 
 namespace zipbytes {
@@ -59,11 +60,12 @@ inline QByteArray RawZip(const QList<TRawEntry> &entries, const QByteArray &comm
         Put(directory, 20, 2);                              // made by
         directory += zipbytes::LocalHeader(e).mid(4, 22);   // version needed to size unpacked
         Put(directory, quint32(e.Name.size()), 2);
-        Put(directory, 0, 4);                               // extra and comment lengths
+        Put(directory, 0, 2);                               // extra
+        Put(directory, quint32(e.Comment.size()), 2);
         Put(directory, 0, 4);                               // disk, internal attributes
         Put(directory, 0, 4);                               // external attributes
         Put(directory, quint32(at), 4);
-        directory += e.Name;
+        directory += e.Name + e.Comment;
     }
     const qint64 offset = out.size();
     out += directory;
