@@ -104,7 +104,7 @@ public:
                     .arg(method);
             if (packed == 0xFFFFFFFF || local == 0xFFFFFFFF)
                 return zip64;
-            if (!Has(local, 30) || U(local, 4) != 0x04034b50)
+            if (U(local, 4) != 0x04034b50)
                 return notZip;
             spans.append({local, local + 30 + U(local + 26, 2) + U(local + 28, 2) + packed, name});
             at += 46 + nameLength + U(at + 30, 2) + U(at + 32, 2);
@@ -126,13 +126,13 @@ private:
     static constexpr quint64 kAesMethod = 99;   // WinZip's mark of an encrypted entry
     const QByteArray &FZip;
 
-    bool Has(quint64 at, quint64 length) const { return at <= quint64(FZip.size()) && length <= quint64(FZip.size()) - at; }
-    // Little-endian, of `bytes` bytes at `at`; bytes past the end read as 0.
+    // Little-endian, of `bytes` bytes at `at`; bytes past the end read as 0,
+    // so that a table running past it fails on its signatures.
     quint64 U(quint64 at, int bytes) const
     {
         quint64 v = 0;
         for (int i = bytes - 1; i >= 0; --i)
-            v = v << 8 | (Has(at + quint64(i), 1) ? quint8(FZip[qsizetype(at) + i]) : 0);
+            v = v << 8 | (at + quint64(i) < quint64(FZip.size()) ? quint8(FZip[qsizetype(at) + i]) : 0);
         return v;
     }
     // The last end record whose comment reaches exactly to the archive's end.

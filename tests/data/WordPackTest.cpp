@@ -318,6 +318,8 @@ TEST_F(WordPack, ArchivesNoZipLibraryWritesAndUnplayableRecordingsAreRefusedSayi
     renamed.LocalName = "words.lsx";
     QByteArray farDirectory = RawZip({words, sound});
     SetLe32(farDirectory, farDirectory.size() - 6, 0xFFFFFFFF);
+    QByteArray twoDisks = RawZip({words, sound});
+    twoDisks[twoDisks.size() - 18] = 1;   // the end record's disk number
     TRawEntry farEntry = sound;
     farEntry.At = 0xFFFFFFFF;
     const TRawEntry encrypted{"wav/word0000.wav", wave, 0, 1};
@@ -339,6 +341,7 @@ TEST_F(WordPack, ArchivesNoZipLibraryWritesAndUnplayableRecordingsAreRefusedSayi
         {"headers that disagree", RawZip({renamed, sound}), "its table of contents does not match the files in it"},
         {"a directory past 32 bits", farDirectory, "ZIP64"},
         {"an entry past 32 bits", RawZip({words, farEntry}), "ZIP64"},
+        {"one of several disks", twoDisks, "This file is not a word pack (not a ZIP archive)."},
         {"an entry pointing beside its header", RawZip({words, pointsBeside}), "table of contents cannot be read"},
         {"a broken table", RawZip({words, sound}).remove(RawLocalEntry(words).size() + RawLocalEntry(sound).size(), 1),
          "its table of contents cannot be read"},
