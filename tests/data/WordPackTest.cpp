@@ -391,6 +391,13 @@ TEST_F(WordPack, ImportedWordsTakeNumbersAsTypedWordsDoAndNeverADeletedWordsReco
     EXPECT_EQ(ReadAll(File("wav/word0001.wav")), pack.Sounds[1]);
     EXPECT_FALSE(QFileInfo::exists(File("wav/original/word0001.wav")));
     EXPECT_TRUE(QFileInfo(File("wav/word0002.wav")).isDir());
+    // The only number left holds what cannot be deleted: no room after all.
+    QBitArray onlyStuck(500, true);
+    onlyStuck.clearBit(2);
+    TWordPack kite;
+    kite.Words = {{{"kite", 0}, catNew}};
+    EXPECT_THROW(ImportWordPack(kite, {}, onlyStuck), EWordPack);
+    EXPECT_EQ(AllWords.size(), 4);
 
     // Room is counted before anything goes: 495 numbers are left and 496 words come.
     WaveBytes(File("wav/word0005.wav"), 530, 100);
