@@ -226,11 +226,11 @@ QString MMMessage(int Number)
     case 28061: return QStringLiteral("Invalid DeviceID");
     case 28064: return QStringLiteral("Unable to allocate memory for wave header");
     case 28065: return QStringLiteral("Unable to free header memory");
-    case 28070: return QStringLiteral("The actual device can''t play this format");
+    case 28070: return QStringLiteral("The actual device can't play this format");
     case 28080: return QStringLiteral("Unable to start device");
     case 28081: return QStringLiteral("Error filling wave buffer");
     case 28086: return QStringLiteral("Specified error number is out of range (unknown error)");
-    case 28087: return QStringLiteral("The actual device can''t record this format");
+    case 28087: return QStringLiteral("The actual device can't record this format");
     case 28088: return QStringLiteral("Could not create thread");
     case 28089: return QStringLiteral("Invalid wave format");
     case 28130: return QStringLiteral("Error reading wave file");

@@ -394,12 +394,7 @@ void TfmConfig::btNewClick()
 {
     if (lbAll->count() >= MaxWords)
         return;
-    int free = -1;
-    for (int n = 0; n < MaxWords && n < UsedSounds.size(); ++n)
-        if (!UsedSounds.testBit(n)) {
-            free = n;
-            break;
-        }
+    const int free = LowestFreeSound(UsedSounds);
     if (free < 0)
         return;   // every number is taken (the list names some twice)
     StopDevices();
@@ -455,10 +450,7 @@ void TfmConfig::btSaveClick()
     const int row = lbAll->AddWord(word);
     UsedSounds.setBit(CurrentSound);
     (cbAdd->isChecked() ? lbNow : lbNew)->AddWord(word);
-    bool staleKept = false;
-    if (QFile::exists(CurrentSoundFile))
-        staleKept = !QFile::remove(CurrentSoundFile);
-    QFile::remove(OriginalSoundName(CurrentSoundFile));
+    const bool staleKept = !ClearLeftoverSound(CurrentSound);
 
     lbAll->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     lbAllClick();

@@ -211,6 +211,7 @@ void TfmConfig::CreateSelectPage()
     QWidget *page = tsSelect;
     auto label = [page](int x, int y, const QString &caption) {
         auto *l = new QLabel(caption, page);
+        l->setTextFormat(Qt::PlainText);
         l->move(x, y);
         l->adjustSize();
         return l;
@@ -220,6 +221,7 @@ void TfmConfig::CreateSelectPage()
     Label5 = label(324, 20, QStringLiteral(" Words known"));
     auto count = [page](int x) {
         auto *l = new QLabel(QStringLiteral("0"), page);
+        l->setTextFormat(Qt::PlainText);
         l->setGeometry(x, 20, 25, l->sizeHint().height());
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return l;

@@ -1,6 +1,5 @@
 #include "data/WordMerge.h"
 
-#include <QFile>
 #include <QMap>
 #include <QSet>
 
@@ -86,7 +85,10 @@ TWordListMerge MergeWordLists(const QByteArray &base, const QByteArray &theirs, 
             renumbered[key] += it.value();
             continue;
         }
-        while (fresh < maxWords && (taken.contains(fresh) || QFile::exists(SoundFileName(fresh))))
+        // A recording on disk under a number no side names is a deleted
+        // word's, or one the other copy has just made for a word it has not
+        // saved yet: neither may become this word's.
+        while (fresh < maxWords && (taken.contains(fresh) || SoundOnDisk(fresh)))
             ++fresh;
         if (fresh >= maxWords) {
             m.Undone << QStringLiteral("\"%1\" (no free sound number for a word of this copy)").arg(key.first);

@@ -19,5 +19,6 @@ struct TWordListMerge {
 
 // `base`: the word list file as both sides started from; `theirs`: as it is
 // on disk now; `ours`: the lists about to be saved. A fresh number is below
-// `maxWords`, used by no word of any side and has no sound file on disk.
+// `maxWords`, used by no word of any side and has no recording on disk
+// (SoundOnDisk: as played or as captured).
 TWordListMerge MergeWordLists(const QByteArray &base, const QByteArray &theirs, const TWordLists &ours, int maxWords);

@@ -1,5 +1,6 @@
 #include "data/uCommon.h"
 
+#include "audio/MMEvenOut.h"
 #include "data/uPlan.h"
 
 #include "platform/AtomicFile.h"
@@ -430,6 +431,30 @@ QString SoundFileName(int soundNo)
 {
     const QString digits = QString::number(qAbs(qint64(soundNo))).rightJustified(4, '0');
     return Settings.SoundDir + "word" + (soundNo < 0 ? "-" : "") + digits + ".wav";
+}
+
+int LowestFreeSound(const QBitArray &used)
+{
+    for (int n = 0; n < used.size(); ++n)
+        if (!used.testBit(n))
+            return n;
+    return -1;
+}
+
+bool ClearLeftoverSound(int soundNo)
+{
+    const QString sound = SoundFileName(soundNo);
+    bool cleared = true;
+    for (const QString &file : {sound, OriginalSoundName(sound)})
+        if (QFile::exists(file) && !QFile::remove(file))
+            cleared = false;
+    return cleared;
+}
+
+bool SoundOnDisk(int soundNo)
+{
+    const QString sound = SoundFileName(soundNo);
+    return QFile::exists(sound) || QFile::exists(OriginalSoundName(sound));
 }
 
 QString WordListChecksum(const QString &path)

@@ -4,6 +4,7 @@
 #include "data/FileBase.h"
 #include "platform/Colors.h"
 
+#include <QBitArray>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -139,4 +140,16 @@ QString FinishWordListSave();
 void RemoveLeftoverTemporaries();
 
 QString SoundFileName(int soundNo);
+
+// A new word's sound number: the lowest that no word holds (`used` has a bit
+// per number), -1 when every one is. A deleted word leaves its recordings on
+// disk under its number; they go when the number is given to a new word
+// (ClearLeftoverSound), so a word never plays another's recording.
+int LowestFreeSound(const QBitArray &used);
+// Deletes what a deleted word left under `soundNo`: its recording and the
+// take kept as captured. False when one of them is still there.
+bool ClearLeftoverSound(int soundNo);
+// Whether a recording, as played or as captured, lies on disk under `soundNo`.
+bool SoundOnDisk(int soundNo);
+
 QString WordListChecksum(const QString &path);

@@ -1,6 +1,7 @@
 // Word packs through libzip: it reads an archive from a buffer, tells each
 // entry's sizes, method and file type before anything is inflated, and checks
-// the CRC as it inflates.
+// the CRC as it inflates. The archive's table of contents is first read here
+// as well, for what libzip lets through or refuses without saying why.
 #include "data/uWordPack.h"
 
 #include "audio/MMWave.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -53,6 +55,95 @@ bool SafeName(const QByteArray &name)
             return false;
     return true;
 }
+
+// The archive's own table of contents, read here before libzip opens it:
+// libzip unpacks entries whose bytes overlap (the same bytes counted as
+// several files, the way ZIP bombs grow) and refuses a name given twice or
+// a method it lacks with no more than an error code. Returns why the pack is
+// refused, or nothing; an archive whose table cannot be followed here is
+// not taken as a pack at all.
+class TZipDirectory {
+public:
+    explicit TZipDirectory(const QByteArray &zip) : FZip(zip) {}
+
+    QString Fault() const
+    {
+        const QString notZip =
+            QStringLiteral("This file is not a word pack (not a ZIP archive: its table of contents cannot be read).");
+        // Sizes past 32 bits, which no pack within its limits has.
+        const QString zip64 = QStringLiteral("The pack is a ZIP64 archive, which this program does not read.");
+        const std::optional<quint64> end = EndRecord();
+        if (!end)
+            return notZip;
+        const quint64 count = U(*end + 10, 2), directory = U(*end + 16, 4);
+        if (count == 0xFFFF || directory == 0xFFFFFFFF)
+            return zip64;
+        struct TSpan {
+            quint64 Start, End;
+            QByteArray Name;
+        };
+        QList<TSpan> spans;
+        QSet<QByteArray> names;
+        quint64 at = directory;
+        for (quint64 i = 0; i < count; ++i) {
+            if (U(at, 4) != 0x02014b50)
+                return notZip;
+            const quint64 flags = U(at + 8, 2), method = U(at + 10, 2), packed = U(at + 20, 4),
+                          nameLength = U(at + 28, 2), local = U(at + 42, 4);
+            const QByteArray name = FZip.mid(qsizetype(at + 46), qsizetype(nameLength));
+            const QString shown = QString::fromUtf8(name.left(80));
+            if (names.contains(name))
+                return QStringLiteral("The pack holds \"%1\" twice.").arg(shown);
+            names.insert(name);
+            if ((flags & 1) != 0 || method == kAesMethod)
+                return QStringLiteral("The file \"%1\" in the pack is encrypted.").arg(shown);
+            if (method != ZIP_CM_STORE && method != ZIP_CM_DEFLATE)
+                return QStringLiteral("The file \"%1\" in the pack is packed in a way this program does not read "
+                                      "(method %2).")
+                    .arg(shown)
+                    .arg(method);
+            if (packed == 0xFFFFFFFF || local == 0xFFFFFFFF)
+                return zip64;
+            if (U(local, 4) != 0x04034b50)
+                return notZip;
+            spans.append({local, local + 30 + U(local + 26, 2) + U(local + 28, 2) + packed, name});
+            at += 46 + nameLength + U(at + 30, 2) + U(at + 32, 2);
+        }
+        std::sort(spans.begin(), spans.end(), [](const TSpan &a, const TSpan &b) { return a.Start < b.Start; });
+        // Against the entry reaching furthest so far: one may hold several.
+        for (qsizetype i = 1, furthest = 0; i < spans.size(); ++i) {
+            if (spans[i].Start < spans[furthest].End)
+                return QStringLiteral("The files \"%1\" and \"%2\" in the pack overlap: the same bytes would "
+                                      "unpack as both.")
+                    .arg(QString::fromUtf8(spans[furthest].Name.left(80)), QString::fromUtf8(spans[i].Name.left(80)));
+            if (spans[i].End > spans[furthest].End)
+                furthest = i;
+        }
+        return QString();
+    }
+
+private:
+    static constexpr quint64 kAesMethod = 99;   // WinZip's mark of an encrypted entry
+    const QByteArray &FZip;
+
+    // Little-endian, of `bytes` bytes at `at`; bytes past the end read as 0,
+    // so that a table running past it fails on its signatures.
+    quint64 U(quint64 at, int bytes) const
+    {
+        quint64 v = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            v = v << 8 | (at + quint64(i) < quint64(FZip.size()) ? quint8(FZip[qsizetype(at) + i]) : 0);
+        return v;
+    }
+    // The last end record whose comment reaches exactly to the archive's end.
+    std::optional<quint64> EndRecord() const
+    {
+        for (qint64 at = FZip.size() - 22; at >= 0 && at >= FZip.size() - 22 - 0xFFFF; --at)
+            if (U(quint64(at), 4) == 0x06054b50 && quint64(at) + 22 + U(quint64(at) + 20, 2) == quint64(FZip.size()))
+                return quint64(at);
+        return std::nullopt;
+    }
+};
 
 // Links, devices, pipes and sockets are refused; plain files and folders pass.
 bool PlainEntry(zip_t *z, zip_uint64_t index)
@@ -146,6 +237,19 @@ QByteArray CheckedWave(const QByteArray &bytes, const QString &name)
     TWaveInfo info;
     if (!ParseWaveInfo(buffer, info))
         Refuse(QStringLiteral("The recording %1 in the pack is not a wave file.").arg(name));
+    // Taken in, it would fail only when it is played, word by word.
+    const TWaveFormatEx *f = info.Format.get();
+    if (!IsValidPCMFormat(f))
+        Refuse(QStringLiteral("The recording %1 in the pack cannot be played: %2, %3 channels, %4 Hz, %5 bits "
+                              "(this program plays PCM of 1 or 2 channels, 8 or 16 bits, 4000 to 100000 Hz).")
+                   .arg(name, WaveFormatName(f->wFormatTag))
+                   .arg(f->nChannels)
+                   .arg(f->nSamplesPerSec)
+                   .arg(f->wBitsPerSample));
+    if (f->nBlockAlign != f->nChannels * f->wBitsPerSample / 8 || f->nAvgBytesPerSec != f->nSamplesPerSec * f->nBlockAlign)
+        Refuse(QStringLiteral("The recording %1 in the pack cannot be played: its bytes per second or per "
+                              "sample do not match its format.")
+                   .arg(name));
     return bytes;
 }
 
@@ -176,15 +280,21 @@ void Add(zip_t *z, const QString &name, const QByteArray &bytes, bool store)
 
 TWordPack ReadWordPack(const QByteArray &bytes)
 {
+    const QString fault = TZipDirectory(bytes).Fault();
+    if (!fault.isEmpty())
+        Refuse(fault);
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t *src = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
     if (!src)
         Refuse(QStringLiteral("The pack cannot be read."));
     TZip z(zip_open_from_source(src, ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    const int why = zip_error_code_zip(&error);
     zip_error_fini(&error);
     if (!z) {
         zip_source_free(src);
+        if (why == ZIP_ER_INCONS)
+            Refuse(QStringLiteral("The pack is damaged: its table of contents does not match the files in it."));
         Refuse(QStringLiteral("This file is not a word pack (not a ZIP archive)."));
     }
 
@@ -206,12 +316,6 @@ TWordPack ReadWordPack(const QByteArray &bytes)
             Refuse(QStringLiteral("The pack names a file outside its own folder: \"%1\".").arg(shown));
         if (!PlainEntry(z.get(), zip_uint64_t(i)))
             Refuse(QStringLiteral("The pack holds a link or a device, \"%1\", not a plain file.").arg(shown));
-        if (entries.contains(name))
-            Refuse(QStringLiteral("The pack holds \"%1\" twice.").arg(shown));
-        if (st.encryption_method != ZIP_EM_NONE)
-            Refuse(QStringLiteral("The file \"%1\" in the pack is encrypted.").arg(shown));
-        if (st.comp_method != ZIP_CM_STORE && st.comp_method != ZIP_CM_DEFLATE)
-            Refuse(QStringLiteral("The file \"%1\" in the pack is packed in a way this program does not read.").arg(shown));
         if (st.size > zip_uint64_t(kPackMaxFileBytes))
             Refuse(QStringLiteral("The file \"%1\" in the pack is larger than 20 MB.").arg(shown));
         stated += qint64(st.size);
@@ -329,26 +433,40 @@ TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, 
 {
     TPackImport result;
     QSet<QString> seen = present;
-    QBitArray used = taken;
-    QList<QPair<QString, QByteArray>> files;
-    int next = 0;
+    QList<const TPackWord *> adding;
     for (const TPackWord &w : pack.Words) {
         if (seen.contains(w.Word.Text)) {
             ++result.AlreadyThere;
             continue;
         }
         seen.insert(w.Word.Text);
-        while (next < used.size() && used.testBit(next))
-            ++next;
-        if (next >= used.size())
-            throw EWordPack(QStringLiteral("There is no room for the pack's words: the program keeps at most %1 words.")
-                                .arg(used.size()));
-        used.setBit(next);
-        result.AddedWords.append({w.Word.Text, next});
-        if (pack.Sounds.contains(w.Word.SoundNo))
-            files.append({SoundFileName(next), pack.Sounds.value(w.Word.SoundNo)});
-        if (pack.Originals.contains(w.Word.SoundNo))
-            files.append({OriginalSoundFileName(next), pack.Originals.value(w.Word.SoundNo)});
+        adding.append(&w);
+    }
+    const auto noRoom = [&] {
+        return EWordPack(QStringLiteral("There is no room for the pack's words: the program keeps at most %1 words.")
+                             .arg(taken.size()));
+    };
+    // Refused before the numbers below lose what deleted words left there.
+    if (adding.size() > taken.count(false))
+        throw noRoom();
+
+    QBitArray used = taken;
+    QList<QPair<QString, QByteArray>> files;
+    for (const TPackWord *w : std::as_const(adding)) {
+        // Numbered as a word typed on the recording page: the lowest free
+        // number, with what a deleted word left under it gone first, or the
+        // word would play that recording. A leftover that stays keeps its number.
+        int n = LowestFreeSound(used);
+        for (; n >= 0 && !ClearLeftoverSound(n); n = LowestFreeSound(used))
+            used.setBit(n);
+        if (n < 0)
+            throw noRoom();
+        used.setBit(n);
+        result.AddedWords.append({w->Word.Text, n});
+        if (pack.Sounds.contains(w->Word.SoundNo))
+            files.append({SoundFileName(n), pack.Sounds.value(w->Word.SoundNo)});
+        if (pack.Originals.contains(w->Word.SoundNo))
+            files.append({OriginalSoundFileName(n), pack.Originals.value(w->Word.SoundNo)});
     }
     result.Added = int(result.AddedWords.size());
     if (result.AddedWords.isEmpty())

@@ -63,8 +63,8 @@ struct TPackImport {
 
 // Adds the pack's words to NewWords and AllWords: a text in `present` (or
 // already in the pack) is left out and counted; every other word gets the
-// lowest number below `maxWords` that is not in `taken` and its recordings
-// are copied under that number. Then the list and the settings are saved as
+// lowest number not in `taken` (LowestFreeSound, its leftover recordings
+// cleared as for a typed word) and its recordings are copied under it. Then the list and the settings are saved as
 // OK saves them, so a stop at any moment leaves the old words or the new.
 // Throws EWordPack when there are not enough free numbers and EInOutError
 // when a file cannot be written; the lists are then as they were.

@@ -511,6 +511,7 @@ TEST(MMMessages, NumberedTextsAndPrefix)
     EXPECT_EQ(MMMessage(28060), "Change to property while device was open");
     EXPECT_EQ(MMMessage(28088), "Could not create thread");
     EXPECT_EQ(MMMessage(28133), "Invalid wave file...");
+    EXPECT_EQ(MMMessage(28087), "The actual device can't record this format");   // one apostrophe
     EXPECT_EQ(MMPrefixed("RingBuffer:", MMMessage(28088)), "RingBuffer:\n\rCould not create thread");
     const EMMWaveError e(MMMessage(28139));
     const Exception &base = e;

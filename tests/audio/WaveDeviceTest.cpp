@@ -326,6 +326,28 @@ TEST_F(WaveDevice, AFileWithoutDataFailsToStartAndLeavesTheDeviceClosed)
     EXPECT_FALSE(p.PlayRingBuffer.IsActive());
 }
 
+TEST_F(WaveDevice, AFormatTheDeviceCannotPlayIsRefusedInPlainWords)
+{
+    // Three channels: a wave file may say so, the device plays one or two.
+    const QString path = File("three.wav");
+    {
+        TMMWave w;
+        const TWaveFormatEx f = MakePCMWaveFormat(16, 3, 22050);
+        w.CreateFile(path, &f);
+        w.WriteData(QByteArray(6000, '\0').constData(), 6000);
+        w.CloseFile();
+    }
+    TPlayer p;
+    p.Load(path);
+    try {
+        p.WaveOut.Start();
+        ADD_FAILURE() << "Start did not fail";
+    } catch (const EMMWaveOutError &e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("WaveOutOpen:\n\rThe actual device can't play this format"));
+    }
+    EXPECT_FALSE(p.WaveOut.IsOpen());
+}
+
 TEST_F(WaveDevice, PropertiesKeepToTheirRanges)
 {
     TMMWaveIn in;

@@ -9,6 +9,7 @@
 #include "data/uWordPack.h"
 #include "support/MessageLog.h"
 #include "support/WaveFiles.h"
+#include "support/ZipBytes.h"
 #include "widgets/oxBtns.h"
 
 #include <QFileDialog>
@@ -270,30 +271,105 @@ TEST_F(PackPage, NumbersTheDialogOrTheSavedListStillHoldAreNotGivenToImportedWor
     EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;moon;2\r\n1;sun;1\r\n2;ball;0\r\n"));
 }
 
-TEST_F(PackPage, AnUnsafePackIsRefusedInOneMessageAndNothingChanges)
+TEST_F(PackPage, AnUnsafePackIsRefusedInOneMessageThatSaysWhyAndNothingChanges)
 {
     WriteAll(File("lumword.lst"), "2;ball;0\r\n");
     LoadWordList();
     SaveWordListAndSettings();
-    const QByteArray list = ReadAll(File("lumword.lst")), ini = ReadAll(File("lumword.INI"));
-    WriteAll(File("bad.wordpack"), "PK\x03\x04 not really");
+    WriteWave(File("wav/word0000.wav"), Tone(440, 22050, 200));
+    const QByteArray list = ReadAll(File("lumword.lst")), ini = ReadAll(File("lumword.INI")),
+                     ballWave = ReadAll(File("wav/word0000.wav"));
+    // A wave whose format says no channels, no rate and no bits.
+    QByteArray silent = ballWave;
+    ASSERT_EQ(silent.mid(12, 4), "fmt ");
+    for (int at : {22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35})
+        silent[at] = 0;
+    const TRawEntry words{"words.lst", "1;mum;0\r\n"};
+    TRawEntry inside{"pack.ini", "[Pack]\r\nTitle=x\r\n"};
+    inside.Written = false;
+    inside.At = RawLocalEntry(words).size() + 30 + 16;
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        const char *says;
+    } packs[] = {
+        {"bad", "PK\x03\x04 not really", "not a ZIP archive"},
+        {"silent", RawZip({words, {"wav/word0000.wav", silent}}),
+         "The recording wav/word0000.wav in the pack cannot be played: PCM, 0 channels, 0 Hz, 0 bits"},
+        {"twice", RawZip({words, {"words.lst", "1;dad;1\r\n"}}), "The pack holds \"words.lst\" twice."},
+        {"squeezed", RawZip({words, {"wav/word0000.wav", "x"}, {"wav/word0001.wav", "y", 14}}),
+         "\"wav/word0001.wav\" in the pack is packed in a way this program does not read"},
+        {"overlap", RawZip({words, {"wav/word0000.wav", RawLocalEntry({"pack.ini", "[Pack]\r\nTitle=x\r\n"})}, inside}),
+         "The files \"wav/word0000.wav\" and \"pack.ini\" in the pack overlap"},
+    };
 
     TfmConfig dlg;
     Show(dlg);
     ShowPage(dlg, 2);
     MessageLog log;
+    for (const auto &pack : packs) {
+        const QString path = File(QStringLiteral("%1.wordpack").arg(pack.name));
+        WriteAll(path, pack.bytes);
+        OnModal<QFileDialog>([path](QFileDialog *d) {
+            QTest::keyClicks(d->focusWidget(), path);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        });
+        log.Texts.clear();
+        Click(dlg.btImport);
+        ASSERT_EQ(log.Texts.size(), 1) << pack.name;
+        EXPECT_TRUE(log.Texts[0].contains(pack.says)) << log.Texts[0].toStdString();
+        EXPECT_TRUE(log.Texts[0].endsWith("Nothing has been changed.")) << log.Texts[0].toStdString();
+    }
+    EXPECT_EQ(ReadAll(File("lumword.lst")), list);
+    EXPECT_EQ(ReadAll(File("lumword.INI")), ini);
+    EXPECT_EQ(QDir(File("wav")).entryList(QDir::Files), QStringList({"word0000.wav"}));
+    EXPECT_EQ(ReadAll(File("wav/word0000.wav")), ballWave);
+    EXPECT_EQ(dlg.lbNew->count(), 0);
+    EXPECT_EQ(Texts(dlg.lbAll), QStringList({"ball"}));
+}
+
+TEST_F(PackPage, AWordImportedAfterADeletedOneDoesNotPlayTheDeletedWordsRecording)
+{
+    WriteWave(File("wav/word0000.wav"), Tone(500, 22050, 300));   // cat
+    QDir().mkpath(File("wav/original"));
+    WriteWave(File("wav/original/word0000.wav"), Tone(510, 22050, 300));
+    WriteWave(File("wav/word0001.wav"), Tone(600, 22050, 300));   // dog
+    const QByteArray dogWave = ReadAll(File("wav/word0001.wav"));
+    WriteAll(File("lumword.lst"), "2;cat;0\r\n2;dog;1\r\n");
+    LoadWordList();
+    SaveWordListAndSettings();
+    TWordPack pack;
+    pack.Words = {{{"mum", 0}, catNew}};   // as the starter packs: text only
+    WriteAll(File("mum.wordpack"), WriteWordPack(pack));
+    MessageLog log;
+    {
+        TfmConfig dlg;
+        Show(dlg);
+        ShowPage(dlg, 1);
+        ClickRow(dlg.lbAll, 0);
+        ASSERT_EQ(dlg.edWord->text(), "cat");
+        Click(dlg.btDelete);
+        Click(dlg.btOk);
+    }
+    SaveWordListAndSettings();   // as the main window does after OK
+    ASSERT_EQ(ReadAll(File("lumword.lst")), QByteArray("2;dog;1\r\n"));
+    ASSERT_TRUE(QFileInfo::exists(File("wav/word0000.wav")));   // kept until the number is given again
+
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
     OnModal<QFileDialog>([this](QFileDialog *d) {
-        QTest::keyClicks(d->focusWidget(), File("bad.wordpack"));
+        QTest::keyClicks(d->focusWidget(), File("mum.wordpack"));
         QTest::keyClick(d->focusWidget(), Qt::Key_Return);
     });
     Click(dlg.btImport);
     ASSERT_EQ(log.Texts.size(), 1);
-    EXPECT_TRUE(log.Texts[0].contains("not a ZIP archive")) << log.Texts[0].toStdString();
-    EXPECT_TRUE(log.Texts[0].endsWith("Nothing has been changed.")) << log.Texts[0].toStdString();
-    EXPECT_EQ(ReadAll(File("lumword.lst")), list);
-    EXPECT_EQ(ReadAll(File("lumword.INI")), ini);
-    EXPECT_EQ(QDir(File("wav")).entryList(QDir::Files), QStringList());
-    EXPECT_EQ(dlg.lbNew->count(), 0);
+    EXPECT_EQ(log.Texts[0], "\"mum\": 1 words were added as new words, 0 were already there.");
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;mum;0\r\n2;dog;1\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(File("wav/word0000.wav"))) << "mum plays cat's recording";
+    EXPECT_FALSE(QFileInfo::exists(File("wav/original/word0000.wav"))) << "evening out would bring cat's back";
+    EXPECT_EQ(ReadAll(File("wav/word0001.wav")), dogWave);
+    Click(dlg.btCancel);
 }
 
 TEST_F(PackPage, ImportOpensWhereTheStarterPacksAreAndTheyReadAsAHundredFirstWords)

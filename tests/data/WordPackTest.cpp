@@ -8,7 +8,9 @@
 #include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
 #include "support/WaveFiles.h"
+#include "support/ZipBytes.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QMap>
@@ -95,6 +97,26 @@ QByteArray WaveBytes(const QString &path, double hz, int frames)
 {
     WriteWave(path, Tone(hz, 22050, frames));
     return ReadAll(path);
+}
+
+// A wave file of a few bytes of data whose format chunk says what is given;
+// block size and bytes per second follow from it unless given.
+QByteArray FormatWave(quint16 tag, quint16 channels, quint32 rate, quint16 bits, int align = -1, qint64 perSecond = -1)
+{
+    const quint16 block = quint16(align >= 0 ? align : channels * bits / 8);
+    QByteArray b("RIFF");
+    zipbytes::Put(b, 4 + 24 + 8 + 4, 4);
+    b += "WAVEfmt ";
+    zipbytes::Put(b, 16, 4);
+    zipbytes::Put(b, tag, 2);
+    zipbytes::Put(b, channels, 2);
+    zipbytes::Put(b, rate, 4);
+    zipbytes::Put(b, quint32(perSecond >= 0 ? perSecond : rate * block), 4);
+    zipbytes::Put(b, block, 2);
+    zipbytes::Put(b, bits, 2);
+    b += "data";
+    zipbytes::Put(b, 4, 4);
+    return b + QByteArray(4, char(0x80));
 }
 
 QString Crc(const QByteArray &bytes)
@@ -265,6 +287,131 @@ TEST_F(WordPack, PacksThatCouldHarmOrMisleadAreRefusedWithTheReasonAndNothingCha
         EXPECT_NE(why.find("Line 2 of the pack's word list"), std::string::npos) << '"' << line << "\": " << why;
     }
     EXPECT_EQ(ReadAll(File("lumword.lst")), listBefore);
+}
+
+TEST_F(WordPack, ArchivesNoZipLibraryWritesAndUnplayableRecordingsAreRefusedSayingWhatIsWrong)
+{
+    const QByteArray wave = WaveBytes(File("t.wav"), 440, 100);
+    QFile::remove(File("t.wav"));
+    const TRawEntry words{"words.lst", "1;ball;0\r\n"};
+    const TRawEntry sound{"wav/word0000.wav", wave};
+    // Written byte by byte, well formed, they go in: what each case changes is the fault.
+    EXPECT_EQ(Refusal(RawZip({words, sound})), "accepted");
+    // Comments: the archive's, as long as it may be, and one that holds the
+    // end record's mark; the directory's, on each entry.
+    EXPECT_EQ(Refusal(RawZip({words, sound}, QByteArray(0xFFFF, 'c'))), "accepted");
+    EXPECT_EQ(Refusal(RawZip({words, sound}, QByteArray("PK\x05\x06") + QByteArray(30, '\0'))), "accepted");
+    EXPECT_EQ(Refusal(RawZip({{"words.lst", "1;ball;0\r\n", 0, 0, -1, {}, true, "list"}, {"a", "b", 0, 0, -1, {}, true, "c"}})),
+              "accepted");
+    EXPECT_EQ(Refusal(RawZip({words, {"wav/word0000.wav", FormatWave(1, 1, 4000, 16)}})), "accepted");
+
+    // A recording whose stored bytes are the local entry of another file that
+    // the table of contents also names: one set of bytes, two files.
+    const TRawEntry inner{"wav/original/word0000.wav", wave};
+    const QByteArray outerName = "wav/word0000.wav";
+    TRawEntry innerSeen = inner;
+    innerSeen.Written = false;
+    innerSeen.At = RawLocalEntry(words).size() + 30 + outerName.size();
+    TRawEntry pointsBeside = sound;
+    pointsBeside.At = 1;
+    TRawEntry renamed = words;
+    renamed.LocalName = "words.lsx";
+    QByteArray farDirectory = RawZip({words, sound});
+    SetLe32(farDirectory, farDirectory.size() - 6, 0xFFFFFFFF);
+    QByteArray twoDisks = RawZip({words, sound});
+    twoDisks[twoDisks.size() - 18] = 1;   // the end record's disk number
+    TRawEntry farEntry = sound;
+    farEntry.At = 0xFFFFFFFF;
+    const TRawEntry encrypted{"wav/word0000.wav", wave, 0, 1};
+    const auto withWave = [&](const QByteArray &bytes, const QByteArray &name = "wav/word0000.wav") {
+        return RawZip({words, {name, bytes}});
+    };
+    const struct {
+        const char *what;
+        QByteArray pack;
+        const char *says;
+    } cases[] = {
+        {"a name twice", RawZip({words, sound, {"words.lst", "1;sun;0\r\n"}}), "The pack holds \"words.lst\" twice."},
+        {"an unknown method", RawZip({words, {"wav/word0000.wav", wave, 6}}),
+         "The file \"wav/word0000.wav\" in the pack is packed in a way this program does not read (method 6)."},
+        {"WinZip's encryption", RawZip({words, {"wav/word0000.wav", wave, 99}}), "\"wav/word0000.wav\" in the pack is encrypted"},
+        {"the encrypted flag", RawZip({words, encrypted}), "\"wav/word0000.wav\" in the pack is encrypted"},
+        {"overlapping entries", RawZip({words, {outerName, RawLocalEntry(inner)}, innerSeen}),
+         "The files \"wav/word0000.wav\" and \"wav/original/word0000.wav\" in the pack overlap"},
+        {"headers that disagree", RawZip({renamed, sound}), "its table of contents does not match the files in it"},
+        {"a directory past 32 bits", farDirectory, "ZIP64"},
+        {"an entry past 32 bits", RawZip({words, farEntry}), "ZIP64"},
+        {"one of several disks", twoDisks, "This file is not a word pack (not a ZIP archive)."},
+        {"an entry pointing beside its header", RawZip({words, pointsBeside}), "table of contents cannot be read"},
+        {"a broken table", RawZip({words, sound}).remove(RawLocalEntry(words).size() + RawLocalEntry(sound).size(), 1),
+         "its table of contents cannot be read"},
+        {"a comment too long by one", RawZip({words, sound}, QByteArray(0xFFFF, 'c')) + "c", "table of contents cannot be read"},
+        {"an empty archive", RawZip({}), "it has no word list"},
+        {"no format", withWave(FormatWave(1, 0, 0, 0)),
+         "The recording wav/word0000.wav in the pack cannot be played: PCM, 0 channels, 0 Hz, 0 bits"},
+        {"three channels", withWave(FormatWave(1, 3, 22050, 16)), "cannot be played: PCM, 3 channels, 22050 Hz, 16 bits"},
+        {"24 bits", withWave(FormatWave(1, 1, 22050, 24)), "cannot be played: PCM, 1 channels, 22050 Hz, 24 bits"},
+        {"too slow", withWave(FormatWave(1, 1, 3999, 8)), "cannot be played: PCM, 1 channels, 3999 Hz, 8 bits"},
+        {"mu-law", withWave(FormatWave(7, 1, 8000, 8)), "cannot be played: CCITT mu-Law, 1 channels, 8000 Hz"},
+        {"a wrong block size", withWave(FormatWave(1, 2, 22050, 16, 2)), "bytes per second or per sample do not match"},
+        {"wrong bytes per second", withWave(FormatWave(1, 2, 22050, 16, -1, 22050)),
+         "bytes per second or per sample do not match"},
+        {"an unplayable take kept as captured", RawZip({words, sound, {"wav/original/word0000.wav", FormatWave(1, 0, 0, 0)}}),
+         "The recording wav/original/word0000.wav in the pack cannot be played"},
+    };
+    for (const auto &c : cases) {
+        const std::string why = Refusal(c.pack);
+        EXPECT_NE(why.find(c.says), std::string::npos) << c.what << ": " << why;
+    }
+}
+
+TEST_F(WordPack, ImportedWordsTakeNumbersAsTypedWordsDoAndNeverADeletedWordsRecording)
+{
+    // Deleted words left 0 (a recording and its take), 1 (a take only) and 2
+    // (something that cannot be deleted); 3 is clean.
+    QDir().mkpath(File("wav/original"));
+    QDir().mkpath(File("wav/word0002.wav/stuck"));
+    WaveBytes(File("wav/word0000.wav"), 500, 300);
+    WaveBytes(File("wav/original/word0000.wav"), 510, 300);
+    WaveBytes(File("wav/original/word0001.wav"), 520, 300);
+    NowWords = {{"dog", 4}};
+    AllWords = NowWords;
+    SaveWordListAndSettings();
+
+    TWordPack pack;
+    pack.Words = {{{"mum", 0}, catNew}, {{"sun", 1}, catNew}, {{"moon", 2}, catNew}};
+    pack.Sounds = {{1, WaveBytes(File("sun.wav"), 700, 200)}};
+    QBitArray taken(500);
+    taken.setBit(4);
+    const TPackImport done = ImportWordPack(pack, {"dog"}, taken);
+    EXPECT_EQ(done.AddedWords, TWordList({{"mum", 0}, {"sun", 1}, {"moon", 3}}));
+    EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;mum;0\r\n1;sun;1\r\n1;moon;3\r\n2;dog;4\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(File("wav/word0000.wav"))) << "mum would say what cat said";
+    EXPECT_FALSE(QFileInfo::exists(File("wav/original/word0000.wav")));
+    EXPECT_EQ(ReadAll(File("wav/word0001.wav")), pack.Sounds[1]);
+    EXPECT_FALSE(QFileInfo::exists(File("wav/original/word0001.wav")));
+    EXPECT_TRUE(QFileInfo(File("wav/word0002.wav")).isDir());
+    // The only number left holds what cannot be deleted: no room after all.
+    QBitArray onlyStuck(500, true);
+    onlyStuck.clearBit(2);
+    TWordPack kite;
+    kite.Words = {{{"kite", 0}, catNew}};
+    EXPECT_THROW(ImportWordPack(kite, {}, onlyStuck), EWordPack);
+    EXPECT_EQ(AllWords.size(), 4);
+
+    // Room is counted before anything goes: 495 numbers are left and 496 words come.
+    WaveBytes(File("wav/word0005.wav"), 530, 100);
+    TWordPack many;
+    for (int i = 0; i < 496; ++i)
+        many.Words.append({{QStringLiteral("w%1").arg(i), i}, catNew});
+    QBitArray full(500);
+    for (int n : {0, 1, 2, 3, 4})
+        full.setBit(n);
+    EXPECT_THROW(ImportWordPack(many, {}, full), EWordPack);
+    EXPECT_TRUE(QFileInfo::exists(File("wav/word0005.wav")));
+    many.Words.removeLast();
+    EXPECT_EQ(ImportWordPack(many, {}, full).Added, 495);
+    EXPECT_FALSE(QFileInfo::exists(File("wav/word0005.wav")));
 }
 
 TEST_F(WordPack, AnImportKilledBeforeAnyOfItsStepsLeavesTheOldOrTheNewWordsAndAMatchingChecksum)
