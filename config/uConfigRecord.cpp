@@ -434,11 +434,7 @@ void TfmConfig::btSaveClick()
     // since the dialog read the list: they are then its word's. The word
     // takes a number free on both sides with no files on disk instead.
     if (const std::optional<QBitArray> theirs = SoundsOfOtherCopy(MaxWords); !theirs || theirs->testBit(CurrentSound)) {
-        int fresh = -1;
-        for (int n = 0; n < MaxWords && n < UsedSounds.size() && fresh < 0; ++n)
-            if (!UsedSounds.testBit(n) && !(theirs && theirs->testBit(n)) && !QFileInfo::exists(SoundFileName(n))
-                && !QFileInfo::exists(OriginalSoundName(SoundFileName(n))))
-                fresh = n;
+        const int fresh = LowestSoundFreeOnDisk(theirs ? UsedSounds | *theirs : UsedSounds);
         if (fresh < 0) {
             ShowMessageBox(QStringLiteral("There is no free sound number left for another word."), QMessageBox::Warning);
             return;

@@ -457,6 +457,14 @@ bool SoundOnDisk(int soundNo)
     return QFile::exists(sound) || QFile::exists(OriginalSoundName(sound));
 }
 
+int LowestSoundFreeOnDisk(const QBitArray &used)
+{
+    for (int n = 0; n < used.size(); ++n)
+        if (!used.testBit(n) && !SoundOnDisk(n))
+            return n;
+    return -1;
+}
+
 QString WordListChecksum(const QString &path)
 {
     QFile f(path);

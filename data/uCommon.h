@@ -151,5 +151,8 @@ int LowestFreeSound(const QBitArray &used);
 bool ClearLeftoverSound(int soundNo);
 // Whether a recording, as played or as captured, lies on disk under `soundNo`.
 bool SoundOnDisk(int soundNo);
+// The lowest number that no word holds and that has nothing on disk (where
+// another copy of the program may have recorded under it), -1 when none.
+int LowestSoundFreeOnDisk(const QBitArray &used);
 
 QString WordListChecksum(const QString &path);

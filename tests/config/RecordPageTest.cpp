@@ -1056,26 +1056,62 @@ TEST_F(RecordPage, ARecordingGoesWithItsWordToAFreshNumberOnlyWhileItIsStillOurs
 
 TEST_F(RecordPage, SaveLeavesTheFilesOfANumberAnotherCopyGaveOutMeanwhile)
 {
+    QDir().mkpath(QFileInfo(OriginalSoundName(SoundFileName(0))).path());
     ClearWordLists();
-    WriteAll(File("lumword.lst"), "2;ball;0\r\n");
+    WriteAll(File("lumword.lst"), "2;ball;1\r\n");
     LoadWordList();
-    TfmConfig dlg;
-    Open(dlg);
-    // Meanwhile another copy saves "ant" under number 1 and records it; a
-    // deleted word's leftover lies at number 2.
-    WriteAll(File("lumword.lst"), "1;ant;1\r\n2;ball;0\r\n");
-    WriteAll(SoundFileName(1), "ant's recording");
-    QDir().mkpath(QFileInfo(OriginalSoundName(SoundFileName(1))).path());
-    WriteAll(OriginalSoundName(SoundFileName(1)), "ant's take");
-    WriteAll(SoundFileName(2), "a deleted word's leftover");
-    AddWord(dlg, "bee", false);
-    EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"bee", 3}})) << "1 is theirs, 2 has files on disk";
-    EXPECT_EQ(ReadAll(SoundFileName(1)), QByteArray("ant's recording"));
-    EXPECT_EQ(ReadAll(OriginalSoundName(SoundFileName(1))), QByteArray("ant's take"));
-    EXPECT_EQ(ReadAll(SoundFileName(2)), QByteArray("a deleted word's leftover"));
-    MessageLog log;
-    Click(dlg.btOk);
-    EXPECT_FALSE(dlg.isVisible());
-    EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join('|').toStdString();
-    EXPECT_EQ(NewWords, TWordList({{"ant", 1}, {"bee", 3}}));
+    {
+        TfmConfig dlg;
+        Open(dlg);
+        // Meanwhile another copy saves "ant" under number 0 and records it; a
+        // deleted word's leftover lies at number 2.
+        WriteAll(File("lumword.lst"), "1;ant;0\r\n2;ball;1\r\n");
+        WriteAll(SoundFileName(0), "ant's recording");
+        WriteAll(OriginalSoundName(SoundFileName(0)), "ant's take");
+        WriteAll(SoundFileName(2), "a deleted word's leftover");
+        AddWord(dlg, "bee", false);
+        EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"bee", 3}})) << "0 is theirs, 1 ball's, 2 has a file";
+        EXPECT_EQ(ReadAll(SoundFileName(0)), QByteArray("ant's recording"));
+        EXPECT_EQ(ReadAll(OriginalSoundName(SoundFileName(0))), QByteArray("ant's take"));
+        EXPECT_EQ(ReadAll(SoundFileName(2)), QByteArray("a deleted word's leftover"));
+        MessageLog log;
+        Click(dlg.btOk);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_TRUE(log.Texts.isEmpty()) << log.Texts.join('|').toStdString();
+        EXPECT_EQ(NewWords, TWordList({{"ant", 0}, {"bee", 3}}));
+    }
+    {
+        // Nobody else saved: a word deleted here leaves its number, and its
+        // leftover goes with the next word saved.
+        SaveWordListAndSettings();
+        TfmConfig dlg;
+        Open(dlg);
+        ClickRow(dlg.lbAll, RowOf(dlg.lbAll, {"ant", 0}));
+        Click(dlg.btDelete);
+        AddWord(dlg, "cow", false);
+        EXPECT_TRUE(dlg.lbNew->Words().contains(TWordEntry{"cow", 0}));
+        EXPECT_FALSE(QFileInfo::exists(SoundFileName(0)));
+        EXPECT_FALSE(QFileInfo::exists(OriginalSoundName(SoundFileName(0))));
+        Click(dlg.btCancel);
+    }
+    {
+        // A list on disk that cannot be read tells nothing of what is free:
+        // only a number without files is given out.
+        ClearWordLists();
+        WriteAll(File("lumword.lst"), "2;ball;1\r\n");
+        LoadWordList();
+        TfmConfig dlg;
+        Open(dlg);
+        ASSERT_TRUE(QFile::remove(File("lumword.lst")));
+        ASSERT_TRUE(QDir().mkdir(File("lumword.lst")));
+        WriteAll(SoundFileName(0), "someone's recording");
+        AddWord(dlg, "dog", false);
+        EXPECT_EQ(dlg.lbNew->Words(), TWordList({{"dog", 3}}));
+        EXPECT_EQ(ReadAll(SoundFileName(0)), QByteArray("someone's recording"));
+        QFile::remove(SoundFileName(0));
+        AddWord(dlg, "elk", false);
+        EXPECT_TRUE(dlg.lbNew->Words().contains(TWordEntry{"elk", 0}));
+        Click(dlg.btCancel);
+        ASSERT_TRUE(QDir().rmdir(File("lumword.lst")));
+    }
 }
