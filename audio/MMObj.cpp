@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include <sys/resource.h>
@@ -330,9 +331,7 @@ private:
         if (LetGoWorkers() > 0)
             return;
         FTimer.stop();
-        const std::vector<TMMDSPComponent *> kept = std::move(FKept);
-        FKept.clear();
-        for (TMMDSPComponent *c : kept)
+        for (TMMDSPComponent *c : std::exchange(FKept, {}))
             delete c;
     }
     QTimer FTimer;

@@ -4,6 +4,7 @@
 // as well, for what libzip lets through or refuses without saying why.
 #include "data/uWordPack.h"
 
+#include "audio/MMEvenOut.h"
 #include "audio/MMWave.h"
 #include "platform/AtomicFile.h"
 #include "platform/profile.h"
@@ -403,10 +404,7 @@ QByteArray WriteWordPack(const TWordPack &pack)
     return bytes;
 }
 
-QString OriginalSoundFileName(int soundNo)
-{
-    return Settings.SoundDir + "original/" + QFileInfo(SoundFileName(soundNo)).fileName();
-}
+QString OriginalSoundFileName(int soundNo) { return OriginalSoundName(SoundFileName(soundNo)); }
 
 TWordPack CollectWordPack(const QList<TPackWord> &words, const QString &title, const QString &language)
 {
