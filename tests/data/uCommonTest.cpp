@@ -264,6 +264,20 @@ TEST_F(Database, AFolderInPlaceOfTheListCannotBeOpened)
     EXPECT_TRUE(AllWords.isEmpty());
 }
 
+TEST_F(Database, AListWhoseReadFailsAfterItOpenedIsUnreadableAndKeptNotSavedOverShortened)
+{
+    // The process's own memory reads as a file that opens and then fails at
+    // its first byte, as a failing disk does part-way through a file.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), file("lumword.lst")));
+    EXPECT_THROW(LoadWordList(), EInOutError);
+    EXPECT_TRUE(WordListUnreadable());
+    EXPECT_TRUE(AllWords.isEmpty());
+    NowWords = {{"fresh", 3}};
+    SaveWordList();
+    EXPECT_EQ(QFileInfo(file("lumword.lst.unreadable")).symLinkTarget(), "/proc/self/mem") << "kept as it was";
+    EXPECT_EQ(ReadAll(file("lumword.lst")), QByteArray("2;fresh;3\r\n"));
+}
+
 namespace {
 
 // Makes one step of replacing `target` fail while it lives.
