@@ -1114,4 +1114,22 @@ TEST_F(RecordPage, SaveLeavesTheFilesOfANumberAnotherCopyGaveOutMeanwhile)
         Click(dlg.btCancel);
         ASSERT_TRUE(QDir().rmdir(File("lumword.lst")));
     }
+    {
+        // Every other number has something on disk: the word is not saved.
+        ClearWordLists();
+        WriteAll(File("lumword.lst"), "2;ball;1\r\n");
+        LoadWordList();
+        TfmConfig dlg;
+        Open(dlg);
+        WriteAll(File("lumword.lst"), "1;ant;0\r\n2;ball;1\r\n");
+        WriteAll(SoundFileName(0), "ant's recording");
+        for (int n = 2; n < 500; ++n)
+            WriteAll(SoundFileName(n), "x");
+        MessageLog log;
+        AddWord(dlg, "fox", false);
+        EXPECT_EQ(log.Texts, QStringList({"There is no free sound number left for another word."}));
+        EXPECT_TRUE(dlg.lbNew->Words().isEmpty());
+        EXPECT_EQ(ReadAll(SoundFileName(0)), QByteArray("ant's recording"));
+        Click(dlg.btCancel);
+    }
 }
