@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "data/uCommon.h"
+#include "data/uPlan.h"
 #include "platform/ProgramFile.h"
 #include "platform/SingleStart.h"
 #include "platform/help.h"
@@ -18,7 +19,7 @@ int main(int argc, char **argv)
     // Only with the lock held: a copy running beside this one may be
     // half-way through a save.
     if (start == TSingleStart::skFirst)
-        RemoveLeftoverTemporaries();
+        RemoveLeftoverTemporaries({PlanFileName()});
     TApplication::setApplicationDisplayName(QStringLiteral("Nestling"));
     SetHelpFile(QStringLiteral("Lumword.hlp"));
     TfmMain fmMain;

@@ -1,7 +1,6 @@
 #include "data/uCommon.h"
 
 #include "audio/MMEvenOut.h"
-#include "data/uPlan.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
@@ -410,12 +409,12 @@ void RemoveTemporariesOf(const QDir &folder, const QString &names)
 
 } // namespace
 
-void RemoveLeftoverTemporaries()
+void RemoveLeftoverTemporaries(const QStringList &others)
 {
     // By the program file, not Settings: this runs before they are read.
     const QDir folder = QFileInfo(ProgramFilePath()).absoluteDir();
     QStringList own;
-    for (const QString &path : {SettingsFileName(), WordListFileName(), PendingWordListFileName(), PlanFileName()})
+    for (const QString &path : QStringList{SettingsFileName(), WordListFileName(), PendingWordListFileName()} + others)
         own << QRegularExpression::escape(QFileInfo(path).fileName());
     RemoveTemporariesOf(folder, own.join('|'));
     // The names SoundFileName gives.

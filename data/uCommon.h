@@ -6,6 +6,7 @@
 
 #include <QBitArray>
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <cstdint>
 
@@ -133,11 +134,11 @@ QString FinishWordListSave();
 // Removes what replacements stopped before their rename left beside the
 // program's own files: the file's name, a dot and six letters or digits (the
 // save's temporary file where the file system cannot make it nameless), for
-// the settings, the word list, its pending list, the plan, and the recordings
-// in wav/ and wav/original/. Nothing else is touched. Only for the copy that
-// holds the folder's lock, before it saves anything: no save of another copy
-// can then be under way.
-void RemoveLeftoverTemporaries();
+// the settings, the word list, its pending list, the files named in `others`
+// (the daily plan's) and the recordings in wav/ and wav/original/. Nothing
+// else is touched. Only for the copy that holds the folder's lock, before it
+// saves anything: no save of another copy can then be under way.
+void RemoveLeftoverTemporaries(const QStringList &others);
 
 QString SoundFileName(int soundNo);
 

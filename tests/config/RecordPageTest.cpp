@@ -1057,9 +1057,13 @@ TEST_F(RecordPage, ARecordingGoesWithItsWordToAFreshNumberOnlyWhileItIsStillOurs
 TEST_F(RecordPage, SaveLeavesTheFilesOfANumberAnotherCopyGaveOutMeanwhile)
 {
     QDir().mkpath(QFileInfo(OriginalSoundName(SoundFileName(0))).path());
-    ClearWordLists();
-    WriteAll(File("lumword.lst"), "2;ball;1\r\n");
-    LoadWordList();
+    // The dialog opens on a list of ball alone, under number 1.
+    auto ballAlone = [this] {
+        ClearWordLists();
+        WriteAll(File("lumword.lst"), "2;ball;1\r\n");
+        LoadWordList();
+    };
+    ballAlone();
     {
         TfmConfig dlg;
         Open(dlg);
@@ -1097,9 +1101,7 @@ TEST_F(RecordPage, SaveLeavesTheFilesOfANumberAnotherCopyGaveOutMeanwhile)
     {
         // A list on disk that cannot be read tells nothing of what is free:
         // only a number without files is given out.
-        ClearWordLists();
-        WriteAll(File("lumword.lst"), "2;ball;1\r\n");
-        LoadWordList();
+        ballAlone();
         TfmConfig dlg;
         Open(dlg);
         ASSERT_TRUE(QFile::remove(File("lumword.lst")));
@@ -1116,9 +1118,7 @@ TEST_F(RecordPage, SaveLeavesTheFilesOfANumberAnotherCopyGaveOutMeanwhile)
     }
     {
         // Every other number has something on disk: the word is not saved.
-        ClearWordLists();
-        WriteAll(File("lumword.lst"), "2;ball;1\r\n");
-        LoadWordList();
+        ballAlone();
         TfmConfig dlg;
         Open(dlg);
         WriteAll(File("lumword.lst"), "1;ant;0\r\n2;ball;1\r\n");
