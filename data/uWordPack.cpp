@@ -404,8 +404,6 @@ QByteArray WriteWordPack(const TWordPack &pack)
     return bytes;
 }
 
-QString OriginalSoundFileName(int soundNo) { return OriginalSoundName(SoundFileName(soundNo)); }
-
 TWordPack CollectWordPack(const QList<TPackWord> &words, const QString &title, const QString &language)
 {
     TWordPack pack;
@@ -419,7 +417,7 @@ TWordPack CollectWordPack(const QList<TPackWord> &words, const QString &title, c
             if (into.contains(n))
                 continue;
             // A word without a recording goes as text; the voice speaks it.
-            const std::optional<QByteArray> bytes = TFileBase::Read(original ? OriginalSoundFileName(n) : SoundFileName(n));
+            const std::optional<QByteArray> bytes = TFileBase::Read(original ? OriginalSoundName(SoundFileName(n)) : SoundFileName(n));
             if (bytes)
                 into.insert(n, *bytes);
         }
@@ -464,7 +462,7 @@ TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, 
         if (pack.Sounds.contains(w->Word.SoundNo))
             files.append({SoundFileName(n), pack.Sounds.value(w->Word.SoundNo)});
         if (pack.Originals.contains(w->Word.SoundNo))
-            files.append({OriginalSoundFileName(n), pack.Originals.value(w->Word.SoundNo)});
+            files.append({OriginalSoundName(SoundFileName(n)), pack.Originals.value(w->Word.SoundNo)});
     }
     result.Added = int(result.AddedWords.size());
     if (result.AddedWords.isEmpty())

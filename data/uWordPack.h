@@ -48,9 +48,6 @@ QByteArray WriteWordPack(const TWordPack &pack);
 // Reads a pack from its file's bytes. Throws EWordPack with the reason.
 TWordPack ReadWordPack(const QByteArray &bytes);
 
-// Where a recording is kept as it was taken, beside the one that plays.
-QString OriginalSoundFileName(int soundNo);
-
 // A pack of the words with the recordings the program holds for them.
 TWordPack CollectWordPack(const QList<TPackWord> &words, const QString &title, const QString &language);
 
