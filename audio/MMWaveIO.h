@@ -8,7 +8,7 @@
 //    itself at the end of the data.
 //
 // Threads. Operations are called on the user-interface thread. The device's
-// own thread (platform/wavedev) reports buffers; where they are handled is
+// own thread (sound/wavedev) reports buffers; where they are handled is
 // chosen by CallBackMode: cmWindow on the user-interface thread, cmThread on a
 // worker of the component. A stop that arises while a buffer is handled
 // (from OnBufferReady, a time limit or the end of the data) is completed later
@@ -21,7 +21,7 @@
 // on completely before a stop completes, or dropped.
 #include "audio/MMObj.h"
 #include "platform/PostTarget.h"
-#include "platform/wavedev.h"
+#include "sound/wavedev.h"
 
 #include <QString>
 

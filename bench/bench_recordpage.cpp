@@ -21,7 +21,7 @@
 #include "data/uCommon.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFile.h"
-#include "platform/wavedev.h"
+#include "sound/wavedev.h"
 #include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"
 

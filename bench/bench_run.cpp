@@ -5,7 +5,7 @@
 // bare Qt window of the same size.
 #include "BenchMain.h"
 #include "data/uCommon.h"
-#include "platform/playsound.h"
+#include "sound/playsound.h"
 #include "run/Dtmisc.h"
 #include "run/uRun.h"
 

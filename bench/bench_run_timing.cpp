@@ -20,9 +20,9 @@
 //     nice -n -10 build/bench/bench_run_timing
 #include "BenchMain.h"
 #include "data/uCommon.h"
-#include "platform/playsound.h"
+#include "sound/playsound.h"
 #include "run/uRun.h"
-#include "tests/run/RunTestSupport.h"
+#include "tests/support/ToneWave.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -23,10 +23,10 @@
 // top say whether one answered and how busy the machine was.
 #include "BenchMain.h"
 #include "data/uCommon.h"
-#include "platform/alsapcm.h"
-#include "platform/playsound.h"
+#include "sound/alsapcm.h"
+#include "sound/playsound.h"
 #include "run/uRun.h"
-#include "tests/run/RunTestSupport.h"
+#include "tests/support/ToneWave.h"
 
 #include <QTemporaryDir>
 #include <QThread>

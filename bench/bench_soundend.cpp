@@ -8,7 +8,7 @@
 // known, start-up included (so an upper bound); the aim is at most 0.3 s. The
 // ratio to the baseline is printed at the end.
 #include "BenchMain.h"
-#include "platform/playsound.h"
+#include "sound/playsound.h"
 #include "tests/support/PageChains.h"
 
 #include <benchmark/benchmark.h>

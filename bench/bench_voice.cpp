@@ -9,8 +9,8 @@
 #include "BenchMain.h"
 
 #include "data/uCommon.h"
-#include "platform/playsound.h"
-#include "platform/speech.h"
+#include "sound/playsound.h"
+#include "sound/speech.h"
 #include "run/uRun.h"
 
 #include <QCoreApplication>

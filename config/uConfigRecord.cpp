@@ -29,7 +29,7 @@
 #include "config/uConfigCommon.h"
 #include "platform/MessageBox.h"
 #include "platform/PostTarget.h"
-#include "platform/speech.h"
+#include "sound/speech.h"
 #include "resources/Resources.h"
 #include "widgets/MMLEDLbl.h"
 #include "widgets/oxBtns.h"

@@ -4,8 +4,8 @@
 
 #include "config/uConfigCommon.h"
 #include "platform/MessageBox.h"
-#include "platform/speech.h"
-#include "platform/wavedev.h"
+#include "sound/speech.h"
+#include "sound/wavedev.h"
 
 #include <QCheckBox>
 #include <QComboBox>

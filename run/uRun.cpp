@@ -3,8 +3,8 @@
 #include "data/uCommon.h"
 #include "data/uPlan.h"
 #include "platform/WindowSystem.h"
-#include "platform/playsound.h"
-#include "platform/speech.h"
+#include "sound/playsound.h"
+#include "sound/speech.h"
 #include "run/Dtmisc.h"
 
 #include <QCloseEvent>

@@ -17,10 +17,10 @@ trap 'bash tools/soundserver.sh stop' EXIT
 # under ThreadSanitizer. The sink-monitor tests start parecord from a process
 # that already runs threads; the child only execs, so that fork is allowed.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_SANITIZE=thread -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-cmake --build build-tsan --target test_audio test_run test_platform
+cmake --build build-tsan --target test_audio test_sound
 TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 ctest --test-dir build-tsan -R '^audio$' --output-on-failure
 (cd build-tsan/tests && export TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 QT_QPA_PLATFORM=offscreen &&
-  ./test_platform --gtest_filter='WaveDev.*' && ./test_run --gtest_filter='PlaySoundTest.*')
+  ./test_sound --gtest_filter='WaveDev.*:PlaySoundTest.*')
 
 # Components a worker let go after its limit may still return into, and the
 # ring buffer and devices as a whole, once more under AddressSanitizer.
@@ -41,8 +41,7 @@ for route in pipewire pulse; do
   echo "== sound tests through PipeWire, route: $route"
   (. "${LUMWORD_SOUND_STATE:-/tmp/lumword-soundserver}/pipewire/env-$route" &&
     cd build/tests && export QT_QPA_PLATFORM=offscreen &&
-    ./test_platform --gtest_filter='WaveDev.*' &&
-    ./test_run --gtest_filter='PlaySoundTest.*' &&
+    ./test_sound --gtest_filter='WaveDev.*:PlaySoundTest.*' &&
     ./test_audio --gtest_filter='WaveDevice*' &&
     ./test_gui --gtest_filter='WordRoad.*') || pipewire_failed=1
 done

@@ -5,8 +5,8 @@
 #include "audio/MMRingBuffer.h"
 #include "audio/MMWave.h"
 #include "audio/MMWaveIO.h"
-#include "platform/playsound.h"
-#include "platform/wavedev.h"
+#include "sound/playsound.h"
+#include "sound/wavedev.h"
 
 #include "support/MessageLog.h"
 #include "support/PageChains.h"

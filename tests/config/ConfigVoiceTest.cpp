@@ -3,8 +3,8 @@
 // page for a word without a recording.
 #include "ConfigTestSupport.h"
 
-#include "platform/playsound.h"
-#include "platform/speech.h"
+#include "sound/playsound.h"
+#include "sound/speech.h"
 #include "support/MessageLog.h"
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"

@@ -3,7 +3,7 @@
 // screen they may open, and the settings and words in use as they were
 // before each test.
 #include "data/uCommon.h"
-#include "platform/playsound.h"
+#include "sound/playsound.h"
 #include "run/uRun.h"
 
 #include <QCursor>

@@ -1,5 +1,5 @@
 #include "RunFixture.h"
-#include "RunTestSupport.h"
+#include "support/ToneWave.h"
 #include "support/TestSupport.h"
 
 #include "data/uCommon.h"

@@ -3,11 +3,11 @@
 // server, a recording winning over it, odd and markup-like words spoken as
 // plain text, and a machine without the voice's data staying silent.
 #include "RunFixture.h"
-#include "RunTestSupport.h"
+#include "support/ToneWave.h"
 
 #include "data/uCommon.h"
-#include "platform/playsound.h"
-#include "platform/speech.h"
+#include "sound/playsound.h"
+#include "sound/speech.h"
 #include "run/Dtmisc.h"
 #include "run/uRun.h"
 #include "support/SinkMonitor.h"

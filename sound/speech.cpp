@@ -1,6 +1,6 @@
-#include "platform/speech.h"
+#include "sound/speech.h"
 
-#include "platform/playsound.h"
+#include "sound/playsound.h"
 
 #include <QLocale>
 #include <QtEndian>

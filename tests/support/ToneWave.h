@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the run-screen and sound tests.
-#include "platform/playsound.h"
+// A tone as a PCM wave file, shared by the run-screen and sound tests.
+#include "sound/playsound.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "platform/alsapcm.h"
+#include "sound/alsapcm.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "RunTestSupport.h"
+#include "support/ToneWave.h"
 #include "support/SinkMonitor.h"
 #include "support/TestSupport.h"
 #include "support/WaveFiles.h"

@@ -7,6 +7,8 @@
 // PCM wave files of 8 or 16 bits, mono or stereo, at any rate, go to the ALSA
 // device "default" from one worker thread owned by the player. The sound outlives
 // whatever window started it.
+#include "sound/WaveSound.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -78,14 +80,3 @@ bool PlaySoundStreamOpen();
 // true when idle.
 // For tests and an orderly end; the user-interface thread never calls it.
 bool WaitPlaySoundIdle(int timeoutMs);
-
-// The playable part of a PCM wave file.
-struct TWaveSound {
-    int Channels = 0;
-    int SampleRate = 0;
-    int BitsPerSample = 0;
-    QByteArray Data;         // whole frames only
-};
-// Reads a RIFF WAVE file's format and samples. Returns false with a reason for a
-// file that is missing, unreadable, not PCM, or of a sample size other than 8 or 16.
-bool ParseWaveSound(const QByteArray &file, TWaveSound &sound, QString &error);

@@ -2,7 +2,7 @@
 // (tools/soundserver.sh start): buffers come back in order with their byte
 // counts, on the device's own thread; Reset hands everything back before it
 // returns; a held playback device plays nothing; Close reports the close.
-#include "platform/wavedev.h"
+#include "sound/wavedev.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "platform/soundstream.h"
+#include "sound/soundstream.h"
 
-#include "platform/alsapcm.h"
-#include "platform/playsound.h"
+#include "sound/alsapcm.h"
+#include "sound/WaveSound.h"
 
 #include <alsa/asoundlib.h>
 

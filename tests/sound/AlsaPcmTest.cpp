@@ -1,6 +1,6 @@
 // The sample format ALSA is handed and the count of frames heard, apart from
 // any sound server: times are given, not waited for.
-#include "platform/alsapcm.h"
+#include "sound/alsapcm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/wavedev.h"
+#include "sound/wavedev.h"
 
-#include "platform/alsapcm.h"
+#include "sound/alsapcm.h"
 
 #include <alsa/asoundlib.h>
 
