@@ -12,6 +12,7 @@
 #include "platform/WindowSystem.h"
 #include "run/Dtmisc.h"
 #include "run/uRun.h"
+#include "support/ProgramFolder.h"
 #include "support/Desktop.h"
 #include "widgets/Balloon.h"
 #include "widgets/oxBtns.h"
@@ -33,18 +34,14 @@
 
 namespace {
 
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
         if (const QString missing = Desktop::Missing(); !missing.isEmpty())
             GTEST_SKIP() << missing.toStdString();
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings = TSettings();
-        QDir().mkdir(dir.filePath("images"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
-                                dir.filePath("images/confetti.jpg")));
+        ProgramFolderTest::SetUp();
+        CopyImage("confetti.jpg");
         FSavedNowWords = NowWords;
         // The pointer in the bottom right corner, off every window and button.
         const QImage screen = Desktop::Grab();
@@ -67,9 +64,7 @@ protected:
     void TearDown() override
     {
         NowWords = FSavedNowWords;
-        SetProgramFilePath(QString());
-        if (Application())
-            Application()->SetShowHint(true);
+        ProgramFolderTest::TearDown();
         CancelHint();
     }
     // Shows the main window and finds it on the screen, wherever the window
@@ -102,7 +97,6 @@ protected:
         return edge.x() < 0 ? edge : edge - FEdgeAt;
     }
 
-    QTemporaryDir dir;
     TWordList FSavedNowWords;
     QPoint FCorner;
     QImage FEdge;

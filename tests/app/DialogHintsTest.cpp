@@ -5,6 +5,7 @@
 #include "config/uConfig.h"
 #include "data/uCommon.h"
 #include "platform/ProgramFile.h"
+#include "support/ProgramFolder.h"
 #include "support/MessageLog.h"
 #include "widgets/Balloon.h"
 #include "widgets/oxBtns.h"
@@ -21,21 +22,16 @@
 
 namespace {
 
-class DialogHints : public ::testing::Test {
+class DialogHints : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings = TSettings();
-        QDir().mkdir(dir.filePath("images"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
-                                dir.filePath("images/confetti.jpg")));
+        ProgramFolderTest::SetUp();
+        CopyImage("confetti.jpg");
     }
     void TearDown() override
     {
-        SetProgramFilePath(QString());
-        Application()->SetShowHint(true);
+        ProgramFolderTest::TearDown();
         CancelHint();
     }
     // The pointer comes to rest on `w`; the balloon's text, or empty when none shows.
@@ -48,7 +44,6 @@ protected:
         EXPECT_FALSE(QToolTip::isVisible()) << "Qt's plain tip never shows";
         return balloon && balloon->isVisible() ? balloon->Hint() : QString();
     }
-    QTemporaryDir dir;
 };
 
 TEST_F(DialogHints, ConfigurationDialogHintsAreBalloonsAndItsShowHintsSwitchesThem)

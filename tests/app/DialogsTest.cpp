@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
+#include "support/ProgramFolder.h"
 #include "support/MessageLog.h"
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
@@ -24,23 +25,19 @@
 namespace {
 
 // A program folder with the pictures and the help file that come with the program.
-class DialogFolder : public ::testing::Test {
+class DialogFolder : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings = TSettings();
-        QDir().mkdir(dir.filePath("images"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
-                                dir.filePath("images/confetti.jpg")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/Lumword.hlp", dir.filePath("Lumword.hlp")));
+        ProgramFolderTest::SetUp();
+        CopyImage("confetti.jpg");
+        CopyHelp();
         CloseViewer();
     }
     void TearDown() override
     {
         CloseViewer();
-        SetProgramFilePath(QString());
+        ProgramFolderTest::TearDown();
     }
     static THelpViewer *Viewer()
     {
@@ -80,7 +77,6 @@ protected:
         FGuard->start(8000);
     }
 
-    QTemporaryDir dir;
     int Seen = 0;
 
 private:

@@ -8,6 +8,7 @@
 #include "platform/ProgramFile.h"
 #include "widgets/Balloon.h"
 #include "widgets/oxBtns.h"
+#include "support/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,23 +24,18 @@ namespace {
 const QColor Navy(0, 0, 128);
 const QColor Maroon(128, 0, 0);
 
-class MainWindowLook : public ::testing::Test {
+class MainWindowLook : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings = TSettings();
-        QDir().mkdir(dir.filePath("images"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg",
-                                dir.filePath("images/confetti.jpg")));
+        ProgramFolderTest::SetUp();
+        CopyImage("confetti.jpg");
         // The pointer away from the window: no button is hot.
         QCursor::setPos(QPoint(2, 2));
     }
     void TearDown() override
     {
-        SetProgramFilePath(QString());
-        Application()->SetShowHint(true);
+        ProgramFolderTest::TearDown();
         CancelHint();
     }
     void ShowActive(TfmMain &w)
@@ -89,8 +85,6 @@ protected:
         return n;
     }
     QRect InWindow(TfmMain &w, QWidget *b) { return QRect(b->mapTo(&w, QPoint(0, 0)), b->size()); }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(MainWindowLook, BalloonHintHasTheWindowsSettings)

@@ -9,6 +9,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
+#include "support/ProgramFolder.h"
 #include "support/MessageLog.h"
 #include "support/TestSupport.h"
 #include "support/WaveFiles.h"
@@ -32,25 +33,9 @@ namespace {
 
 // A program folder in a temporary directory, with or without the pictures
 // that come with the program.
-class ProgramFolder : public ::testing::Test {
+class ProgramFolder : public ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        Settings = TSettings();
-    }
-    void TearDown() override
-    {
-        SetProgramFilePath(QString());
-        Application()->SetShowHint(true);
-    }
-    void withImages()
-    {
-        QDir().mkdir(dir.filePath("images"));
-        const QString source = QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/images/confetti.jpg";
-        ASSERT_TRUE(QFile::copy(source, dir.filePath("images/confetti.jpg")));
-    }
+    void withImages() { CopyImage("confetti.jpg"); }
     QStringList filesInFolder() const
     {
         QStringList files;
@@ -60,11 +45,7 @@ protected:
         files.sort();
         return files;
     }
-    void withHelp()
-    {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/Lumword.hlp", file("Lumword.hlp")));
-    }
-    QString file(const QString &name) const { return dir.filePath(name); }
+    void withHelp() { CopyHelp(); }
 
     // The help viewer that is open, if any.
     static THelpViewer *openViewer()
@@ -90,8 +71,6 @@ protected:
         QCoreApplication::removePostedEvents(QCoreApplication::instance(), QEvent::Quit);
         return result;
     }
-
-    QTemporaryDir dir;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
 #include "platform/ProgramFile.h"
+#include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -13,26 +14,19 @@
 namespace {
 
 // Each test gets a program folder of its own and empty lists.
-class Database : public ::testing::Test {
+class Database : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        SetProgramFilePath(dir.filePath("lumword"));
-        ClearWordLists();
+        ProgramFolderTest::SetUp();
         SetWordListUnreadable(false);
         LoadSettings();
     }
-    void TearDown() override { SetProgramFilePath(QString()); }
-
-    QString file(const QString &name) const { return dir.filePath(name); }
     void loadList(const QByteArray &bytes)
     {
         WriteAll(file("lumword.lst"), bytes);
         LoadWordList();
     }
-
-    QTemporaryDir dir;
 };
 
 QStringList Texts(const TWordList &l)

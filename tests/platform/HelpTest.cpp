@@ -1,5 +1,6 @@
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
+#include "support/ProgramFolder.h"
 #include "support/PointerScan.h"
 #include "support/TestSupport.h"
 
@@ -29,10 +30,18 @@ TEST(HelpFile, ParsesTopicsMarkupListsAndLinks)
     EXPECT_TRUE(h.Html(200).contains("x &lt; y &amp; z"));
 }
 
-class HelpViewer : public ::testing::Test {
+class HelpViewer : public ProgramFolderTest {
 protected:
-    void SetUp() override { SetProgramFilePath(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/lumword"); }
-    void TearDown() override { SetProgramFilePath(QString()); SetHelpFile("Lumword.hlp"); }
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        CopyHelp();
+    }
+    void TearDown() override
+    {
+        SetHelpFile("Lumword.hlp");
+        ProgramFolderTest::TearDown();
+    }
 };
 
 TEST_F(HelpViewer, ShowsTheProgramsTopicsAndFollowsLinks)

@@ -1,10 +1,11 @@
 #pragma once
-// What the run-screen tests stand on: a sound folder of their own, a run
-// screen they may open, and the settings and words in use as they were
-// before each test.
+// What the run-screen tests stand on: a program folder of their own that
+// holds the sounds, a run screen they may open, and the settings and words in
+// use as they were before each test.
 #include "data/uCommon.h"
 #include "sound/playsound.h"
 #include "run/uRun.h"
+#include "support/ProgramFolder.h"
 
 #include <QCursor>
 #include <QTemporaryDir>
@@ -12,29 +13,29 @@
 
 #include <memory>
 
-class TRunFixture : public ::testing::Test {
+class TRunFixture : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FDir.isValid());
         FSavedSettings = Settings;
         FSavedNowWords = NowWords;
-        Settings = TSettings();
+        ProgramFolderTest::SetUp();
         Settings.SoundDir = FDir.path() + "/";
-        NowWords.clear();
         QCursor::setPos(100, 100);
     }
 
     void TearDown() override
     {
         FRun.reset();
+        ProgramFolderTest::TearDown();
         Settings = FSavedSettings;
         NowWords = FSavedNowWords;
         StopSound();
         WaitPlaySoundIdle(10000);
     }
 
-    QTemporaryDir FDir;
+    // The sounds lie in the program's folder itself.
+    QTemporaryDir &FDir = dir;
     TSettings FSavedSettings;
     TWordList FSavedNowWords;
     std::unique_ptr<TfmRun> FRun;

@@ -40,5 +40,12 @@ protected:
             << Name.toStdString();
     }
 
+    // The shipped help file beside the program.
+    void CopyHelp()
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMWORD_SOURCE_DIR) + "/dist/Lumword.hlp", dir.filePath("Lumword.hlp")));
+    }
+    QString file(const QString &name) const { return dir.filePath(name); }
+
     QTemporaryDir dir;
 };
