@@ -1,6 +1,6 @@
 #include "data/uCommon.h"
 
-#include "audio/MMEvenOut.h"
+#include "sound/WaveSound.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
@@ -420,17 +420,13 @@ void RemoveLeftoverTemporaries(const QStringList &others)
     // The names SoundFileName gives.
     const QString sounds = QStringLiteral("word-?[0-9]{4,}\\.wav");
     RemoveTemporariesOf(QDir(folder.filePath(QStringLiteral("wav"))), sounds);
-    RemoveTemporariesOf(QDir(folder.filePath(QStringLiteral("wav/original"))), sounds);
+    RemoveTemporariesOf(QDir(QFileInfo(WordSoundName(0, true, folder.filePath(QStringLiteral("wav/")))).path()), sounds);
 }
 
 bool WordListUnreadable() { return GWordListUnreadable; }
 void SetWordListUnreadable(bool unreadable) { GWordListUnreadable = unreadable; }
 
-QString SoundFileName(int soundNo)
-{
-    const QString digits = QString::number(qAbs(qint64(soundNo))).rightJustified(4, '0');
-    return Settings.SoundDir + "word" + (soundNo < 0 ? "-" : "") + digits + ".wav";
-}
+QString SoundFileName(int soundNo) { return WordSoundName(soundNo, false, Settings.SoundDir); }
 
 int LowestFreeSound(const QBitArray &used)
 {
