@@ -419,8 +419,10 @@ void RemoveLeftoverTemporaries(const QStringList &others)
     RemoveTemporariesOf(folder, own.join('|'));
     // The names SoundFileName gives.
     const QString sounds = QStringLiteral("word-?[0-9]{4,}\\.wav");
-    RemoveTemporariesOf(QDir(folder.filePath(QStringLiteral("wav"))), sounds);
-    RemoveTemporariesOf(QDir(QFileInfo(WordSoundName(0, true, folder.filePath(QStringLiteral("wav/")))).path()), sounds);
+    const QString soundFolder = folder.filePath(QStringLiteral("wav/"));
+    RemoveTemporariesOf(QDir(soundFolder), sounds);
+    // ...and the takes as captured, wherever the names put them.
+    RemoveTemporariesOf(QFileInfo(WordSoundName(0, true, soundFolder)).dir(), sounds);
 }
 
 bool WordListUnreadable() { return GWordListUnreadable; }

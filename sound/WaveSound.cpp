@@ -118,9 +118,7 @@ QByteArray WaveSizeField(uint32_t Size)
 
 QByteArray WaveHead(const QByteArray &Format, uint32_t RiffSize, uint32_t DataBytes)
 {
-    QByteArray h;
-    h.reserve(28 + Format.size() + 1);
-    h.append("RIFF", 4);
+    QByteArray h("RIFF", 4);
     PutLe32(h, RiffSize);
     h.append("WAVE", 4);
     h.append("fmt ", 4);
