@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -52,15 +51,11 @@ constexpr double MeasureSeconds = 0.4;
 // A hair under the ceiling, for the rounding to 8 bits.
 constexpr double CeilingMarginDb = 0.05;
 
+// The mark is a comment in the INFO list.
+const char *const EvenMarkId = "ICMT";
 const QByteArray EvenMark = QByteArrayLiteral("Evened to -20 LUFS");
 
 double DbToPower(double db) { return std::pow(10.0, db / 10.0); }
-
-void PutU32(QByteArray &b, uint32_t v)
-{
-    const char c[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-    b.append(c, 4);
-}
 
 struct TTake {
     TEvenOutcome Outcome = TEvenOutcome::Unreadable;
@@ -86,7 +81,7 @@ TTake ReadTake(const QString &Path)
         return t;
     const TWaveFormatEx *format = info.Format.get();
     t.Rate = format->nSamplesPerSec;
-    const int mark = WaveInfoIndex("ICMT");
+    const int mark = WaveInfoIndex(EvenMarkId);
     t.Evened = mark >= 0 && info.InfoItems[size_t(mark)] == EvenMark;
     if (format->wFormatTag != WAVE_FORMAT_PCM || format->nChannels != 2 || format->wBitsPerSample != 8
         || format->nSamplesPerSec != StoredRate) {
@@ -269,43 +264,10 @@ TEvenedSound EvenOutSamples(const uint8_t *Frames, int64_t FrameCount, uint32_t 
 QByteArray EvenWaveImage(const QByteArray &Samples, uint32_t Rate, bool Evened)
 {
     const TWaveFormatEx format = MakePCMWaveFormat(8, 2, Rate);
-    QByteArray b;
-    b.reserve(Samples.size() + 96);
-    b.append("RIFF", 4);
-    PutU32(b, 0);
-    b.append("WAVE", 4);
-    b.append("fmt ", 4);
-    PutU32(b, uint32_t(sizeof format));
-    b.append(reinterpret_cast<const char *>(&format), sizeof format);
-    b.append("data", 4);
-    PutU32(b, uint32_t(Samples.size()));
-    b.append(Samples);
-    if (Samples.size() & 1)
-        b.append('\0');
-    b.append("fact", 4);
-    PutU32(b, 4);
-    PutU32(b, uint32_t(Samples.size() / 2));
-    if (Evened) {
-        QByteArray item = EvenMark;
-        item.append('\0');
-        if (item.size() & 1)
-            item.append('\0');
-        b.append("LIST", 4);
-        PutU32(b, uint32_t(4 + 8 + item.size()));
-        b.append("INFO", 4);
-        b.append("ICMT", 4);
-        PutU32(b, uint32_t(EvenMark.size() + 1));
-        b.append(item);
-    }
-    const uint32_t riff = uint32_t(b.size() - 8);
-    std::memcpy(b.data() + 4, &riff, 4);
-    return b;
-}
-
-QString OriginalSoundName(const QString &SoundFile)
-{
-    const QFileInfo info(SoundFile);
-    return info.dir().filePath(QStringLiteral("original/") + info.fileName());
+    QByteArray after = WaveFactTrailer(Samples.size(), uint32_t(Samples.size() / 2));
+    if (Evened)
+        after.append(WaveInfoList({{EvenMarkId, EvenMark}}));
+    return WaveImage(QByteArray(reinterpret_cast<const char *>(&format), sizeof format), Samples, after);
 }
 
 TEvenReport KeepAndEvenTake(const QString &SoundFile, bool Even)

@@ -13,6 +13,8 @@
 // an "original" beside it that differs is older than it, never the other way
 // round. That is what keeps every step below safe to cut off: each file is
 // replaced whole (WriteFileAtomically), the original before the sound file.
+#include "sound/WaveSound.h" // OriginalSoundName: where the take as captured is kept
+
 #include <QByteArray>
 #include <QString>
 
@@ -58,9 +60,6 @@ TEvenedSound EvenOutSamples(const uint8_t *Frames, int64_t FrameCount, uint32_t 
 // The wave file image this program records, holding Samples (8-bit stereo
 // frames at Rate), marked as evened when Evened.
 QByteArray EvenWaveImage(const QByteArray &Samples, uint32_t Rate, bool Evened);
-
-// Where the take as captured of SoundFile is kept.
-QString OriginalSoundName(const QString &SoundFile);
 
 struct TEvenReport {
     TEvenOutcome Outcome = TEvenOutcome::Unreadable;

@@ -1,6 +1,7 @@
 #include "audio/MMWave.h"
 
 #include "platform/AtomicFile.h"
+#include "sound/WaveSound.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,24 +170,10 @@ bool PReadAll(int Fd, QByteArray &Out, int64_t Count, int64_t Offset)
     }) == Count;
 }
 
-QByteArray U32Bytes(uint32_t v)
-{
-    QByteArray b;
-    PutU32(b, v);
-    return b;
-}
-
-// What a close writes right after the data: the pad byte of an odd length
-// and the "fact" chunk with the number of frames.
+// What a close writes right after the data.
 QByteArray FactTrailer(const TWaveFormatEx *Format, int64_t DataBytes)
 {
-    QByteArray tail;
-    if (DataBytes & 1)
-        tail.append('\0');
-    tail.append("fact", 4);
-    PutU32(tail, 4);
-    PutU32(tail, uint32_t(BytesToSamples(Format, DataBytes)));
-    return tail;
+    return WaveFactTrailer(DataBytes, uint32_t(BytesToSamples(Format, DataBytes)));
 }
 
 bool SyncFile(int Fd)
@@ -236,31 +223,27 @@ int64_t RepairWaveFile(const QString &Path)
         ~TCloser() { ::close(Fd); }
     } closer{fd};
     struct stat st;
-    QByteArray h, fmt, d;
-    if (fstat(fd, &st) != 0 || !PReadAll(fd, h, 20, 0) || std::memcmp(h.constData(), "RIFF", 4) != 0
-        || std::memcmp(h.constData() + 8, "WAVE", 4) != 0 || std::memcmp(h.constData() + 12, "fmt ", 4) != 0)
-        return -1;
-    const int64_t fmtSize = GetU32(h.constData() + 16);
-    if (fmtSize < 18 || fmtSize > MaxFormatSize || !PReadAll(fd, fmt, fmtSize, 20))
-        return -1;
-    TWaveFormatPtr format = AllocWaveFormat(size_t(fmtSize));
-    std::memcpy(format.get(), fmt.constData(), size_t(fmtSize));
+    TWaveHead head;
+    const auto readAt = [fd](int64_t Pos, int64_t Count, QByteArray &Out) { return PReadAll(fd, Out, Count, Pos); };
     // Only the layout this program writes: its format chunk, then the data.
-    const int64_t dataHeader = 20 + fmtSize + (fmtSize & 1);
-    if (int64_t(WaveFormatSize(format.get())) != fmtSize || !PReadAll(fd, d, 8, dataHeader)
-        || std::memcmp(d.constData(), "data", 4) != 0)
+    if (fstat(fd, &st) != 0 || !ReadWaveHead(readAt, head) || head.Format.size() < 18)
         return -1;
-    const int64_t dataOffset = dataHeader + 8;
-    const int64_t size = GetU32(d.constData() + 4);
-    const int64_t length = CutDataLength(fd, format.get(), dataOffset, size, GetU32(h.constData() + 4),
-                                         int64_t(st.st_size) - dataOffset);
+    const int64_t fmtSize = head.Format.size();
+    TWaveFormatPtr format = AllocWaveFormat(size_t(fmtSize));
+    std::memcpy(format.get(), head.Format.constData(), size_t(fmtSize));
+    if (int64_t(WaveFormatSize(format.get())) != fmtSize)
+        return -1;
+    const int64_t dataOffset = head.DataAt;
+    const int64_t size = head.DataBytes;
+    const int64_t length =
+        CutDataLength(fd, format.get(), dataOffset, size, head.RiffSize, int64_t(st.st_size) - dataOffset);
     if (length < 0)
         return size;
     const QByteArray trailer = FactTrailer(format.get(), length);
     const int64_t fileLength = dataOffset + length + trailer.size();
     if (::ftruncate(fd, dataOffset + length) != 0 || !PWriteAll(fd, trailer, dataOffset + length)
-        || !PWriteAll(fd, U32Bytes(uint32_t(length)), dataHeader + 4)
-        || !PWriteAll(fd, U32Bytes(uint32_t(fileLength - 8)), 4) || !SyncFile(fd))
+        || !PWriteAll(fd, WaveSizeField(uint32_t(length)), head.DataSizeAt)
+        || !PWriteAll(fd, WaveSizeField(uint32_t(fileLength - 8)), WaveRiffSizeAt) || !SyncFile(fd))
         return -1;
     return length;
 }
@@ -500,18 +483,10 @@ void TMMWave::CreateFile(const QString &Name, const TWaveFormatEx *Format)
         if (fd < 0)
             throw EMMWaveError(MMMessage(28139));
 
-        const uint32_t fmtSize = uint32_t(WaveFormatSize(info->Format.get()));
-        QByteArray header;
-        header.append("RIFF", 4);
-        PutU32(header, 0); // patched at each commit and on close
-        header.append("WAVE", 4);
-        header.append("fmt ", 4);
-        PutU32(header, fmtSize);
-        header.append(reinterpret_cast<const char *>(info->Format.get()), int(fmtSize));
-        if (fmtSize & 1)
-            header.append('\0');
-        header.append("data", 4);
-        PutU32(header, 0); // patched at each commit and on close
+        const QByteArray format(reinterpret_cast<const char *>(info->Format.get()),
+                                qsizetype(WaveFormatSize(info->Format.get())));
+        // Both sizes are patched at each commit and on close.
+        const QByteArray header = WaveHead(format, 0, 0);
         // The header goes out at once: a recording cut off later still parses.
         if (!WriteAll(fd, header.constData(), header.size()))
             throw EMMWaveError(MMMessage(28139));
@@ -635,9 +610,9 @@ int64_t TMMWave::WriteData(const void *Buffer, int64_t Count)
 void TMMWave::PatchSizes(int64_t FileLength)
 {
     TWaveInfo &i = *FInfo;
-    PWriteAll(i.Handle, U32Bytes(uint32_t(i.DataBytes)), i.DataSizeOffset);
+    PWriteAll(i.Handle, WaveSizeField(uint32_t(i.DataBytes)), i.DataSizeOffset);
     i.RiffSize = uint32_t(std::max<int64_t>(FileLength - 8, 0));
-    PWriteAll(i.Handle, U32Bytes(i.RiffSize), 4);
+    PWriteAll(i.Handle, WaveSizeField(i.RiffSize), WaveRiffSizeAt);
     i.RiffEnd = FileLength;
     i.FileSize = FileLength;
 }
@@ -698,27 +673,15 @@ void TMMWave::CloseFile()
             if (item.Data.size() & 1)
                 tail.append('\0');
         }
-        QByteArray info;
-        for (int k = 0; k < WaveInfoCount; ++k) {
-            if (i.InfoItems[k].isEmpty())
-                continue;
-            info.append(WaveInfoIds[k], 4);
-            PutU32(info, uint32_t(i.InfoItems[k].size() + 1));
-            info.append(i.InfoItems[k]);
-            info.append('\0');
-            if ((i.InfoItems[k].size() + 1) & 1)
-                info.append('\0');
-        }
-        if (!info.isEmpty()) {
-            tail.append("LIST", 4);
-            PutU32(tail, uint32_t(4 + info.size()));
-            tail.append("INFO", 4);
-            tail.append(info);
-        }
+        std::vector<std::pair<const char *, QByteArray>> info;
+        for (int k = 0; k < WaveInfoCount; ++k)
+            if (!i.InfoItems[k].isEmpty())
+                info.emplace_back(WaveInfoIds[k], i.InfoItems[k]);
+        tail.append(WaveInfoList(info));
         int64_t dataEnd = i.DataOffset + i.DataBytes;
         // The data size goes first and the RIFF size last, so that a close
         // cut off in between is told apart by RepairWaveFile.
-        if (i.WriteFailed || !PWriteAll(i.Handle, U32Bytes(uint32_t(i.DataBytes)), i.DataSizeOffset)
+        if (i.WriteFailed || !PWriteAll(i.Handle, WaveSizeField(uint32_t(i.DataBytes)), i.DataSizeOffset)
             || !PWriteAll(i.Handle, tail, dataEnd)) {
             // No room for the trailer: end the file on an even boundary right
             // after the data, which leaves a valid wave without "fact".

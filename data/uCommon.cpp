@@ -1,6 +1,6 @@
 #include "data/uCommon.h"
 
-#include "audio/MMEvenOut.h"
+#include "sound/WaveSound.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
@@ -419,18 +419,16 @@ void RemoveLeftoverTemporaries(const QStringList &others)
     RemoveTemporariesOf(folder, own.join('|'));
     // The names SoundFileName gives.
     const QString sounds = QStringLiteral("word-?[0-9]{4,}\\.wav");
-    RemoveTemporariesOf(QDir(folder.filePath(QStringLiteral("wav"))), sounds);
-    RemoveTemporariesOf(QDir(folder.filePath(QStringLiteral("wav/original"))), sounds);
+    const QString soundFolder = folder.filePath(QStringLiteral("wav/"));
+    RemoveTemporariesOf(QDir(soundFolder), sounds);
+    // ...and the takes as captured, wherever the names put them.
+    RemoveTemporariesOf(QFileInfo(WordSoundName(0, true, soundFolder)).dir(), sounds);
 }
 
 bool WordListUnreadable() { return GWordListUnreadable; }
 void SetWordListUnreadable(bool unreadable) { GWordListUnreadable = unreadable; }
 
-QString SoundFileName(int soundNo)
-{
-    const QString digits = QString::number(qAbs(qint64(soundNo))).rightJustified(4, '0');
-    return Settings.SoundDir + "word" + (soundNo < 0 ? "-" : "") + digits + ".wav";
-}
+QString SoundFileName(int soundNo) { return WordSoundName(soundNo, false, Settings.SoundDir); }
 
 int LowestFreeSound(const QBitArray &used)
 {

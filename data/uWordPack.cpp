@@ -4,10 +4,10 @@
 // as well, for what libzip lets through or refuses without saying why.
 #include "data/uWordPack.h"
 
-#include "audio/MMEvenOut.h"
 #include "audio/MMWave.h"
 #include "platform/AtomicFile.h"
 #include "platform/profile.h"
+#include "sound/WaveSound.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -28,10 +28,7 @@ const char *const kWordsName = "words.lst";
 const char *const kInfoName = "pack.ini";
 constexpr int kPackMaxSoundNo = 9999;   // four digits in the file name
 
-QString SoundEntryName(int soundNo, bool original)
-{
-    return QStringLiteral("wav/%1word%2.wav").arg(original ? "original/" : "").arg(soundNo, 4, 10, QChar('0'));
-}
+QString SoundEntryName(int soundNo, bool original) { return WordSoundName(soundNo, original, QStringLiteral("wav/")); }
 
 [[noreturn]] void Refuse(const QString &why) { throw EWordPack(why); }
 
@@ -448,6 +445,7 @@ TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, 
 
     QBitArray used = taken;
     QList<QPair<QString, QByteArray>> files;
+    QString originals;   // the folder of the takes as captured, when the pack has any
     for (const TPackWord *w : std::as_const(adding)) {
         // Numbered as a word typed on the recording page: the lowest free
         // number, with what a deleted word left under it gone first, or the
@@ -461,8 +459,10 @@ TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, 
         result.AddedWords.append({w->Word.Text, n});
         if (pack.Sounds.contains(w->Word.SoundNo))
             files.append({SoundFileName(n), pack.Sounds.value(w->Word.SoundNo)});
-        if (pack.Originals.contains(w->Word.SoundNo))
+        if (pack.Originals.contains(w->Word.SoundNo)) {
             files.append({OriginalSoundName(SoundFileName(n)), pack.Originals.value(w->Word.SoundNo)});
+            originals = QFileInfo(files.last().first).path();
+        }
     }
     result.Added = int(result.AddedWords.size());
     if (result.AddedWords.isEmpty())
@@ -470,8 +470,8 @@ TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, 
 
     // The recordings first, under numbers no word holds: until the settings
     // name the new list nothing refers to them, and after it they are on disk.
-    if (std::any_of(files.cbegin(), files.cend(), [](const auto &f) { return f.first.contains("/original/"); }))
-        QDir().mkpath(Settings.SoundDir + "original");
+    if (!originals.isEmpty())
+        QDir().mkpath(originals);
     if (!WriteNewFilesDurably(files))
         throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(Settings.SoundDir)));
 

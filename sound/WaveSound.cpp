@@ -1,5 +1,8 @@
 #include "sound/WaveSound.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -17,6 +20,21 @@ uint16_t Le16(const char *p)
     const auto *u = reinterpret_cast<const unsigned char *>(p);
     return uint16_t(u[0] | (u[1] << 8));
 }
+
+void PutLe32(QByteArray &b, uint32_t v)
+{
+    const char c[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    b.append(c, 4);
+}
+
+void PutLe16(QByteArray &b, uint16_t v)
+{
+    const char c[2] = {char(v), char(v >> 8)};
+    b.append(c, 2);
+}
+
+// No format this program writes comes near this; a larger chunk is no head of its own.
+constexpr int64_t MaxHeadFormat = 1 << 16;
 
 } // namespace
 
@@ -76,4 +94,112 @@ bool ParseWaveSound(const QByteArray &file, TWaveSound &sound, QString &error)
     }
     error = haveFormat ? QStringLiteral("no data chunk") : QStringLiteral("no format chunk");
     return false;
+}
+
+QByteArray PcmWaveFormat(int Channels, int SampleRate, int BitsPerSample)
+{
+    const int blockAlign = Channels * BitsPerSample / 8;
+    QByteArray f;
+    PutLe16(f, 1); // PCM
+    PutLe16(f, uint16_t(Channels));
+    PutLe32(f, uint32_t(SampleRate));
+    PutLe32(f, uint32_t(SampleRate) * uint32_t(blockAlign));
+    PutLe16(f, uint16_t(blockAlign));
+    PutLe16(f, uint16_t(BitsPerSample));
+    return f;
+}
+
+QByteArray WaveSizeField(uint32_t Size)
+{
+    QByteArray b;
+    PutLe32(b, Size);
+    return b;
+}
+
+QByteArray WaveHead(const QByteArray &Format, uint32_t RiffSize, uint32_t DataBytes)
+{
+    QByteArray h("RIFF", 4);
+    PutLe32(h, RiffSize);
+    h.append("WAVE", 4);
+    h.append("fmt ", 4);
+    PutLe32(h, uint32_t(Format.size()));
+    h.append(Format);
+    if (Format.size() & 1)
+        h.append('\0');
+    h.append("data", 4);
+    PutLe32(h, DataBytes);
+    return h;
+}
+
+QByteArray WaveFactTrailer(int64_t DataBytes, uint32_t Frames)
+{
+    QByteArray t;
+    if (DataBytes & 1)
+        t.append('\0');
+    t.append("fact", 4);
+    PutLe32(t, 4);
+    PutLe32(t, Frames);
+    return t;
+}
+
+QByteArray WaveInfoList(const std::vector<std::pair<const char *, QByteArray>> &Items)
+{
+    QByteArray info;
+    for (const auto &[id, text] : Items) {
+        // Each text ends in a zero byte, and each item on an even boundary.
+        info.append(id, 4);
+        PutLe32(info, uint32_t(text.size() + 1));
+        info.append(text);
+        info.append('\0');
+        if ((text.size() + 1) & 1)
+            info.append('\0');
+    }
+    if (info.isEmpty())
+        return info;
+    QByteArray list("LIST", 4);
+    PutLe32(list, uint32_t(4 + info.size()));
+    list.append("INFO", 4);
+    return list + info;
+}
+
+QByteArray WaveImage(const QByteArray &Format, const QByteArray &Samples, const QByteArray &After)
+{
+    QByteArray b = WaveHead(Format, 0, uint32_t(Samples.size()));
+    b.reserve(b.size() + Samples.size() + After.size());
+    b.append(Samples);
+    b.append(After);
+    b.replace(WaveRiffSizeAt, 4, WaveSizeField(uint32_t(b.size() - 8)));
+    return b;
+}
+
+bool ReadWaveHead(const TWaveReadAt &ReadAt, TWaveHead &Head)
+{
+    QByteArray h, data;
+    if (!ReadAt(0, 20, h) || std::memcmp(h.constData(), "RIFF", 4) != 0
+        || std::memcmp(h.constData() + 8, "WAVE", 4) != 0 || std::memcmp(h.constData() + 12, "fmt ", 4) != 0)
+        return false;
+    const int64_t formatSize = Le32(h.constData() + 16);
+    if (formatSize > MaxHeadFormat || !ReadAt(20, formatSize, Head.Format))
+        return false;
+    const int64_t dataHeader = 20 + formatSize + (formatSize & 1);
+    if (!ReadAt(dataHeader, 8, data) || std::memcmp(data.constData(), "data", 4) != 0)
+        return false;
+    Head.RiffSize = Le32(h.constData() + WaveRiffSizeAt);
+    Head.DataSizeAt = dataHeader + 4;
+    Head.DataAt = dataHeader + 8;
+    Head.DataBytes = Le32(data.constData() + 4);
+    return true;
+}
+
+QString OriginalSoundName(const QString &SoundFile)
+{
+    const QFileInfo info(SoundFile);
+    return info.dir().filePath(QStringLiteral("original/") + info.fileName());
+}
+
+QString WordSoundName(int SoundNo, bool Original, const QString &Folder)
+{
+    const QString digits = QString::number(qAbs(qint64(SoundNo))).rightJustified(4, '0');
+    const QString file = Folder + "word" + (SoundNo < 0 ? "-" : "") + digits + ".wav";
+    return Original ? OriginalSoundName(file) : file;
 }

@@ -1,6 +1,7 @@
 #include "sound/speech.h"
 
 #include "sound/playsound.h"
+#include "sound/WaveSound.h"
 
 #include <QLocale>
 #include <QtEndian>
@@ -28,37 +29,9 @@ QString ClipKey(const QString &text, const QString &voice) { return voice + QCha
 
 QByteArray WaveImage(const std::vector<int16_t> &samples, int rate)
 {
-    const uint32_t dataBytes = uint32_t(samples.size() * 2);
-    QByteArray image(44 + int(dataBytes), Qt::Uninitialized);
-    char *p = image.data();
-    auto put32 = [&p](const char *tag, uint32_t v) {
-        if (tag) {
-            std::copy(tag, tag + 4, p);
-            p += 4;
-        }
-        qToLittleEndian(v, p);
-        p += 4;
-    };
-    auto put16 = [&p](uint16_t v) {
-        qToLittleEndian(v, p);
-        p += 2;
-    };
-    put32("RIFF", 36 + dataBytes);
-    std::copy("WAVE", "WAVE" + 4, p);
-    p += 4;
-    put32("fmt ", 16);
-    put16(1);                 // PCM
-    put16(1);                 // mono
-    put32(nullptr, uint32_t(rate));
-    put32(nullptr, uint32_t(rate) * 2);
-    put16(2);
-    put16(16);
-    put32("data", dataBytes);
-    for (int16_t s : samples) {
-        qToLittleEndian(s, p);
-        p += 2;
-    }
-    return image;
+    QByteArray data(qsizetype(samples.size() * 2), Qt::Uninitialized);
+    qToLittleEndian<int16_t>(samples.data(), qsizetype(samples.size()), data.data());
+    return ::WaveImage(PcmWaveFormat(1, rate, 16), data);
 }
 
 class TSpeaker {
