@@ -15,7 +15,6 @@
 
 #include "config/uConfigCommon.h"
 
-#include <QTabBar>
 #include <QWidget>
 
 #include <chrono>
