@@ -78,19 +78,19 @@ void TfmConfig::StartFileJob(const QList<QWidget *> &Locked, std::function<void(
     }).detach();
 
     FJob = job;
-    FJobLocked.clear();
+    QList<QPair<QWidget *, bool>> lockedNow;
     for (QWidget *w : Locked) {
-        FJobLocked.append({w, w->isEnabled()});
+        lockedNow.append({w, w->isEnabled()});
         w->setEnabled(false);
     }
+    FJobLocked = lockedNow;
 }
 
 void TfmConfig::EndFileJob()
 {
     FJob.reset();
-    for (const auto &[w, wasEnabled] : std::as_const(FJobLocked))
+    for (const auto &[w, wasEnabled] : std::exchange(FJobLocked, {}))
         w->setEnabled(wasEnabled);
-    FJobLocked.clear();
 }
 
 void TfmConfig::AwaitFileJob()

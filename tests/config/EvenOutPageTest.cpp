@@ -238,6 +238,7 @@ TEST_F(EvenOutPage, CancelIsTakenAtOnceWhileAFileTakesLongAndNoFurtherFileIsTouc
     const THold hold(SoundFileName(1));
     Click(dlg.btEvenAll);
     ASSERT_TRUE(PumpUntil([&] { return hold.Held->IsSet() && dlg.pbEven->value() == 2; }));
+    EXPECT_EQ(QApplication::focusWidget(), dlg.btEvenCancel) << "keys reach Cancel only";
 
     QElapsedTimer answered;
     answered.start();
