@@ -11,8 +11,11 @@
 #include "platform/AtomicFile.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFile.h"
+#include "widgets/oxBtns.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -121,6 +124,11 @@ void EvenOutAll500Words(benchmark::State &state)
         words.Reset();
         state.ResumeTiming();
         dlg.btEvenAllClick();
+        // The files are evened on the dialog's worker; OK comes back when it is done.
+        QElapsedTimer limit;
+        limit.start();
+        while (!dlg.btOk->isEnabled() && limit.elapsed() < 600000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     SetMessageBoxHook({});
 }

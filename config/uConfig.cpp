@@ -133,6 +133,7 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
 
 TfmConfig::~TfmConfig()
 {
+    AwaitFileJob();
     FormClose();
     DestroyAudio();
 }
@@ -203,9 +204,9 @@ void TfmConfig::SetTabOrder()
 
 bool TfmConfig::eventFilter(QObject *watched, QEvent *event)
 {
-    // While every recording is evened out, keys reach only its Cancel (the
-    // other controls are disabled), so nothing closes the dialog under it.
-    if (FEvening && watched != btEvenCancel && watched->isWidgetType()
+    // While a file job runs, keys reach only the evening's Cancel (the other
+    // controls are disabled), so nothing closes the dialog under it.
+    if (FJob && watched != btEvenCancel && watched->isWidgetType()
         && static_cast<QWidget *>(watched)->window() == this
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease
             || event->type() == QEvent::ShortcutOverride)) {

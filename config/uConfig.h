@@ -51,6 +51,13 @@ class TPlanChart;
 using TWordDragHook = std::function<void(QDrag *drag)>;
 TWordDragHook SetWordDragHook(TWordDragHook hook);
 
+// Seam for tests: called on the dialog's file worker with each sound file
+// before Even out all or Undo works on it, and with the pack before Import
+// reads it, so that a test can hold the worker there as a slow disk would.
+// Safe to replace while a worker runs. Returns the hook it replaced.
+using TFileJobHook = std::function<void(const QString &file)>;
+TFileJobHook SetFileJobHook(TFileJobHook hook);
+
 // A list box of words, each entry carrying its sound number. Entries are kept
 // in alphabetical order without regard to case; an added word goes after the
 // entries that compare equal to it.
@@ -199,6 +206,9 @@ public:
     QString CurrentSoundFile;
     bool Playing = false;
     bool Recording = false;
+    // How long the dialog's end waits for Even out all, Undo or Import to
+    // stop after the file in hand, in ms; the worker is let go after that.
+    int FileJobWaitMs = 5000;
 
     // Handlers.
     void FormCreate();
@@ -296,6 +306,18 @@ private:
     // Evens (or, with Even false, puts back) every word's recording, one file
     // after the other, until done or cancelled.
     void RunOverSounds(bool Even);
+
+    // Even out all, Undo and Import do their file work on a thread of their
+    // own while the dialog goes on answering (uConfigJob.cpp). The worker
+    // shares only the job and what its work captures; it may outlive the
+    // dialog, let go by a destructor that gave up waiting for it.
+    struct TFileJob;
+    // Runs Work on the worker with Locked disabled; then, on this thread, the
+    // controls come back and End runs (or what Work threw is thrown here).
+    void StartFileJob(const QList<QWidget *> &Locked, std::function<void(TFileJob &)> Work, std::function<void()> End);
+    void EndFileJob();
+    // Cancels a job still running and waits for it, FileJobWaitMs at most.
+    void AwaitFileJob();
     bool SpaceRuleApplies(int key) const;
     // Keys reaching any control of the dialog, before the control sees them;
     // true when swallowed.
@@ -312,7 +334,7 @@ private:
     // Sound file -> digest of what this dialog recorded into it, to tell our
     // recording from one another copy of the program made under that number.
     QMap<QString, QByteArray> FRecorded;
-    std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio workers
+    std::unique_ptr<TPostTarget> FPost;     // work handed over by the audio and file workers
     // What the recording file's notice on the ring buffer's worker shares
     // with the dialog; that worker may outlive the dialog.
     struct TCutShortNotice {
@@ -323,6 +345,6 @@ private:
     std::atomic<uint64_t> FRecordSession{0}; // one per recording started
     bool FTakeCutShort = false;              // the recording stopping now was ended by a full disk
     TWordList FEnteredUse;                   // words put into lbNow while the dialog is open
-    bool FEvening = false;                   // Even out all or Undo is running
-    bool FEvenCancelled = false;
+    std::shared_ptr<TFileJob> FJob;          // Even out all, Undo or Import is running
+    QList<QPair<QWidget *, bool>> FJobLocked; // what the job locked, and whether it was enabled
 };

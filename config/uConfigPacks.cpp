@@ -110,53 +110,80 @@ void TfmConfig::btExportClick()
     }
 }
 
+namespace {
+
+// What the import worker hands back.
+struct TImportResult {
+    TPackImport Done;
+    QString Title;
+    QString Refusal;   // why nothing was imported, when so
+};
+
+} // namespace
+
 void TfmConfig::btImportClick()
 {
     const QString path = AskWordPackFile(false);
     if (path.isEmpty())
         return;
-    TPackImport done;
-    QString title;
-    try {
-        // Packs beyond the limits are refused before they are read in.
-        if (QFileInfo(path).size() > kPackMaxTotalBytes)
-            throw EWordPack(QStringLiteral("The pack is larger than 200 MB."));
-        const std::optional<QByteArray> bytes = TFileBase::Read(path);
-        if (!bytes)
-            throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
-        const TWordPack pack = ReadWordPack(*bytes);
-        title = pack.Title.isEmpty() ? QFileInfo(path).completeBaseName() : pack.Title;
+    // Words of this dialog and of the saved list: a word deleted here but
+    // not yet given up by OK keeps its number and its text.
+    QSet<QString> present;
+    QBitArray taken = UsedSounds;   // MaxWords bits
+    for (const TWordList &list : {lbAll->Words(), AllWords})
+        for (const TWordEntry &w : list) {
+            present.insert(w.Text);
+            if (w.SoundNo >= 0 && w.SoundNo < MaxWords)
+                taken.setBit(w.SoundNo);
+        }
+    if (EditMode == weNew && CurrentSound >= 0 && CurrentSound < MaxWords)
+        taken.setBit(CurrentSound);
 
-        // Words of this dialog and of the saved list: a word deleted here but
-        // not yet given up by OK keeps its number and its text.
-        QSet<QString> present;
-        QBitArray taken = UsedSounds;   // MaxWords bits
-        for (const TWordList &list : {lbAll->Words(), AllWords})
-            for (const TWordEntry &w : list) {
-                present.insert(w.Text);
-                if (w.SoundNo >= 0 && w.SoundNo < MaxWords)
-                    taken.setBit(w.SoundNo);
-            }
-        if (EditMode == weNew && CurrentSound >= 0 && CurrentSound < MaxWords)
-            taken.setBit(CurrentSound);
-        done = ImportWordPack(pack, present, taken);
-    } catch (const Exception &e) {
-        ShowMessageBox(QStringLiteral("The word pack %1 was not imported:\n\n%2\n\nNothing has been changed.")
-                           .arg(QDir::toNativeSeparators(path), e.Message()),
-                       QMessageBox::Warning);
-        return;
-    }
-    for (const TWordEntry &w : std::as_const(done.AddedWords)) {
-        lbAll->AddWord(w);
-        lbNew->AddWord(w);
-        UsedSounds.setBit(w.SoundNo);
-    }
-    UpdateCounts();
-    QString text = QStringLiteral("\"%1\": %2 words were added as new words, %3 were already there.")
-                       .arg(title)
-                       .arg(done.Added)
-                       .arg(done.AlreadyThere);
-    if (!done.Warning.isEmpty())
-        text += "\n\n" + done.Warning;
-    ShowMessageBox(text, done.Warning.isEmpty() ? QMessageBox::Information : QMessageBox::Warning);
+    // The pack is read, checked and its recordings and the list written on
+    // the worker; the lists of words and the settings are left to it until
+    // it has posted its end, as every control that would change them is
+    // locked.
+    auto result = std::make_shared<TImportResult>();
+    const auto work = [path, present, taken, result](TFileJob &) {
+        try {
+            RunFileJobHook(path);
+            // Packs beyond the limits are refused before they are read in.
+            if (QFileInfo(path).size() > kPackMaxTotalBytes)
+                throw EWordPack(QStringLiteral("The pack is larger than 200 MB."));
+            const std::optional<QByteArray> bytes = TFileBase::Read(path);
+            if (!bytes)
+                throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+            const TWordPack pack = ReadWordPack(*bytes);
+            result->Title = pack.Title.isEmpty() ? QFileInfo(path).completeBaseName() : pack.Title;
+            result->Done = ImportWordPack(pack, present, taken);
+        } catch (const Exception &e) {
+            result->Refusal = e.Message();
+        }
+    };
+    const auto end = [this, path, result] {
+        if (!result->Refusal.isEmpty()) {
+            ShowMessageBox(QStringLiteral("The word pack %1 was not imported:\n\n%2\n\nNothing has been changed.")
+                               .arg(QDir::toNativeSeparators(path), result->Refusal),
+                           QMessageBox::Warning);
+            return;
+        }
+        const TPackImport &done = result->Done;
+        for (const TWordEntry &w : done.AddedWords) {
+            lbAll->AddWord(w);
+            lbNew->AddWord(w);
+            UsedSounds.setBit(w.SoundNo);
+        }
+        UpdateCounts();
+        QString text = QStringLiteral("\"%1\": %2 words were added as new words, %3 were already there.")
+                           .arg(result->Title)
+                           .arg(done.Added)
+                           .arg(done.AlreadyThere);
+        if (!done.Warning.isEmpty())
+            text += "\n\n" + done.Warning;
+        ShowMessageBox(text, done.Warning.isEmpty() ? QMessageBox::Information : QMessageBox::Warning);
+    };
+    StartFileJob({Pages->tabBar(), btOk, btCancel, btHelp, btExport, btImport, lbNew, lbNow, lbKnown, btNew2Now,
+                  btNow2New, btNow2Known, btKnown2Now, btAllNew, btAllNow, btAllKnow, btNoneNew, btNoneNow,
+                  btNoneKnow},
+                 work, end);
 }

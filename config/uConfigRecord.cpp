@@ -44,6 +44,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
+#include <QSet>
 
 #include <optional>
 #include <utility>
@@ -645,11 +646,28 @@ void TfmConfig::btEvenAllClick() { RunOverSounds(true); }
 
 void TfmConfig::btUndoClick() { RunOverSounds(false); }
 
-void TfmConfig::btEvenCancelClick() { FEvenCancelled = true; }
+void TfmConfig::btEvenCancelClick()
+{
+    // Taken at once; the worker stops after the file in hand, and the
+    // controls come back when it says so.
+    if (FJob)
+        FJob->Cancelled = true;
+    btEvenCancel->setEnabled(false);
+}
+
+namespace {
+
+// What Even out all or Undo found, gathered on this thread from the worker's
+// posts, one per file.
+struct TEvenTally {
+    QStringList Nothing, Other, Unreadable, Failed;
+};
+
+} // namespace
 
 void TfmConfig::RunOverSounds(bool Even)
 {
-    if (FEvening || Recording || Playing)
+    if (FJob || Recording || Playing)
         return;
     QStringList files, words;
     for (const TWordEntry &w : lbAll->Words()) {
@@ -659,75 +677,77 @@ void TfmConfig::RunOverSounds(bool Even)
             words << w.Text;
         }
     }
+    // Our own recordings stay ours once evened or put back: the worker reads
+    // their new digests.
+    const QSet<QString> recorded(FRecorded.keyBegin(), FRecorded.keyEnd());
+
+    const bool hintShown = laRecord->isVisible();
+    auto tally = std::make_shared<TEvenTally>();
+    const std::function<void(int, TEvenOutcome, QByteArray)> fileDone =
+        [this, tally, files, words, Even](int i, TEvenOutcome outcome, const QByteArray &digest) {
+            const QString name = QStringLiteral("%1 (%2)").arg(words[i], QFileInfo(files[i]).fileName());
+            switch (outcome) {
+            case TEvenOutcome::NothingHeard:
+                if (Even)
+                    tally->Nothing << name;
+                break;
+            case TEvenOutcome::OtherFormat: tally->Other << name; break;
+            case TEvenOutcome::Unreadable: tally->Unreadable << name; break;
+            case TEvenOutcome::WriteFailed: tally->Failed << name; break;
+            default: break;
+            }
+            if (FRecorded.contains(files[i]))
+                FRecorded.insert(files[i], digest);
+            pbEven->setValue(i + 1);
+        };
+    const auto work = [files, Even, recorded, fileDone](TFileJob &job) {
+        for (int i = 0; i < files.size() && !job.Cancelled; ++i) {
+            const QString &file = files[i];
+            RunFileJobHook(file);
+            const TEvenReport r = Even ? EvenSoundFile(file) : RestoreOriginalSound(file);
+            const QByteArray digest = recorded.contains(file) ? TFileBase::Digest(file) : QByteArray();
+            job.Post([fileDone, i, outcome = r.Outcome, digest] { fileDone(i, outcome, digest); });
+        }
+    };
+    const auto end = [this, tally, hintShown] {
+        pbEven->hide();
+        btEvenCancel->hide();
+        laRecord->setVisible(hintShown);
+        if (EditMode == weSelected)
+            btPlay->setEnabled(QFile::exists(CurrentSoundFile));
+
+        QStringList parts;
+        if (!tally->Failed.isEmpty())
+            parts << QStringLiteral("These could not be written (the disk may be full or the folder read-only); "
+                                    "they are as they were:\n%1")
+                         .arg(tally->Failed.join('\n'));
+        if (!tally->Nothing.isEmpty())
+            parts << QStringLiteral("Nothing was heard in these recordings; they were left as they are:\n%1")
+                         .arg(tally->Nothing.join('\n'));
+        if (!tally->Other.isEmpty())
+            parts << QStringLiteral("These sound files are not recordings of this program (another wave format); "
+                                    "they were left as they are:\n%1")
+                         .arg(tally->Other.join('\n'));
+        if (!tally->Unreadable.isEmpty())
+            parts << QStringLiteral("These sound files cannot be read (empty or damaged); they were left as they "
+                                    "are:\n%1")
+                         .arg(tally->Unreadable.join('\n'));
+        if (!parts.isEmpty())
+            ShowMessageBox(parts.join(QStringLiteral("\n\n")), QMessageBox::Warning);
+    };
 
     // Everything but Cancel waits; the page's own handlers are not entered
     // while the files change under them.
-    const QList<QWidget *> locked = {Pages->tabBar(), btOk, btCancel, btHelp, lbAll, btNew, btDelete, btSave,
-                                     edWord, cbAdd, btRec, btPlay, cbEven, btEvenAll, btUndo};
-    QList<bool> wasEnabled;
-    for (QWidget *w : locked) {
-        wasEnabled << w->isEnabled();
-        w->setEnabled(false);
-    }
-    const bool hintShown = laRecord->isVisible();
+    StartFileJob({Pages->tabBar(), btOk, btCancel, btHelp, lbAll, btNew, btDelete, btSave, edWord, cbAdd, btRec,
+                  btPlay, cbEven, btEvenAll, btUndo},
+                 work, end);
     laRecord->hide();
     pbEven->setRange(0, int(files.size()));
     pbEven->setValue(0);
     pbEven->show();
+    btEvenCancel->setEnabled(true);
     btEvenCancel->show();
     btEvenCancel->setFocus();
-    FEvening = true;
-    FEvenCancelled = false;
-
-    QStringList nothing, other, unreadable, failed;
-    for (int i = 0; i < files.size() && !FEvenCancelled; ++i) {
-        const QString &file = files[i];
-        const TEvenReport r = Even ? EvenSoundFile(file) : RestoreOriginalSound(file);
-        const QString name = QStringLiteral("%1 (%2)").arg(words[i], QFileInfo(file).fileName());
-        switch (r.Outcome) {
-        case TEvenOutcome::NothingHeard:
-            if (Even)
-                nothing << name;
-            break;
-        case TEvenOutcome::OtherFormat: other << name; break;
-        case TEvenOutcome::Unreadable: unreadable << name; break;
-        case TEvenOutcome::WriteFailed: failed << name; break;
-        default: break;
-        }
-        // Our own recording stays ours once evened or put back.
-        if (FRecorded.contains(file))
-            FRecorded.insert(file, TFileBase::Digest(file));
-        pbEven->setValue(i + 1);
-        QCoreApplication::processEvents();
-    }
-
-    FEvening = false;
-    pbEven->hide();
-    btEvenCancel->hide();
-    laRecord->setVisible(hintShown);
-    for (int i = 0; i < locked.size(); ++i)
-        locked[i]->setEnabled(wasEnabled[i]);
-    if (EditMode == weSelected)
-        btPlay->setEnabled(QFile::exists(CurrentSoundFile));
-
-    QStringList parts;
-    if (!failed.isEmpty())
-        parts << QStringLiteral("These could not be written (the disk may be full or the folder read-only); they "
-                                "are as they were:\n%1")
-                     .arg(failed.join('\n'));
-    if (!nothing.isEmpty())
-        parts << QStringLiteral("Nothing was heard in these recordings; they were left as they are:\n%1")
-                     .arg(nothing.join('\n'));
-    if (!other.isEmpty())
-        parts << QStringLiteral("These sound files are not recordings of this program (another wave format); "
-                                "they were left as they are:\n%1")
-                     .arg(other.join('\n'));
-    if (!unreadable.isEmpty())
-        parts << QStringLiteral("These sound files cannot be read (empty or damaged); they were left as they "
-                                "are:\n%1")
-                     .arg(unreadable.join('\n'));
-    if (!parts.isEmpty())
-        ShowMessageBox(parts.join(QStringLiteral("\n\n")), QMessageBox::Warning);
 }
 
 // ---------------------------------------------------------------------------

@@ -6,7 +6,9 @@
 #include "platform/AppHints.h"
 #include "platform/ProgramFile.h"
 #include "support/ProgramFolder.h"
+#include "support/Pump.h"
 #include "support/TestSupport.h"
+#include "widgets/oxBtns.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -64,6 +66,13 @@ inline void ShowPage(TfmConfig &dlg, int index)
 {
     QTabBar *bar = dlg.Pages->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+// Even out all, Undo and Import run on a worker with OK locked: waits until
+// it is back (up to 10 s), as it is at once when no job started.
+inline bool WaitForControls(const TfmConfig &dlg)
+{
+    return PumpUntil([&] { return dlg.btOk->isEnabled(); });
 }
 
 inline QStringList Texts(const QListWidget *list)

@@ -9,6 +9,7 @@
 #include "audio/MMWave.h"
 #include "audio/MMWaveIO.h"
 #include "platform/AtomicFile.h"
+#include "platform/Event.h"
 #include "sound/playsound.h"
 #include "sound/wavedev.h"
 #include "support/MessageLog.h"
@@ -22,6 +23,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTimer>
+
+#include <thread>
 
 
 using namespace cfgtest;
@@ -38,6 +42,32 @@ const QByteArray &TakeOfWord(int n)
     return takes[n];
 }
 
+// Runs `ui` on the user-interface thread and waits there for it (5 s at
+// most): a file step hook runs on the dialog's worker, and the dialog's
+// widgets are the user-interface thread's alone.
+void OnUiThread(const std::function<void()> &ui)
+{
+    auto ran = std::make_shared<TEvent>(true);
+    QMetaObject::invokeMethod(qApp, [ui, ran] { ui(); ran->SetEvent(); }, Qt::QueuedConnection);
+    ran->WaitFor(5000);
+}
+
+// Holds the dialog's file worker before `file` until Release is set (5 s at
+// most), as a disk that takes long over that file would. The events are
+// shared with the hook, so a worker let go by the dialog can still leave it.
+struct THold {
+    std::shared_ptr<TEvent> Held = std::make_shared<TEvent>(true), Release = std::make_shared<TEvent>(true);
+    explicit THold(const QString &file)
+    {
+        SetFileJobHook([held = Held, release = Release, file](const QString &at) {
+            if (at == file) {
+                held->SetEvent();
+                release->WaitFor(5000);
+            }
+        });
+    }
+};
+
 class EvenOutPage : public ConfigFolder {
 protected:
     void SetUp() override
@@ -52,6 +82,7 @@ protected:
     void TearDown() override
     {
         SetFileStepHook({});
+        SetFileJobHook({});
         StopSound();
         WaitPlaySoundIdle(5000);
         ConfigFolder::TearDown();
@@ -154,15 +185,17 @@ TEST_F(EvenOutPage, EvenOutAllStopsAtTheFileWhereCancelIsClickedAndUndoPutsEvery
         bool shownWhileRunning = false;
         int doneWhenCancelled = -1;
         SetFileStepHook([&](TFileStep step, const QString &path) {
-            if (step == TFileStep::Rename && path == SoundFileName(cancelAt)) {
-                shownWhileRunning = dlg.pbEven->isVisible() && dlg.btEvenCancel->isVisible()
-                                    && !dlg.laRecord->isVisible() && !dlg.btOk->isEnabled();
-                doneWhenCancelled = dlg.pbEven->value();
-                Click(dlg.btEvenCancel);
-            }
+            if (step == TFileStep::Rename && path == SoundFileName(cancelAt))
+                OnUiThread([&] {
+                    shownWhileRunning = dlg.pbEven->isVisible() && dlg.btEvenCancel->isVisible()
+                                        && !dlg.laRecord->isVisible() && !dlg.btOk->isEnabled();
+                    doneWhenCancelled = dlg.pbEven->value();
+                    Click(dlg.btEvenCancel);
+                });
             return true;
         });
         Click(dlg.btEvenAll);
+        ASSERT_TRUE(WaitForControls(dlg));
         SetFileStepHook({});
         EXPECT_TRUE(shownWhileRunning);
         EXPECT_EQ(doneWhenCancelled, cancelAt);
@@ -182,11 +215,99 @@ TEST_F(EvenOutPage, EvenOutAllStopsAtTheFileWhereCancelIsClickedAndUndoPutsEvery
 
         // Undo puts back what was evened; a second Even out all evens all.
         Click(dlg.btUndo);
+        ASSERT_TRUE(WaitForControls(dlg));
         for (int n = 0; n < TakeCount; ++n)
             EXPECT_EQ(ReadAll(SoundFileName(n)), captured[n]) << n;
         Click(dlg.btEvenAll);
+        ASSERT_TRUE(WaitForControls(dlg));
         for (int n = 0; n < TakeCount; ++n)
             EXPECT_TRUE(Evened(n)) << n;
+    }
+}
+
+TEST_F(EvenOutPage, CancelIsTakenAtOnceWhileAFileTakesLongAndNoFurtherFileIsTouched)
+{
+    RecordedWords();
+    // In list order a0, a00, a1, a2, a3, b4; a00 and b4 cannot be read.
+    AllWords << TWordEntry{"a00", 5} << TWordEntry{"b4", 4};
+    WriteAll(SoundFileName(5), "junk");
+    WriteAll(SoundFileName(4), "junk");
+    MessageLog log;
+    TfmConfig dlg;
+    Open(dlg);
+    const THold hold(SoundFileName(1));
+    Click(dlg.btEvenAll);
+    ASSERT_TRUE(PumpUntil([&] { return hold.Held->IsSet() && dlg.pbEven->value() == 2; }));
+    EXPECT_EQ(QApplication::focusWidget(), dlg.btEvenCancel) << "keys reach Cancel only";
+
+    QElapsedTimer answered;
+    answered.start();
+    bool looped = false;
+    QTimer::singleShot(0, &dlg, [&] { looped = true; });
+    Click(dlg.btEvenCancel);
+    EXPECT_FALSE(dlg.btEvenCancel->isEnabled()) << "the cancel is shown as taken";
+    EXPECT_TRUE(PumpUntil([&] { return looped; }, 100));
+    EXPECT_LT(answered.elapsed(), 100);
+    // The file in hand is still going: the controls wait for it.
+    EXPECT_FALSE(dlg.btOk->isEnabled());
+    EXPECT_TRUE(dlg.pbEven->isVisible());
+
+    hold.Release->SetEvent();
+    ASSERT_TRUE(WaitForControls(dlg));
+    EXPECT_TRUE(Evened(0));
+    EXPECT_TRUE(Evened(1)) << "the file in hand is finished";
+    for (int n : {2, 3}) {
+        EXPECT_EQ(ReadAll(SoundFileName(n)), captured[n]) << n;
+        EXPECT_FALSE(QFile::exists(OriginalSoundName(SoundFileName(n)))) << n;
+    }
+    EXPECT_EQ(ReadAll(SoundFileName(4)), "junk");
+    EXPECT_FALSE(dlg.pbEven->isVisible());
+    EXPECT_FALSE(dlg.btEvenCancel->isVisible());
+    EXPECT_TRUE(dlg.lbAll->isEnabled());
+    EXPECT_TRUE(dlg.btEvenAll->isEnabled());
+    EXPECT_EQ(log.Texts, QStringList({"These sound files cannot be read (empty or damaged); they were left as they "
+                                      "are:\na00 (word0005.wav)"}));
+}
+
+TEST_F(EvenOutPage, TheDialogGoneMidFileWaitsForTheWorkerWithinItsLimitAndTheWorkerStopsAfterThatFile)
+{
+    for (const bool pastTheLimit : {false, true}) {
+        SCOPED_TRACE(pastTheLimit ? "held past the limit" : "released within the limit");
+        RecordedWords();
+        MessageLog log;
+        auto dlg = std::make_unique<TfmConfig>();
+        Open(*dlg);
+        dlg->FileJobWaitMs = pastTheLimit ? 300 : 5000;
+        const THold hold(SoundFileName(1));
+        Click(dlg->btEvenAll);
+        ASSERT_TRUE(PumpUntil([&] { return hold.Held->IsSet(); }));
+        std::thread release;
+        if (!pastTheLimit)
+            release = std::thread([&hold] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                hold.Release->SetEvent();
+            });
+        QElapsedTimer t;
+        t.start();
+        dlg.reset();
+        const qint64 waited = t.elapsed();
+        if (release.joinable())
+            release.join();
+        if (pastTheLimit) {
+            EXPECT_GE(waited, 300);
+            EXPECT_FALSE(Evened(1));
+            hold.Release->SetEvent();
+            // Its posts now find no dialog.
+            EXPECT_TRUE(PumpUntil([&] { return Evened(1); }));
+            PumpFor(300);
+        } else {
+            EXPECT_GE(waited, 150);
+            EXPECT_TRUE(Evened(1)) << "the dialog waited for the file in hand";
+        }
+        EXPECT_LT(waited, 2000);
+        for (int n : {2, 3})
+            EXPECT_EQ(ReadAll(SoundFileName(n)), captured[n]) << n;
+        EXPECT_TRUE(log.Texts.isEmpty());
     }
 }
 
@@ -196,11 +317,13 @@ TEST_F(EvenOutPage, UndoBringsBackASoundFileThatWasLostAndPlayWithIt)
     TfmConfig dlg;
     Open(dlg);
     Click(dlg.btEvenAll);
+    ASSERT_TRUE(WaitForControls(dlg));
     ASSERT_TRUE(Evened(0));
     ASSERT_TRUE(QFile::remove(SoundFileName(0)));
     ClickRow(dlg.lbAll, 0);
     ASSERT_FALSE(dlg.btPlay->isEnabled());
     Click(dlg.btUndo);
+    ASSERT_TRUE(WaitForControls(dlg));
     EXPECT_EQ(ReadAll(SoundFileName(0)), captured[0]);
     EXPECT_TRUE(dlg.btPlay->isEnabled());
 }
@@ -227,6 +350,7 @@ TEST_F(EvenOutPage, AFullDiskAndFilesThatAreNoRecordingsAreNamedAndLeftAsTheyAre
         return !(step == TFileStep::Write && path == SoundFileName(1));
     });
     Click(dlg.btEvenAll);
+    ASSERT_TRUE(WaitForControls(dlg));
     SetFileStepHook({});
     EXPECT_EQ(ReadAll(SoundFileName(1)), captured[1]);
     EXPECT_TRUE(Evened(0));
@@ -254,6 +378,7 @@ TEST_F(EvenOutPage, AFullAndThenReadOnlySoundFolderIsSaidAndLosesNothing)
     TfmConfig dlg;
     Open(dlg);
     Click(dlg.btEvenAll);
+    ASSERT_TRUE(WaitForControls(dlg));
     int evened = 0;
     for (int n = 0; n < TakeCount; ++n) {
         if (Evened(n))
@@ -273,11 +398,13 @@ TEST_F(EvenOutPage, AFullAndThenReadOnlySoundFolderIsSaidAndLosesNothing)
     if (!volume.MakeReadOnly())
         GTEST_SKIP() << "cannot make the tmpfs read-only";
     Click(dlg.btUndo);
+    ASSERT_TRUE(WaitForControls(dlg));
     ASSERT_EQ(log.Texts.size(), 2);
     EXPECT_TRUE(log.Texts[1].contains("could not be written")) << log.Texts[1].toStdString();
     for (int n = 0; n < TakeCount; ++n)
         EXPECT_EQ(ReadAll(SoundFileName(n)), before[n]) << n;
     Click(dlg.btEvenAll);
+    ASSERT_TRUE(WaitForControls(dlg));
     for (int n = 0; n < TakeCount; ++n)
         EXPECT_EQ(ReadAll(SoundFileName(n)), before[n]) << n;
 }
@@ -351,6 +478,7 @@ TEST_F(EvenOutPage, AnUndoneRecordingStillGoesWithItsWordToAFreshNumberWithItsTa
     const QByteArray take = ReadAll(OriginalSoundName(SoundFileName(1)));
     ASSERT_NE(ReadAll(SoundFileName(1)), take) << "evened";
     Click(dlg.btUndo);
+    ASSERT_TRUE(WaitForControls(dlg));
     ASSERT_EQ(ReadAll(SoundFileName(1)), take);
     // Another copy saves a word of its own under number 1.
     WriteAll(File("lumword.lst"), "1;ant;1\r\n2;ball;0\r\n");

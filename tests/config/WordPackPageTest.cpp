@@ -7,6 +7,7 @@
 #include "ConfigTestSupport.h"
 
 #include "data/uWordPack.h"
+#include "platform/Event.h"
 #include "support/MessageLog.h"
 #include "support/WaveFiles.h"
 #include "support/ZipBytes.h"
@@ -98,6 +99,11 @@ protected:
         Images({"confetti.jpg"});
         LoadSettings();
     }
+    void TearDown() override
+    {
+        SetFileJobHook({});
+        ConfigFolder::TearDown();
+    }
     // The program's folder becomes another, as on another computer.
     void MoveTo(QTemporaryDir &other, const QByteArray &list)
     {
@@ -121,6 +127,7 @@ protected:
         ASSERT_TRUE(dlg.btImport->isVisible());
         TypePathThenEnter(pack, seen);
         Click(dlg.btImport);
+        ASSERT_TRUE(WaitForControls(dlg));
         EXPECT_EQ(dlg.laNew->text(), QString::number(NewWords.size()));
         Click(dlg.btCancel);   // the import is saved already; Cancel keeps it
     }
@@ -220,6 +227,7 @@ TEST_F(PackPage, ImportedWordsJoinTheDialogsListsAndOkKeepsThemBesideItsOwnChang
         QTest::keyClick(d->focusWidget(), Qt::Key_Enter);
     });
     Click(dlg.btImport);
+    ASSERT_TRUE(WaitForControls(dlg));
     ASSERT_EQ(log.Texts.size(), 1);
     EXPECT_EQ(log.Texts[0], "\"moon\": 1 words were added as new words, 1 were already there.");
     EXPECT_EQ(Texts(dlg.lbNew), QStringList({"moon"}));
@@ -233,6 +241,45 @@ TEST_F(PackPage, ImportedWordsJoinTheDialogsListsAndOkKeepsThemBesideItsOwnChang
     Click(dlg.btOk);
     EXPECT_EQ(NewWords, TWordList({{"moon", 1}}));
     EXPECT_EQ(KnownWords, TWordList({{"ball", 0}}));
+}
+
+TEST_F(PackPage, WhileAPackIsReadTheDialogAnswersWithItsButtonsAndListsLockedAndKeysHeld)
+{
+    TWordPack pack;
+    pack.Words = {{{"moon", 0}, catNew}};
+    WriteAll(File("moon.wordpack"), WriteWordPack(pack));
+    TfmConfig dlg;
+    Show(dlg);
+    ShowPage(dlg, 2);
+    MessageLog log;
+    auto held = std::make_shared<TEvent>(true), release = std::make_shared<TEvent>(true);
+    SetFileJobHook([held, release](const QString &) {
+        held->SetEvent();
+        release->WaitFor(5000);
+    });
+    OnModal<QFileDialog>([this](QFileDialog *d) {
+        QTest::keyClicks(d->focusWidget(), File("moon.wordpack"));
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    Click(dlg.btImport);
+    const bool wasHeld = PumpUntil([&] { return held->IsSet(); });
+    const QList<QWidget *> locked = {dlg.Pages->tabBar(), dlg.btOk,   dlg.btCancel, dlg.btImport,
+                                     dlg.btExport,        dlg.lbNew, dlg.btAllNew};
+    for (QWidget *w : locked)
+        EXPECT_FALSE(w->isEnabled()) << w->metaObject()->className();
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    bool looped = false;
+    QTimer::singleShot(0, &dlg, [&] { looped = true; });
+    EXPECT_TRUE(PumpUntil([&] { return looped; }, 100));
+    EXPECT_TRUE(dlg.isVisible()) << "Escape closed the dialog under the import";
+    EXPECT_TRUE(log.Texts.isEmpty());
+    release->SetEvent();
+    ASSERT_TRUE(wasHeld);
+    ASSERT_TRUE(WaitForControls(dlg));
+    EXPECT_TRUE(dlg.btImport->isEnabled());
+    EXPECT_TRUE(dlg.lbNew->isEnabled());
+    EXPECT_EQ(log.Texts, QStringList({"\"moon\": 1 words were added as new words, 0 were already there."}));
+    EXPECT_EQ(Texts(dlg.lbNew), QStringList({"moon"}));
 }
 
 TEST_F(PackPage, NumbersTheDialogOrTheSavedListStillHoldAreNotGivenToImportedWords)
@@ -252,6 +299,7 @@ TEST_F(PackPage, NumbersTheDialogOrTheSavedListStillHoldAreNotGivenToImportedWor
             QTest::keyClick(d->focusWidget(), Qt::Key_Return);
         });
         Click(dlg.btImport);
+        ASSERT_TRUE(WaitForControls(dlg));
     };
     TfmConfig dlg;
     Show(dlg);
@@ -316,6 +364,7 @@ TEST_F(PackPage, AnUnsafePackIsRefusedInOneMessageThatSaysWhyAndNothingChanges)
         });
         log.Texts.clear();
         Click(dlg.btImport);
+        ASSERT_TRUE(WaitForControls(dlg));
         ASSERT_EQ(log.Texts.size(), 1) << pack.name;
         EXPECT_TRUE(log.Texts[0].contains(pack.says)) << log.Texts[0].toStdString();
         EXPECT_TRUE(log.Texts[0].endsWith("Nothing has been changed.")) << log.Texts[0].toStdString();
@@ -363,6 +412,7 @@ TEST_F(PackPage, AWordImportedAfterADeletedOneDoesNotPlayTheDeletedWordsRecordin
         QTest::keyClick(d->focusWidget(), Qt::Key_Return);
     });
     Click(dlg.btImport);
+    ASSERT_TRUE(WaitForControls(dlg));
     ASSERT_EQ(log.Texts.size(), 1);
     EXPECT_EQ(log.Texts[0], "\"mum\": 1 words were added as new words, 0 were already there.");
     EXPECT_EQ(ReadAll(File("lumword.lst")), QByteArray("1;mum;0\r\n2;dog;1\r\n"));
@@ -394,6 +444,7 @@ TEST_F(PackPage, ImportOpensWhereTheStarterPacksAreAndTheyReadAsAHundredFirstWor
         d->reject();
     });
     Click(dlg.btImport);
+    ASSERT_TRUE(WaitForControls(dlg));
     EXPECT_EQ(opened, QDir(File("packs")).absolutePath());
 }
 
