@@ -139,10 +139,9 @@ void TfmConfig::btImportClick()
     if (EditMode == weNew && CurrentSound >= 0 && CurrentSound < MaxWords)
         taken.setBit(CurrentSound);
 
-    // The pack is read, checked and its recordings and the list written on
-    // the worker; the lists of words and the settings are left to it until
-    // it has posted its end, as every control that would change them is
-    // locked.
+    // The pack is read and checked and its recordings written on the
+    // worker; the words join the lists, and the list is saved, back here,
+    // since the program's lists and settings belong to this thread.
     auto result = std::make_shared<TImportResult>();
     const auto work = [path, present, taken, result](TFileJob &) {
         try {
@@ -155,12 +154,19 @@ void TfmConfig::btImportClick()
                 throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
             const TWordPack pack = ReadWordPack(*bytes);
             result->Title = pack.Title.isEmpty() ? QFileInfo(path).completeBaseName() : pack.Title;
-            result->Done = ImportWordPack(pack, present, taken);
+            result->Done = WritePackRecordings(pack, present, taken);
         } catch (const Exception &e) {
             result->Refusal = e.Message();
         }
     };
     const auto end = [this, path, result] {
+        if (result->Refusal.isEmpty()) {
+            try {
+                AddImportedWords(result->Done);
+            } catch (const Exception &e) {
+                result->Refusal = e.Message();
+            }
+        }
         if (!result->Refusal.isEmpty()) {
             ShowMessageBox(QStringLiteral("The word pack %1 was not imported:\n\n%2\n\nNothing has been changed.")
                                .arg(QDir::toNativeSeparators(path), result->Refusal),

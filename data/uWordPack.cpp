@@ -422,7 +422,7 @@ TWordPack CollectWordPack(const QList<TPackWord> &words, const QString &title, c
     return pack;
 }
 
-TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, const QBitArray &taken)
+TPackImport WritePackRecordings(const TWordPack &pack, const QSet<QString> &present, const QBitArray &taken)
 {
     TPackImport result;
     QSet<QString> seen = present;
@@ -474,22 +474,34 @@ TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, 
         QDir().mkpath(originals);
     if (!WriteNewFilesDurably(files))
         throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(Settings.SoundDir)));
+    return result;
+}
 
+void AddImportedWords(TPackImport &done)
+{
+    if (done.AddedWords.isEmpty())
+        return;
     const TWordList oldAll = AllWords, oldNew = NewWords;
-    AllWords += result.AddedWords;
-    NewWords += result.AddedWords;
+    AllWords += done.AddedWords;
+    NewWords += done.AddedWords;
     try {
         SaveWordListAndSettings();
     } catch (const Exception &e) {
         // Past its commit a save only failed to flush a folder: the new words
         // are the ones in place, and that is said beside them.
         if (WordListBase().Bytes() == WordListBytes()) {
-            result.Warning = e.Message();
-            return result;
+            done.Warning = e.Message();
+            return;
         }
         AllWords = oldAll;
         NewWords = oldNew;
         throw;
     }
-    return result;
+}
+
+TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, const QBitArray &taken)
+{
+    TPackImport done = WritePackRecordings(pack, present, taken);
+    AddImportedWords(done);
+    return done;
 }

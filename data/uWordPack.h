@@ -66,3 +66,8 @@ struct TPackImport {
 // Throws EWordPack when there are not enough free numbers and EInOutError
 // when a file cannot be written; the lists are then as they were.
 TPackImport ImportWordPack(const TWordPack &pack, const QSet<QString> &present, const QBitArray &taken);
+// Its two halves, for a dialog that does the file work on a worker: the first
+// numbers the words and writes their recordings, and touches no word list or
+// setting; the second, on the user-interface thread, adds the words and saves.
+TPackImport WritePackRecordings(const TWordPack &pack, const QSet<QString> &present, const QBitArray &taken);
+void AddImportedWords(TPackImport &done);
