@@ -128,7 +128,7 @@ public:
 // True while the kept stream of a session has an open device (for tests).
 bool PlaySoundStreamOpen();
 
-// Waits until nothing is playing, queued or being read ahead, up to timeoutMs;
-// true when idle.
+// Waits until nothing is playing, queued, being read ahead or waited for (a
+// voice not made yet), up to timeoutMs; true when idle.
 // For tests and an orderly end; the user-interface thread never calls it.
 bool WaitPlaySoundIdle(int timeoutMs);
