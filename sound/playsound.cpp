@@ -18,6 +18,39 @@
 
 #include <sys/stat.h>
 
+void TPlaySoundVoice::Give(const QByteArray &waveImage)
+{
+    {
+        std::lock_guard lock(FMutex);
+        if (FGiven)
+            return;
+        FWave = waveImage;
+        FGiven = true;
+    }
+    FChanged.notify_all();
+}
+
+bool TPlaySoundVoice::Given(QByteArray &waveImage) const
+{
+    std::lock_guard lock(FMutex);
+    waveImage = FWave;
+    return FGiven;
+}
+
+QByteArray TPlaySoundVoice::Wait(std::chrono::milliseconds limit, const std::function<bool()> &giveUp) const
+{
+    std::unique_lock lock(FMutex);
+    FChanged.wait_for(lock, limit, [&] { return FGiven || giveUp(); });
+    return FWave;
+}
+
+void TPlaySoundVoice::Wake() const
+{
+    // Under the lock, so a waiter between its look and its sleep is not missed.
+    std::lock_guard lock(FMutex);
+    FChanged.notify_all();
+}
+
 namespace {
 
 // Word recordings are a few seconds long; anything far beyond that is not a word
@@ -25,16 +58,30 @@ namespace {
 constexpr qint64 MaxSoundFileSize = 256 * 1024 * 1024;
 // How long an idle worker sleeps before it looks at its queue again.
 constexpr auto IdleLook = std::chrono::seconds(1);
+// Longest wait for a voice's samples. The longest text is made in well under a
+// second; the rest is for the synthesiser's set-up and a word ahead it is
+// finishing, on a slow machine. A newer request ends the wait at once.
+constexpr auto VoiceWait = std::chrono::seconds(10);
 
 class TPlayer {
+    struct TRequest {
+        QString File;                                 // or the label of an image or voice
+        QByteArray Image;                             // null: none
+        std::shared_ptr<const TPlaySoundVoice> Voice; // a voice not made when asked for
+    };
+
 public:
     ~TPlayer()
     {
+        std::shared_ptr<const TPlaySoundVoice> waited;
         {
             std::lock_guard lock(FMutex);
             FQuit = true;
             ++FGeneration;
+            waited = FWaitedVoice;
         }
+        if (waited)
+            waited->Wake();
         FWake.notify_all();
         FPrepWake.notify_all();
         if (FWorker.joinable())
@@ -43,27 +90,33 @@ public:
             FPreparer.join();
     }
 
-    void Request(const QString &fileName, const QByteArray &image = {})
+    // A voice not made yet is counted when the worker takes it (TakeVoice).
+    void Request(const QString &fileName, const QByteArray &image = {},
+                 std::shared_ptr<const TPlaySoundVoice> voice = {})
     {
         TPlaySoundObserver observer;
+        std::shared_ptr<const TPlaySoundVoice> waited;
         {
             std::lock_guard lock(FMutex);
             ++FGeneration;       // cuts the sound playing now
             FHasPending = false; // and replaces one not yet taken
-            if (!fileName.isEmpty()) {
+            waited = FWaitedVoice;
+            if (!fileName.isEmpty() && !voice) {
                 ++FStatus.Requests;
                 FStatus.LastRequest = fileName;
                 observer = FObserver;
             }
         }
+        // A voice being waited for is given up for this request.
+        if (waited)
+            waited->Wake();
         // Told before the worker can see the request, so that the request's
         // own event never comes after its Started.
         if (observer)
             observer(TPlaySoundEvent::Requested, fileName);
         if (!fileName.isEmpty()) {
             std::lock_guard lock(FMutex);
-            FPending = fileName;
-            FPendingImage = image;
+            FPending = {fileName, image, std::move(voice)};
             FHasPending = true;
             if (!FWorker.joinable())
                 FWorker = std::thread([this] { Run(); });
@@ -112,14 +165,15 @@ private:
                 continue;
             if (FQuit)
                 break;
-            const QString file = FPending;
-            const QByteArray image = std::exchange(FPendingImage, {});
+            const TRequest request = std::exchange(FPending, {});
             const uint64_t generation = FGeneration;
             FHasPending = false;
             FBusy = true;
+            FWaitedVoice = request.Voice;
             lock.unlock();
-            PlayOne(file, generation, image);
+            PlayOne(request, generation);
             lock.lock();
+            FWaitedVoice.reset();
             FBusy = false;
             FStatus.Playing = false;
             FIdle.notify_all();
@@ -161,9 +215,14 @@ private:
             observer(event, file);
     }
 
-    // An image given with the request is played instead of reading the file.
-    void PlayOne(const QString &file, uint64_t generation, const QByteArray &image)
+    // An image given with the request, or the voice's once made, is played
+    // instead of reading the file.
+    void PlayOne(const TRequest &request, uint64_t generation)
     {
+        const QString &file = request.File;
+        QByteArray image = request.Image;
+        if (request.Voice && !TakeVoice(*request.Voice, file, generation, image))
+            return;
         TWaveSound sound;
         QString error;
         const bool ready = image.isNull() ? TakePrepared(file, sound) || LoadSound(file, sound, error)
@@ -175,6 +234,29 @@ private:
         if (Cancelled(generation))
             return;
         PlayThrough(Stream().get(), file, sound, generation);
+    }
+
+    // Waits for the voice's samples; true when they came and nothing newer was
+    // asked for meanwhile, the voice then being a request like any other.
+    bool TakeVoice(const TPlaySoundVoice &voice, const QString &label, uint64_t generation, QByteArray &image)
+    {
+        image = voice.Wait(VoiceWait, [&] { return Cancelled(generation); });
+        if (image.isEmpty())
+            return false;
+        TPlaySoundObserver observer;
+        {
+            // Under the lock a newer request takes to count itself: a voice is
+            // never counted after a newer sound.
+            std::lock_guard lock(FMutex);
+            if (Cancelled(generation))
+                return false;
+            ++FStatus.Requests;
+            FStatus.LastRequest = label;
+            observer = FObserver;
+        }
+        if (observer)
+            observer(TPlaySoundEvent::Requested, label);
+        return true;
     }
 
     // Waits up to ms for a newer request; true when this sound is to be cut.
@@ -371,8 +453,8 @@ private:
     std::condition_variable FIdle;   // also: a read ahead has ended
     std::thread FWorker;
     std::atomic<uint64_t> FGeneration{0};
-    QString FPending;
-    QByteArray FPendingImage;
+    TRequest FPending;
+    std::shared_ptr<const TPlaySoundVoice> FWaitedVoice; // taken by the worker, perhaps not made yet
     bool FHasPending = false;
     bool FBusy = false;
     bool FQuit = false;
@@ -401,6 +483,21 @@ bool PlaySoundImage(const QByteArray &waveImage, const QString &label)
     // A null image would read the label as a file; an empty one fails as a bad file.
     Player().Request(label.isEmpty() ? QStringLiteral("(memory)") : label,
                      waveImage.isNull() ? QByteArray("") : waveImage);
+    return true;
+}
+
+bool PlaySoundVoice(const std::shared_ptr<TPlaySoundVoice> &voice)
+{
+    if (!voice)
+        return true;
+    // An empty name would stop the sound rather than ask for one.
+    const QString label = voice->Label.isEmpty() ? QStringLiteral("(voice)") : voice->Label;
+    // Made already: played and counted at once, like an image.
+    QByteArray wave;
+    if (!voice->Given(wave))
+        Player().Request(label, {}, voice);
+    else if (!wave.isEmpty())
+        Player().Request(label, wave);
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -55,33 +56,37 @@ public:
             FWorker.detach();
     }
 
-    void Prepare(const QString &text, const QString &voice, bool play)
+    void Prepare(const QString &text, const QString &voice)
     {
-        // Read before taking this speaker's lock: no path holds it and the player's.
-        const uint64_t requests = play ? PlaySoundStatus().Requests : 0;
-        std::unique_lock lock(FMutex);
+        std::lock_guard lock(FMutex);
         const QString key = ClipKey(text, voice);
-        if (play) {
-            ++FPlayGeneration;
-            if (const QByteArray *clip = Clip(key)) {
-                const QByteArray wave = *clip;
-                lock.unlock();
-                if (!wave.isEmpty())
-                    PlaySoundImage(wave, SpeechLabel(text));
+        if (Clip(key))
+            return;
+        for (const TJob &j : FJobs)
+            if (ClipKey(j.Text, j.Voice) == key)
                 return;
-            }
-            // Asked for now: ahead of whatever is only being prepared.
-            FJobs.push_front({text, voice, FPlayGeneration, requests});
-        } else {
-            if (Clip(key))
-                return;
-            for (const TJob &j : FJobs)
-                if (ClipKey(j.Text, j.Voice) == key)
-                    return;
-            FJobs.push_back({text, voice, 0, 0});
-        }
+        FJobs.push_back({text, voice, nullptr});
         StartWorker();
         FWake.notify_all();
+    }
+
+    // The voice for the player: given at once when it is kept, else when the
+    // worker has made it.
+    std::shared_ptr<TPlaySoundVoice> Ask(const QString &text, const QString &voice)
+    {
+        auto asked = std::make_shared<TPlaySoundVoice>(SpeechLabel(text));
+        std::unique_lock lock(FMutex);
+        if (const QByteArray *clip = Clip(ClipKey(text, voice))) {
+            const QByteArray wave = *clip;
+            lock.unlock();
+            asked->Give(wave);
+            return asked;
+        }
+        // Asked for now: ahead of whatever is only being prepared.
+        FJobs.push_front({text, voice, asked});
+        StartWorker();
+        FWake.notify_all();
+        return asked;
     }
 
     bool Prepared(const QString &text, const QString &voice)
@@ -93,7 +98,7 @@ public:
 
     QByteArray Wave(const QString &text, const QString &voice, int timeoutMs)
     {
-        Prepare(text, voice, false);
+        Prepare(text, voice);
         const QString key = ClipKey(text, voice);
         std::unique_lock lock(FMutex);
         FDone.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return Clip(key) != nullptr; });
@@ -127,8 +132,7 @@ public:
 private:
     struct TJob {
         QString Text, Voice;
-        uint64_t PlayGeneration;   // 0: prepare only
-        uint64_t RequestsAtAsk;    // the player's request count when it was asked for
+        std::shared_ptr<TPlaySoundVoice> Asked;   // null: prepare only
     };
     struct TClipEntry {
         QString Key;
@@ -188,14 +192,11 @@ private:
                 while (FClips.size() > KeptClips)
                     FClips.pop_front();
             }
-            // Late speech plays only when nothing newer was asked of the player
-            // or of this speaker since; the check and the request are a few
-            // instructions apart, which is as close as two queues can get.
             FDone.notify_all();
-            if (job.PlayGeneration != 0 && job.PlayGeneration == FPlayGeneration && !wave.isEmpty()) {
+            // Whether it is still wanted is the player's to say, when it takes it.
+            if (job.Asked) {
                 lock.unlock();
-                if (PlaySoundStatus().Requests == job.RequestsAtAsk)
-                    PlaySoundImage(wave, SpeechLabel(job.Text));
+                job.Asked->Give(wave);
                 lock.lock();
             }
         }
@@ -321,7 +322,6 @@ private:
     bool FExited = false;
     std::deque<TJob> FJobs;
     std::deque<TClipEntry> FClips;
-    uint64_t FPlayGeneration = 0;
     QString FDataPath;
     bool FSetUpWanted = false;
     bool FSetUpDone = false;
@@ -402,9 +402,9 @@ QString MatchVoice(const QList<TSpeechVoice> &voices, const QString &wanted)
 
 QString SpeechLabel(const QString &text) { return QStringLiteral("voice:") + text; }
 
-void SpeechPrepare(const QString &text, const QString &voice) { Speaker().Prepare(text, voice, false); }
+void SpeechPrepare(const QString &text, const QString &voice) { Speaker().Prepare(text, voice); }
 
-void SpeechPlay(const QString &text, const QString &voice) { Speaker().Prepare(text, voice, true); }
+void SpeechPlay(const QString &text, const QString &voice) { PlaySoundVoice(Speaker().Ask(text, voice)); }
 
 bool SpeechPrepared(const QString &text, const QString &voice) { return Speaker().Prepared(text, voice); }
 

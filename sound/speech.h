@@ -1,14 +1,19 @@
 #pragma once
 // A voice for the words that have no recording: espeak-ng's library, in this
-// process, synthesising into memory; the speech then goes through the program's
-// own player (PlaySoundImage), so it starts, cuts and is counted like a file.
+// process, synthesising into memory. It is a source for the player's one queue
+// (playsound.h): SpeechPlay asks the player for a voice (TPlaySoundVoice), the
+// player plays it in its turn among files and images, so it starts, cuts and is
+// counted like a file, and it alone decides whether a voice made late is still
+// wanted.
 //
 // Thread rules: espeak-ng keeps global state and is not thread-safe, so every
 // call into it (set-up, the voice list, synthesis) is made by one worker thread
-// that this unit owns for the whole run. Other threads only queue requests and
-// read finished results under one mutex; the worker never waits for any of them.
-// The waiting calls below wait for the worker with a time limit and are for the
-// dialog's set-up, tests and benchmarks, never for a paint.
+// that this unit owns for the whole run. Other threads only queue jobs and read
+// finished results under one mutex. The voice the player is waiting for is made
+// before those prepared for words ahead, and handed over without waiting for
+// the player; the player's worker waits for it, with a time limit. The waiting
+// calls below wait for the worker with a time limit and are for the dialog's
+// set-up, tests and benchmarks, never for a paint.
 //
 // Text is always spoken as plain text: markup (SSML) and phoneme input are off,
 // so a word that looks like markup is read out, and text beyond SpeechMaxChars is
@@ -52,9 +57,10 @@ QString SpeechLabel(const QString &text);
 // Synthesises text in voice on the worker so that it is ready when asked for.
 // Returns at once. Keeps the few latest results.
 void SpeechPrepare(const QString &text, const QString &voice);
-// Speaks text in voice: at once when prepared, else as soon as the worker has
-// synthesised it, unless another sound was asked for meanwhile (a newer word's
-// sound must not be cut by an older word's late voice). Returns at once.
+// Speaks text in voice through the player: at once when prepared, else as soon
+// as the worker has synthesised it, unless another sound was asked for meanwhile
+// (a newer word's sound must not be cut by an older word's late voice). Returns
+// at once.
 void SpeechPlay(const QString &text, const QString &voice);
 // True when text in voice has been synthesised and is waiting (any thread).
 bool SpeechPrepared(const QString &text, const QString &voice);

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -230,6 +231,67 @@ TEST_F(PlaySoundTest, APreparedSoundPlaysFromMemoryUntilItsFileChanges)
     after = PlaySoundStatus();
     EXPECT_EQ(after.Prepared, before.Prepared + 2);
     EXPECT_EQ(after.Failed, before.Failed + 1);
+}
+
+// A voice comes through the same queue as files, its samples perhaps made after
+// it was asked for (here given by the test, in the synthesiser's place).
+TEST_F(PlaySoundTest, AVoiceMadeLateIsDroppedForANewerSoundAndPlayedInItsTurnOtherwise)
+{
+    std::mutex m;
+    std::vector<std::pair<QString, bool>> requested;   // label, told on this thread
+    const Qt::HANDLE self = QThread::currentThreadId();
+    SetPlaySoundObserver([&](TPlaySoundEvent e, const QString &label) {
+        std::lock_guard lock(m);
+        if (e == TPlaySoundEvent::Requested)
+            requested.emplace_back(label, QThread::currentThreadId() == self);
+    });
+    auto requests = [&] {
+        std::lock_guard lock(m);
+        return requested;
+    };
+    using TRequests = std::vector<std::pair<QString, bool>>;
+    const QByteArray speech = MakeWave(1, 16, 22050, 0.2);
+    const QString file = Write("word.wav", MakeWave(2, 8, 22050, 0.2));
+    const TPlaySoundStatus before = PlaySoundStatus();
+
+    // Still being made when a file is asked for: the wait ends at once (not at
+    // its time limit) and the voice, made after all, is never played.
+    const auto late = std::make_shared<TPlaySoundVoice>(QStringLiteral("late"));
+    PlaySoundVoice(late);
+    EXPECT_FALSE(WaitPlaySoundIdle(300)) << "the player waits for the voice";
+    PlaySound(file);
+    ASSERT_TRUE(WaitPlaySoundIdle(5000));
+    late->Give(speech);
+    ASSERT_TRUE(WaitPlaySoundIdle(5000));
+    TPlaySoundStatus after = PlaySoundStatus();
+    ASSERT_EQ(after.Failed, before.Failed) << NoSoundServerHint() << ": " << after.LastError.toStdString();
+    EXPECT_EQ(requests(), (TRequests{{file, true}}));
+    EXPECT_EQ(after.Requests, before.Requests + 1);
+    EXPECT_EQ(after.Finished, before.Finished + 1);
+    EXPECT_EQ(after.LastRequest, file);
+
+    // Nothing newer: played as it comes, told from the player's worker; one
+    // made already is played and told at once. With nothing to say, nothing.
+    const auto slow = std::make_shared<TPlaySoundVoice>(QStringLiteral("slow"));
+    PlaySoundVoice(slow);
+    EXPECT_FALSE(WaitPlaySoundIdle(300));
+    slow->Give(speech);
+    ASSERT_TRUE(WaitPlaySoundIdle(5000));
+    const auto ready = std::make_shared<TPlaySoundVoice>(QStringLiteral("ready"));
+    ready->Give(speech);
+    PlaySoundVoice(ready);
+    EXPECT_EQ(PlaySoundStatus().LastRequest, "ready");
+    ASSERT_TRUE(WaitPlaySoundIdle(5000));
+    const auto mute = std::make_shared<TPlaySoundVoice>(QStringLiteral("mute"));
+    PlaySoundVoice(mute);
+    mute->Give({});
+    ASSERT_TRUE(WaitPlaySoundIdle(5000));
+    after = PlaySoundStatus();
+    EXPECT_EQ(requests(), (TRequests{{file, true}, {"slow", false}, {"ready", true}}));
+    EXPECT_EQ(after.Requests, before.Requests + 3);
+    EXPECT_EQ(after.Finished, before.Finished + 3);
+    EXPECT_EQ(after.Failed, before.Failed);
+    EXPECT_EQ(after.LastRequest, "ready");
 }
 
 // The sound server's count of playback streams, or -1 without pactl.
