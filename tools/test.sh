@@ -22,11 +22,14 @@ TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 ctest --test-dir build-tsan -R '^a
 (cd build-tsan/tests && export TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 QT_QPA_PLATFORM=offscreen &&
   ./test_sound --gtest_filter='WaveDev.*:PlaySoundTest.*')
 
-# Components a worker let go after its limit may still return into, and the
-# ring buffer and devices as a whole, once more under AddressSanitizer.
+# Components a worker let go after its limit may still return into, the ring
+# buffer and devices as a whole, and the dialog's file worker outliving the
+# dialog, once more under AddressSanitizer.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMWORD_SANITIZE=address -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-cmake --build build-asan --target test_audio
-(cd build-asan/tests && ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen ./test_audio --gtest_filter='MMRingBuffer.*')
+cmake --build build-asan --target test_audio test_config
+(cd build-asan/tests && export ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen &&
+  ./test_audio --gtest_filter='MMRingBuffer.*' &&
+  ./test_config --gtest_filter='EvenOutPage.TheDialogGone*:EvenOutPage.CancelIsTakenAtOnce*:PackPage.WhileAPackIsRead*')
 
 ctest --test-dir build --output-on-failure --timeout 900
 
