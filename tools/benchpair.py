@@ -8,16 +8,19 @@ measured against the code before it on the same machine in the same minutes.
 PROGRAM is a benchmark under bench/ (e.g. bench_wavedev), FILTER its
 --benchmark_filter. Without --counter every counter and the real time are shown.
 Benchmarks that need a sound server need tools/soundserver.sh start first."""
-import argparse, json, os, statistics, subprocess, sys
+import argparse, json, os, statistics, subprocess, sys, tempfile
 
 def run(build, program, filt, extra):
     exe = os.path.join(build, 'bench', program)
-    out = subprocess.run([exe, '--benchmark_filter=' + filt, '--benchmark_format=json'] + extra,
-                         capture_output=True, text=True, env=dict(os.environ, QT_QPA_PLATFORM='offscreen'))
-    if out.returncode != 0:
-        sys.exit(f'{exe} failed:\n{out.stderr[-2000:]}')
+    with tempfile.NamedTemporaryFile(suffix='.json') as report:
+        out = subprocess.run([exe, '--benchmark_filter=' + filt, '--benchmark_out=' + report.name,
+                              '--benchmark_out_format=json'] + extra,
+                             capture_output=True, text=True, env=dict(os.environ, QT_QPA_PLATFORM='offscreen'))
+        if out.returncode != 0:
+            sys.exit(f'{exe} failed:\n{out.stderr[-2000:]}')
+        results = json.load(open(report.name))
     values = {}
-    for b in json.loads(out.stdout)['benchmarks']:
+    for b in results['benchmarks']:
         if b.get('error_occurred'):
             sys.exit(f"{b['name']}: {b.get('error_message')}")
         for key, v in b.items():
