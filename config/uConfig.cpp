@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QTabBar>
 
@@ -200,6 +201,15 @@ void TfmConfig::SetTabOrder()
     // then move from there.
     for (QRadioButton *rb : findChildren<QRadioButton *>())
         rb->installEventFilter(this);
+}
+
+void TfmConfig::closeEvent(QCloseEvent *event)
+{
+    if (FJob) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 bool TfmConfig::eventFilter(QObject *watched, QEvent *event)

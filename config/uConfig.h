@@ -272,6 +272,10 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The window system's close (or the caption's) waits while a file job
+    // runs, as OK and Cancel do: ending the dialog would stall it for the
+    // file in hand and let the worker go.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void CreateFrame();

@@ -248,9 +248,12 @@ TEST_F(EvenOutPage, CancelIsTakenAtOnceWhileAFileTakesLongAndNoFurtherFileIsTouc
     EXPECT_FALSE(dlg.btEvenCancel->isEnabled()) << "the cancel is shown as taken";
     EXPECT_TRUE(PumpUntil([&] { return looped; }, 100));
     EXPECT_LT(answered.elapsed(), 100);
-    // The file in hand is still going: the controls wait for it.
+    // The file in hand is still going: the controls wait for it, and so
+    // does the window system's close.
     EXPECT_FALSE(dlg.btOk->isEnabled());
     EXPECT_TRUE(dlg.pbEven->isVisible());
+    EXPECT_FALSE(dlg.close());
+    EXPECT_TRUE(dlg.isVisible());
 
     hold.Release->SetEvent();
     ASSERT_TRUE(WaitForControls(dlg));
