@@ -2,6 +2,7 @@
 #include "app/uMain.h"
 #include "data/uCommon.h"
 #include "data/uPlan.h"
+#include "platform/Language.h"
 #include "platform/ProgramFile.h"
 #include "platform/SingleStart.h"
 #include "platform/help.h"
@@ -20,6 +21,8 @@ int main(int argc, char **argv)
     // half-way through a save.
     if (start == TSingleStart::skFirst)
         RemoveLeftoverTemporaries({PlanFileName()});
+    // Before the first window: every text is translated as it is made.
+    InstallLanguage(ChooseLanguage(StoredLanguage(), QLocale::system().uiLanguages()));
     TApplication::setApplicationDisplayName(QStringLiteral("Nestling"));
     SetHelpFile(QStringLiteral("Lumword.hlp"));
     TfmMain fmMain;

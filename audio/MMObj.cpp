@@ -223,30 +223,30 @@ void MMDelay(int Ms, bool ProcessMessages)
 QString MMMessage(int Number)
 {
     switch (Number) {
-    case 28060: return QStringLiteral("Change to property while device was open");
-    case 28061: return QStringLiteral("Invalid DeviceID");
-    case 28064: return QStringLiteral("Unable to allocate memory for wave header");
-    case 28065: return QStringLiteral("Unable to free header memory");
-    case 28070: return QStringLiteral("The actual device can't play this format");
-    case 28080: return QStringLiteral("Unable to start device");
-    case 28081: return QStringLiteral("Error filling wave buffer");
-    case 28086: return QStringLiteral("Specified error number is out of range (unknown error)");
-    case 28087: return QStringLiteral("The actual device can't record this format");
-    case 28088: return QStringLiteral("Could not create thread");
-    case 28089: return QStringLiteral("Invalid wave format");
-    case 28130: return QStringLiteral("Error reading wave file");
-    case 28131: return QStringLiteral("Can't write to MemoryWave");
-    case 28133: return QStringLiteral("Invalid wave file...");
-    case 28137: return QStringLiteral("Unable to setup file IO buffer");
-    case 28138: return QStringLiteral("Unable to open wave file");
-    case 28139: return QStringLiteral("Unable to create wave file");
-    case 28145: return QStringLiteral("Unable to set start position");
-    case 28146: return QStringLiteral("Unable to set end position");
-    case 28147: return QStringLiteral("Error seeking file position");
-    case 28160: return QStringLiteral("No wave audio recording device found");
-    case 28161: return QStringLiteral("No wave audio playing device found");
-    case 28162: return QStringLiteral("Unable to open device");
-    case 28163: return QStringLiteral("Unable to close device");
+    case 28060: return QCoreApplication::translate("MMObj", "Change to property while device was open");
+    case 28061: return QCoreApplication::translate("MMObj", "Invalid DeviceID");
+    case 28064: return QCoreApplication::translate("MMObj", "Unable to allocate memory for wave header");
+    case 28065: return QCoreApplication::translate("MMObj", "Unable to free header memory");
+    case 28070: return QCoreApplication::translate("MMObj", "The actual device can't play this format");
+    case 28080: return QCoreApplication::translate("MMObj", "Unable to start device");
+    case 28081: return QCoreApplication::translate("MMObj", "Error filling wave buffer");
+    case 28086: return QCoreApplication::translate("MMObj", "Specified error number is out of range (unknown error)");
+    case 28087: return QCoreApplication::translate("MMObj", "The actual device can't record this format");
+    case 28088: return QCoreApplication::translate("MMObj", "Could not create thread");
+    case 28089: return QCoreApplication::translate("MMObj", "Invalid wave format");
+    case 28130: return QCoreApplication::translate("MMObj", "Error reading wave file");
+    case 28131: return QCoreApplication::translate("MMObj", "Can't write to MemoryWave");
+    case 28133: return QCoreApplication::translate("MMObj", "Invalid wave file...");
+    case 28137: return QCoreApplication::translate("MMObj", "Unable to setup file IO buffer");
+    case 28138: return QCoreApplication::translate("MMObj", "Unable to open wave file");
+    case 28139: return QCoreApplication::translate("MMObj", "Unable to create wave file");
+    case 28145: return QCoreApplication::translate("MMObj", "Unable to set start position");
+    case 28146: return QCoreApplication::translate("MMObj", "Unable to set end position");
+    case 28147: return QCoreApplication::translate("MMObj", "Error seeking file position");
+    case 28160: return QCoreApplication::translate("MMObj", "No wave audio recording device found");
+    case 28161: return QCoreApplication::translate("MMObj", "No wave audio playing device found");
+    case 28162: return QCoreApplication::translate("MMObj", "Unable to open device");
+    case 28163: return QCoreApplication::translate("MMObj", "Unable to close device");
     default: return QString();
     }
 }

@@ -3,6 +3,7 @@
 #include "platform/Exceptions.h"
 #include "platform/ProgramFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,7 @@ std::optional<QByteArray> TFileBase::Read(const QString &path)
     if (OpenPlainFile(f))
         bytes = f.readAll();
     if (!f.isOpen() || f.error() != QFileDevice::NoError)
-        throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot open file %1").arg(QDir::toNativeSeparators(path)));
     return bytes;
 }
 

@@ -1,5 +1,6 @@
 #include "data/WordMerge.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QSet>
 
@@ -28,17 +29,17 @@ TSide Side(const TWordLists &lists)
 QString ListName(int category)
 {
     switch (category) {
-    case catNew: return QStringLiteral("new words");
-    case catNow: return QStringLiteral("words in use");
-    default: return QStringLiteral("known words");
+    case catNew: return QCoreApplication::translate("WordMerge", "new words");
+    case catNow: return QCoreApplication::translate("WordMerge", "words in use");
+    default: return QCoreApplication::translate("WordMerge", "known words");
     }
 }
 
 QString TheirChange(const QString &text, const QList<int> &theirs)
 {
     if (theirs.isEmpty())
-        return QStringLiteral("\"%1\" (deleted)").arg(text);
-    return QStringLiteral("\"%1\" (moved to %2)").arg(text, ListName(theirs.last()));
+        return QCoreApplication::translate("WordMerge", "\"%1\" (deleted)").arg(text);
+    return QCoreApplication::translate("WordMerge", "\"%1\" (moved to %2)").arg(text, ListName(theirs.last()));
 }
 
 } // namespace
@@ -91,7 +92,7 @@ TWordListMerge MergeWordLists(const QByteArray &base, const QByteArray &theirs, 
         while (fresh < maxWords && (taken.contains(fresh) || SoundOnDisk(fresh)))
             ++fresh;
         if (fresh >= maxWords) {
-            m.Undone << QStringLiteral("\"%1\" (no free sound number for a word of this copy)").arg(key.first);
+            m.Undone << QCoreApplication::translate("WordMerge", "\"%1\" (no free sound number for a word of this copy)").arg(key.first);
             return m;
         }
         taken.insert(fresh);

@@ -7,6 +7,7 @@
 #include "platform/ProgramFile.h"
 #include "platform/profile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,7 +66,7 @@ QString SetAsideUnreadableWordList(const QString &path)
     for (int n = 1; QFileInfo::exists(aside); ++n)
         aside = path + ".unreadable" + QString::number(n);
     if (!RenameFileDurably(path, aside))
-        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot create file %1").arg(QDir::toNativeSeparators(path)));
     GWordListUnreadable = false;
     return aside;
 }
@@ -88,7 +89,7 @@ QString PutPendingWordListInPlace()
     if (GWordListUnreadable && QFileInfo::exists(path))
         aside = SetAsideUnreadableWordList(path);
     if (!RenameFileDurably(PendingWordListFileName(), path))
-        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot create file %1").arg(QDir::toNativeSeparators(path)));
     return aside;
 }
 
@@ -191,8 +192,11 @@ void LoadSettings()
     s.SoundEven = ini.ReadBool("Sound", "Even", d.SoundEven);
     s.Speak = ini.ReadBool("Voice", "Speak", d.Speak);
     s.Voice = ini.ReadString("Voice", "Voice", d.Voice);
+    s.Language = ini.ReadString("General", "Language", d.Language);
     Settings = s;
 }
+
+QString StoredLanguage() { return TIniFile(SettingsFileName()).ReadString("General", "Language", QString()); }
 
 void SaveSettings()
 {
@@ -226,8 +230,11 @@ void SaveSettings()
     ini.WriteBool("Sound", "Even", s.SoundEven);
     ini.WriteBool("Voice", "Speak", s.Speak);
     ini.WriteString("Voice", "Voice", s.Voice);
+    // Automatic, never chosen otherwise, leaves the file as older versions wrote it.
+    if (!s.Language.isEmpty() || ini.ValueExists("General", "Language"))
+        ini.WriteString("General", "Language", s.Language);
     if (!ini.UpdateFile())
-        throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(ini.FileName())));
+        throw EInOutError(QCoreApplication::translate("Files", "Unable to write to %1").arg(QDir::toNativeSeparators(ini.FileName())));
 }
 
 void LoadWordList()
@@ -297,7 +304,7 @@ void SaveWordList()
     if (!WriteFileAtomically(path, WordListBytes())) {
         if (!aside.isEmpty() && RenameFileDurably(aside, path))
             GWordListUnreadable = true;
-        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot create file %1").arg(QDir::toNativeSeparators(path)));
     }
 }
 
@@ -312,9 +319,9 @@ QString SaveWordListAndSettings()
     const QString pending = PendingWordListFileName();
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !GWordListUnreadable)
-        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot create file %1").arg(QDir::toNativeSeparators(path)));
     if (GWordListBase.ChangedOnDisk(path))
-        throw EInOutError(QStringLiteral("The word list %1 was changed by another copy of the program. "
+        throw EInOutError(QCoreApplication::translate("Files", "The word list %1 was changed by another copy of the program. "
                                          "It has not been replaced, so that copy's words are not lost.")
                               .arg(QDir::toNativeSeparators(path)));
     const QByteArray bytes = WordListBytes();
@@ -323,7 +330,7 @@ QString SaveWordListAndSettings()
 
     if (!WriteFileAtomically(pending, bytes)) {
         QFile::remove(pending);
-        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot create file %1").arg(QDir::toNativeSeparators(path)));
     }
     Settings.ListChecksum = newChecksum;
     try {
@@ -468,13 +475,13 @@ QString WordListChecksum(const QString &path)
     if (!f.exists())
         return QStringLiteral("NOT DEFINED");
     if (!OpenPlainFile(f))
-        throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot open file %1").arg(QDir::toNativeSeparators(path)));
     uLong crc = crc32(0L, Z_NULL, 0);
     char block[4096];
     for (;;) {
         const qint64 got = f.read(block, sizeof block);
         if (got < 0)
-            throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+            throw EInOutError(QCoreApplication::translate("Files", "Cannot open file %1").arg(QDir::toNativeSeparators(path)));
         if (got == 0)
             break;
         crc = crc32(crc, reinterpret_cast<const Bytef *>(block), uInt(got));

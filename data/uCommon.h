@@ -47,6 +47,9 @@ struct TSettings {
     // The voice for words without a recording ([Voice]).
     bool Speak = true;
     QString Voice;               // a voice's language ("en", "de"); empty: the desktop's language
+    // [General] Language: the program's language ("de"); empty: the desktop's.
+    // Read once at start-up, so a change takes effect at the next start.
+    QString Language;
 };
 
 extern TSettings Settings;
@@ -76,6 +79,8 @@ QString WordListFileName();      // ProgramDir + "lumword.lst"
 QString PendingWordListFileName();   // ProgramDir + "lumword.lst.pending"
 
 void LoadSettings();
+// The stored language choice alone, read before the first window is made.
+QString StoredLanguage();
 // Throws EInOutError "Unable to write to %s" at the first key that cannot be written.
 void SaveSettings();
 

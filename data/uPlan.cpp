@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -139,7 +140,7 @@ bool RotateGlobals(const QDate &today, bool fillAll, const TWordList &entered = 
     const TPlanRotation r = next.Rotate(today, TPlanRules::FromSettings(), fillAll, newWords, nowWords, knownWords);
     next.Prune(today);
     if (!(next == Plan) && !WritePlan(next)) {
-        Report(QStringLiteral("The daily plan could not be saved to %1. The words in use stay as they are.")
+        Report(QCoreApplication::translate("DailyPlan", "The daily plan could not be saved to %1. The words in use stay as they are.")
                    .arg(QDir::toNativeSeparators(PlanFileName())));
         return false;
     }
@@ -569,11 +570,11 @@ QString PlanLoad()
     for (int n = 1; QFileInfo::exists(aside); ++n)
         aside = path + ".damaged" + QString::number(n);
     if (RenameFileDurably(path, aside))
-        return QStringLiteral("The daily plan's file could not be read. It has been kept as %1, and the plan starts "
+        return QCoreApplication::translate("DailyPlan", "The daily plan's file could not be read. It has been kept as %1, and the plan starts "
                               "afresh today.")
             .arg(QDir::toNativeSeparators(aside));
     GPlanFileBlocked = true;
-    return QStringLiteral("The daily plan's file %1 could not be read, nor moved aside. The plan starts afresh today "
+    return QCoreApplication::translate("DailyPlan", "The daily plan's file %1 could not be read, nor moved aside. The plan starts afresh today "
                           "but is not saved until that file is moved away.")
         .arg(QDir::toNativeSeparators(path));
 }
@@ -602,7 +603,7 @@ void PlanStart()
     } catch (const std::exception &e) {
         Report(QString::fromUtf8(e.what()), QMessageBox::Critical);
     } catch (...) {
-        Report(QStringLiteral("The daily plan could not be run today."), QMessageBox::Critical);
+        Report(QCoreApplication::translate("DailyPlan", "The daily plan could not be run today."), QMessageBox::Critical);
     }
 }
 

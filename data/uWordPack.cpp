@@ -9,6 +9,7 @@
 #include "platform/profile.h"
 #include "sound/WaveSound.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -67,9 +68,9 @@ public:
     QString Fault() const
     {
         const QString notZip =
-            QStringLiteral("This file is not a word pack (not a ZIP archive: its table of contents cannot be read).");
+            QCoreApplication::translate("WordPack", "This file is not a word pack (not a ZIP archive: its table of contents cannot be read).");
         // Sizes past 32 bits, which no pack within its limits has.
-        const QString zip64 = QStringLiteral("The pack is a ZIP64 archive, which this program does not read.");
+        const QString zip64 = QCoreApplication::translate("WordPack", "The pack is a ZIP64 archive, which this program does not read.");
         const std::optional<quint64> end = EndRecord();
         if (!end)
             return notZip;
@@ -91,12 +92,12 @@ public:
             const QByteArray name = FZip.mid(qsizetype(at + 46), qsizetype(nameLength));
             const QString shown = QString::fromUtf8(name.left(80));
             if (names.contains(name))
-                return QStringLiteral("The pack holds \"%1\" twice.").arg(shown);
+                return QCoreApplication::translate("WordPack", "The pack holds \"%1\" twice.").arg(shown);
             names.insert(name);
             if ((flags & 1) != 0 || method == kAesMethod)
-                return QStringLiteral("The file \"%1\" in the pack is encrypted.").arg(shown);
+                return QCoreApplication::translate("WordPack", "The file \"%1\" in the pack is encrypted.").arg(shown);
             if (method != ZIP_CM_STORE && method != ZIP_CM_DEFLATE)
-                return QStringLiteral("The file \"%1\" in the pack is packed in a way this program does not read "
+                return QCoreApplication::translate("WordPack", "The file \"%1\" in the pack is packed in a way this program does not read "
                                       "(method %2).")
                     .arg(shown)
                     .arg(method);
@@ -111,7 +112,7 @@ public:
         // Against the entry reaching furthest so far: one may hold several.
         for (qsizetype i = 1, furthest = 0; i < spans.size(); ++i) {
             if (spans[i].Start < spans[furthest].End)
-                return QStringLiteral("The files \"%1\" and \"%2\" in the pack overlap: the same bytes would "
+                return QCoreApplication::translate("WordPack", "The files \"%1\" and \"%2\" in the pack overlap: the same bytes would "
                                       "unpack as both.")
                     .arg(QString::fromUtf8(spans[furthest].Name.left(80)), QString::fromUtf8(spans[i].Name.left(80)));
             if (spans[i].End > spans[furthest].End)
@@ -167,25 +168,25 @@ QByteArray Inflate(zip_t *z, const QString &name, const TEntry &e, qint64 &total
 {
     std::unique_ptr<zip_file_t, int (*)(zip_file_t *)> f(zip_fopen_index(z, e.Index, 0), zip_fclose);
     if (!f)
-        Refuse(QStringLiteral("The file %1 in the pack cannot be unpacked.").arg(name));
+        Refuse(QCoreApplication::translate("WordPack", "The file %1 in the pack cannot be unpacked.").arg(name));
     QByteArray bytes;
     bytes.reserve(qsizetype(e.Size));
     char chunk[65536];
     for (;;) {
         const zip_int64_t got = zip_fread(f.get(), chunk, sizeof chunk);
         if (got < 0)
-            Refuse(QStringLiteral("The file %1 in the pack is damaged.").arg(name));
+            Refuse(QCoreApplication::translate("WordPack", "The file %1 in the pack is damaged.").arg(name));
         if (got == 0)
             break;
         if (quint64(bytes.size()) + quint64(got) > e.Size)
-            Refuse(QStringLiteral("The file %1 in the pack unpacks to more than its header says.").arg(name));
+            Refuse(QCoreApplication::translate("WordPack", "The file %1 in the pack unpacks to more than its header says.").arg(name));
         total += got;
         if (total > kPackMaxTotalBytes)
-            Refuse(QStringLiteral("The pack unpacks to more than 200 MB."));
+            Refuse(QCoreApplication::translate("WordPack", "The pack unpacks to more than 200 MB."));
         bytes.append(chunk, qsizetype(got));
     }
     if (quint64(bytes.size()) != e.Size)
-        Refuse(QStringLiteral("The file %1 in the pack is shorter than its header says.").arg(name));
+        Refuse(QCoreApplication::translate("WordPack", "The file %1 in the pack is shorter than its header says.").arg(name));
     return bytes;
 }
 
@@ -195,7 +196,7 @@ TPackWord ReadPackLine(const QByteArray &line, int lineNo)
 {
     const TWordLists one = ParseWordLists(line);
     const auto refuse = [&] {
-        Refuse(QStringLiteral("Line %1 of the pack's word list is not a word: \"%2\".")
+        Refuse(QCoreApplication::translate("WordPack", "Line %1 of the pack's word list is not a word: \"%2\".")
                    .arg(lineNo)
                    .arg(QString::fromLocal8Bit(line.left(80))));
     };
@@ -234,18 +235,18 @@ QByteArray CheckedWave(const QByteArray &bytes, const QString &name)
     buffer.open(QIODevice::ReadOnly);
     TWaveInfo info;
     if (!ParseWaveInfo(buffer, info))
-        Refuse(QStringLiteral("The recording %1 in the pack is not a wave file.").arg(name));
+        Refuse(QCoreApplication::translate("WordPack", "The recording %1 in the pack is not a wave file.").arg(name));
     // Taken in, it would fail only when it is played, word by word.
     const TWaveFormatEx *f = info.Format.get();
     if (!IsValidPCMFormat(f))
-        Refuse(QStringLiteral("The recording %1 in the pack cannot be played: %2, %3 channels, %4 Hz, %5 bits "
+        Refuse(QCoreApplication::translate("WordPack", "The recording %1 in the pack cannot be played: %2, %3 channels, %4 Hz, %5 bits "
                               "(this program plays PCM of 1 or 2 channels, 8 or 16 bits, 4000 to 100000 Hz).")
                    .arg(name, WaveFormatName(f->wFormatTag))
                    .arg(f->nChannels)
                    .arg(f->nSamplesPerSec)
                    .arg(f->wBitsPerSample));
     if (f->nBlockAlign != f->nChannels * f->wBitsPerSample / 8 || f->nAvgBytesPerSec != f->nSamplesPerSec * f->nBlockAlign)
-        Refuse(QStringLiteral("The recording %1 in the pack cannot be played: its bytes per second or per "
+        Refuse(QCoreApplication::translate("WordPack", "The recording %1 in the pack cannot be played: its bytes per second or per "
                               "sample do not match its format.")
                    .arg(name));
     return bytes;
@@ -265,7 +266,7 @@ void Add(zip_t *z, const QString &name, const QByteArray &bytes, bool store)
     const zip_int64_t index = src ? zip_file_add(z, name.toUtf8().constData(), src, ZIP_FL_ENC_UTF_8) : -1;
     if (index < 0) {
         zip_source_free(src);
-        throw EWordPack(QStringLiteral("The pack cannot be written: %1").arg(zip_strerror(z)));
+        throw EWordPack(QCoreApplication::translate("WordPack", "The pack cannot be written: %1").arg(zip_strerror(z)));
     }
     // Recordings barely shrink; stored, they cost nothing to unpack and never
     // come near the ratio a reader refuses (silence would).
@@ -285,20 +286,20 @@ TWordPack ReadWordPack(const QByteArray &bytes)
     zip_error_init(&error);
     zip_source_t *src = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
     if (!src)
-        Refuse(QStringLiteral("The pack cannot be read."));
+        Refuse(QCoreApplication::translate("WordPack", "The pack cannot be read."));
     TZip z(zip_open_from_source(src, ZIP_RDONLY | ZIP_CHECKCONS, &error));
     const int why = zip_error_code_zip(&error);
     zip_error_fini(&error);
     if (!z) {
         zip_source_free(src);
         if (why == ZIP_ER_INCONS)
-            Refuse(QStringLiteral("The pack is damaged: its table of contents does not match the files in it."));
-        Refuse(QStringLiteral("This file is not a word pack (not a ZIP archive)."));
+            Refuse(QCoreApplication::translate("WordPack", "The pack is damaged: its table of contents does not match the files in it."));
+        Refuse(QCoreApplication::translate("WordPack", "This file is not a word pack (not a ZIP archive)."));
     }
 
     const zip_int64_t count = zip_get_num_entries(z.get(), 0);
     if (count < 0 || count > kPackMaxEntries)
-        Refuse(QStringLiteral("The pack holds more than %1 files.").arg(kPackMaxEntries));
+        Refuse(QCoreApplication::translate("WordPack", "The pack holds more than %1 files.").arg(kPackMaxEntries));
 
     // Every entry's header first: nothing is inflated from a pack that fails one.
     QMap<QByteArray, TEntry> entries;
@@ -307,28 +308,28 @@ TWordPack ReadWordPack(const QByteArray &bytes)
         zip_stat_t st;
         zip_stat_init(&st);
         if (zip_stat_index(z.get(), zip_uint64_t(i), ZIP_FL_ENC_RAW, &st) != 0 || !st.name)
-            Refuse(QStringLiteral("The pack is damaged."));
+            Refuse(QCoreApplication::translate("WordPack", "The pack is damaged."));
         const QByteArray name(st.name);
         const QString shown = QString::fromUtf8(name.left(80));
         if (!SafeName(name))
-            Refuse(QStringLiteral("The pack names a file outside its own folder: \"%1\".").arg(shown));
+            Refuse(QCoreApplication::translate("WordPack", "The pack names a file outside its own folder: \"%1\".").arg(shown));
         if (!PlainEntry(z.get(), zip_uint64_t(i)))
-            Refuse(QStringLiteral("The pack holds a link or a device, \"%1\", not a plain file.").arg(shown));
+            Refuse(QCoreApplication::translate("WordPack", "The pack holds a link or a device, \"%1\", not a plain file.").arg(shown));
         if (st.size > zip_uint64_t(kPackMaxFileBytes))
-            Refuse(QStringLiteral("The file \"%1\" in the pack is larger than 20 MB.").arg(shown));
+            Refuse(QCoreApplication::translate("WordPack", "The file \"%1\" in the pack is larger than 20 MB.").arg(shown));
         stated += qint64(st.size);
         if (stated > kPackMaxTotalBytes)
-            Refuse(QStringLiteral("The pack unpacks to more than 200 MB."));
+            Refuse(QCoreApplication::translate("WordPack", "The pack unpacks to more than 200 MB."));
         // size > ratio * packed, without the product's overflow
         if ((st.size + kPackMaxRatio - 1) / kPackMaxRatio > st.comp_size)
-            Refuse(QStringLiteral("The file \"%1\" in the pack is packed more than 100 to 1.").arg(shown));
+            Refuse(QCoreApplication::translate("WordPack", "The file \"%1\" in the pack is packed more than 100 to 1.").arg(shown));
         entries.insert(name, {zip_uint64_t(i), st.size});
     }
 
     TWordPack pack;
     qint64 total = 0;
     if (!entries.contains(kWordsName))
-        Refuse(QStringLiteral("This file is not a word pack: it has no word list."));
+        Refuse(QCoreApplication::translate("WordPack", "This file is not a word pack: it has no word list."));
     pack.Words = ReadPackWords(Inflate(z.get(), kWordsName, entries.value(kWordsName), total));
     if (entries.contains(kInfoName)) {
         const TIniFile info(kInfoName, Inflate(z.get(), kInfoName, entries.value(kInfoName), total));
@@ -353,13 +354,13 @@ QByteArray WriteWordPack(const TWordPack &pack)
     zip_error_init(&error);
     std::unique_ptr<zip_source_t, TSourceFree> out(zip_source_buffer_create(nullptr, 0, 0, &error));
     if (!out)
-        throw EWordPack(QStringLiteral("The pack cannot be written."));
+        throw EWordPack(QCoreApplication::translate("WordPack", "The pack cannot be written."));
     zip_source_keep(out.get());   // the archive's close must leave the buffer to us
     zip_t *z = zip_open_from_source(out.get(), ZIP_TRUNCATE, &error);
     zip_error_fini(&error);
     if (!z) {
         zip_source_free(out.get());   // the reference kept above
-        throw EWordPack(QStringLiteral("The pack cannot be written."));
+        throw EWordPack(QCoreApplication::translate("WordPack", "The pack cannot be written."));
     }
 
     TWordList lists[3];
@@ -385,19 +386,19 @@ QByteArray WriteWordPack(const TWordPack &pack)
     if (zip_close(z) != 0) {
         const QString why = zip_strerror(z);
         zip_discard(z);
-        throw EWordPack(QStringLiteral("The pack cannot be written: %1").arg(why));
+        throw EWordPack(QCoreApplication::translate("WordPack", "The pack cannot be written: %1").arg(why));
     }
 
     zip_stat_t st;
     zip_stat_init(&st);
     QByteArray bytes;
     if (zip_source_stat(out.get(), &st) != 0 || zip_source_open(out.get()) != 0)
-        throw EWordPack(QStringLiteral("The pack cannot be written."));
+        throw EWordPack(QCoreApplication::translate("WordPack", "The pack cannot be written."));
     bytes.resize(qsizetype(st.size));
     const zip_int64_t got = zip_source_read(out.get(), bytes.data(), st.size);
     zip_source_close(out.get());
     if (got != zip_int64_t(st.size))
-        throw EWordPack(QStringLiteral("The pack cannot be written."));
+        throw EWordPack(QCoreApplication::translate("WordPack", "The pack cannot be written."));
     return bytes;
 }
 
@@ -436,7 +437,7 @@ TPackImport WritePackRecordings(const TWordPack &pack, const QSet<QString> &pres
         adding.append(&w);
     }
     const auto noRoom = [&] {
-        return EWordPack(QStringLiteral("There is no room for the pack's words: the program keeps at most %1 words.")
+        return EWordPack(QCoreApplication::translate("WordPack", "There is no room for the pack's words: the program keeps at most %1 words.")
                              .arg(taken.size()));
     };
     // Refused before the numbers below lose what deleted words left there.
@@ -473,7 +474,7 @@ TPackImport WritePackRecordings(const TWordPack &pack, const QSet<QString> &pres
     if (!originals.isEmpty())
         QDir().mkpath(originals);
     if (!WriteNewFilesDurably(files))
-        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(Settings.SoundDir)));
+        throw EInOutError(QCoreApplication::translate("WordPack", "Cannot create file %1").arg(QDir::toNativeSeparators(Settings.SoundDir)));
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "picture/PGraphicFormats.h"
 #include "platform/ProgramFile.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -423,7 +424,7 @@ void TPixelGraphic::LoadFromFile(const QString &fileName, int imageNo)
     // The readers buffer for themselves (the JPEG source in 4096-byte
     // blocks); a second buffer in QFile would only copy everything twice.
     if (!OpenPlainFile(file, QIODevice::Unbuffered))
-        throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(fileName)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot open file %1").arg(QDir::toNativeSeparators(fileName)));
     LoadFromStream(file, QFileInfo(fileName).suffix(), imageNo);
 }
 
@@ -469,11 +470,11 @@ void TPixelGraphic::SaveToFile(const QString &fileName)
     const bool existed = QFile::exists(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(fileName)));
+        throw EInOutError(QCoreApplication::translate("Files", "Cannot create file %1").arg(QDir::toNativeSeparators(fileName)));
     try {
         writer->Write(file, *this);
         if (!file.flush() || file.error() != QFileDevice::NoError)
-            throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(fileName)));
+            throw EInOutError(QCoreApplication::translate("Files", "Unable to write to %1").arg(QDir::toNativeSeparators(fileName)));
     } catch (...) {
         file.close();
         if (!existed)

@@ -1,5 +1,6 @@
 #include "platform/help.h"
 
+#include "platform/Language.h"
 #include "platform/ProgramFile.h"
 
 #include <QApplication>
@@ -67,6 +68,18 @@ QString ViewerTitle(const QString &topic)
     return shown + QStringLiteral(" — ") + QApplication::applicationDisplayName();
 }
 
+// The help of the program's language over the English one, topic by topic:
+// a topic the translation lacks (not yet written, or a newer one) is shown in
+// English rather than not at all.
+THelpFile LoadProgramHelp()
+{
+    THelpFile help = THelpFile::Load(HelpFilePath());
+    const QString translated = TranslatedHelpFilePath();
+    if (!translated.isEmpty() && QFileInfo::exists(translated))
+        help.Overlay(THelpFile::Load(translated));
+    return help;
+}
+
 } // namespace
 
 THelpFile THelpFile::Load(const QString &path)
@@ -75,8 +88,9 @@ THelpFile THelpFile::Load(const QString &path)
     if (!f.open(QIODevice::ReadOnly)) {
         THelpFile h;
         h.FError = QFileInfo::exists(path)
-                       ? QStringLiteral("The help file %1 could not be read.").arg(path)
-                       : QStringLiteral("The help file %1 could not be found. It belongs beside the program.").arg(path);
+                       ? QApplication::translate("THelpViewer", "The help file %1 could not be read.").arg(path)
+                       : QApplication::translate("THelpViewer", "The help file %1 could not be found. It belongs beside the program.")
+                             .arg(path);
         return h;
     }
     return Parse(QString::fromUtf8(f.readAll()));
@@ -151,6 +165,16 @@ QString THelpFile::Html(int number) const
     return html;
 }
 
+void THelpFile::Overlay(const THelpFile &other)
+{
+    if (!other.FLoaded)
+        return;
+    for (auto it = other.FTopics.begin(); it != other.FTopics.end(); ++it)
+        FTopics.insert(it.key(), it.value());
+    FLoaded = true;
+    FError.clear();
+}
+
 void SetHelpFile(const QString &name) { GHelpFile = name; }
 QString HelpFile() { return GHelpFile; }
 
@@ -159,6 +183,17 @@ QString HelpFilePath()
     if (QFileInfo(GHelpFile).isAbsolute())
         return GHelpFile;
     return QFileInfo(ProgramFilePath()).absolutePath() + '/' + GHelpFile;
+}
+
+QString TranslatedHelpFilePath()
+{
+    const QString language = ProgramLanguage();
+    if (language == QLatin1String("en"))
+        return QString();
+    const QString path = HelpFilePath();
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > path.lastIndexOf(QLatin1Char('/')) ? path.left(dot) + '.' + language + path.mid(dot)
+                                                    : path + '.' + language;
 }
 
 THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -245,7 +280,7 @@ void THelpViewer::Display(int number)
     FCurrent = number;
     // Read afresh each time, so an edited help file shows without a restart.
     const QString path = HelpFilePath();
-    const THelpFile file = THelpFile::Load(path);
+    const THelpFile file = LoadProgramHelp();
     if (!file.IsLoaded()) {
         setWindowTitle(ViewerTitle(QString()));
         FBrowser->setHtml(MessageHtml(file.Error()));
@@ -277,7 +312,7 @@ THelpViewer *HelpShowTopic(int number)
 QString HelpPopupText(int number)
 {
     const QString path = HelpFilePath();
-    const THelpFile file = THelpFile::Load(path);
+    const THelpFile file = LoadProgramHelp();
     if (!file.IsLoaded())
         return MessageHtml(file.Error());
     if (!file.HasTopic(number))

@@ -32,6 +32,9 @@ public:
     bool HasTopic(int number) const { return FTopics.contains(number); }
     QList<int> Topics() const { return FTopics.keys(); }
     QString Title(int number) const { return FTopics.value(number).Title; }
+    // Takes every topic `other` has in place of this file's, keeping the rest;
+    // a file that could not be read changes nothing.
+    void Overlay(const THelpFile &other);
     // The topic as rich text for QTextBrowser, links as "topic:<number>".
     QString Html(int number) const;
 
@@ -46,6 +49,10 @@ private:
 void SetHelpFile(const QString &name);
 QString HelpFile();
 QString HelpFilePath();
+// The help in the program's language beside it ("Lumword.de.hlp" for
+// "Lumword.hlp"), whose topics are shown instead of the English ones it has;
+// empty while the program speaks English.
+QString TranslatedHelpFilePath();
 
 // A window showing one topic at a time, following links, with Contents and Back.
 //

@@ -1,5 +1,6 @@
 #include "platform/keys.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 
@@ -56,25 +57,25 @@ QString KeyName(uint16_t vk)
     if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z'))
         return QString(QChar(vk));
     if (vk >= VK_F1 && vk <= VK_F24)
-        return QStringLiteral("F%1").arg(vk - VK_F1 + 1);
+        return QCoreApplication::translate("Keys", "F%1").arg(vk - VK_F1 + 1);
     if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9)
-        return QStringLiteral("Num %1").arg(vk - VK_NUMPAD0);
+        return QCoreApplication::translate("Keys", "Num %1").arg(vk - VK_NUMPAD0);
     switch (vk) {
-    case VK_BACK: return QStringLiteral("BkSp");
-    case VK_TAB: return QStringLiteral("Tab");
-    case VK_RETURN: return QStringLiteral("Enter");
-    case VK_ESCAPE: return QStringLiteral("Esc");
-    case VK_SPACE: return QStringLiteral("Space");
-    case VK_PRIOR: return QStringLiteral("PgUp");
-    case VK_NEXT: return QStringLiteral("PgDn");
-    case VK_END: return QStringLiteral("End");
-    case VK_HOME: return QStringLiteral("Home");
-    case VK_LEFT: return QStringLiteral("Left");
-    case VK_UP: return QStringLiteral("Up");
-    case VK_RIGHT: return QStringLiteral("Right");
-    case VK_DOWN: return QStringLiteral("Down");
-    case VK_INSERT: return QStringLiteral("Ins");
-    case VK_DELETE: return QStringLiteral("Del");
+    case VK_BACK: return QCoreApplication::translate("Keys", "BkSp");
+    case VK_TAB: return QCoreApplication::translate("Keys", "Tab");
+    case VK_RETURN: return QCoreApplication::translate("Keys", "Enter");
+    case VK_ESCAPE: return QCoreApplication::translate("Keys", "Esc");
+    case VK_SPACE: return QCoreApplication::translate("Keys", "Space");
+    case VK_PRIOR: return QCoreApplication::translate("Keys", "PgUp");
+    case VK_NEXT: return QCoreApplication::translate("Keys", "PgDn");
+    case VK_END: return QCoreApplication::translate("Keys", "End");
+    case VK_HOME: return QCoreApplication::translate("Keys", "Home");
+    case VK_LEFT: return QCoreApplication::translate("Keys", "Left");
+    case VK_UP: return QCoreApplication::translate("Keys", "Up");
+    case VK_RIGHT: return QCoreApplication::translate("Keys", "Right");
+    case VK_DOWN: return QCoreApplication::translate("Keys", "Down");
+    case VK_INSERT: return QCoreApplication::translate("Keys", "Ins");
+    case VK_DELETE: return QCoreApplication::translate("Keys", "Del");
     default: break;
     }
     const int qtKey = VirtualKeyToQtKey(vk);
@@ -219,10 +220,10 @@ QString ShortCutToText(uint16_t shortCut)
         return {};
     QString text;
     if (shift & ssShift)
-        text += QStringLiteral("Shift+");
+        text += QCoreApplication::translate("Keys", "Shift+");
     if (shift & ssCtrl)
-        text += QStringLiteral("Ctrl+");
+        text += QCoreApplication::translate("Keys", "Ctrl+");
     if (shift & ssAlt)
-        text += QStringLiteral("Alt+");
+        text += QCoreApplication::translate("Keys", "Alt+");
     return text + KeyName(key);
 }

@@ -3,6 +3,7 @@
 #include "sound/playsound.h"
 #include "sound/WaveSound.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QtEndian>
 
@@ -115,7 +116,7 @@ public:
         FWake.notify_all();
         const bool done = FDone.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return FSetUpDone; });
         voices = FVoices;
-        why = done ? FWhy : QStringLiteral("The speech synthesiser did not answer in time.");
+        why = done ? FWhy : QCoreApplication::translate("Speech", "The speech synthesiser did not answer in time.");
         return done;
     }
 
@@ -226,8 +227,8 @@ private:
         if (status != ENS_OK) {
             char message[512] = {};
             espeak_ng_GetStatusCodeMessage(status, message, sizeof message);
-            return QStringLiteral("The voice for words without a recording cannot be used: espeak-ng's data "
-                                  "is missing or damaged (%1). Install the package espeak-ng-data.")
+            return QCoreApplication::translate("Speech", "The voice for words without a recording cannot be used: "
+                                                         "espeak-ng's data is missing or damaged (%1). Install the package espeak-ng-data.")
                 .arg(QString::fromLocal8Bit(message));
         }
         FEngineUp = true;
@@ -253,8 +254,8 @@ private:
                 voices.append({language, QString::fromUtf8((*v)->name), also});
         }
         if (voices.isEmpty() || FRate <= 0)
-            return QStringLiteral("The voice for words without a recording cannot be used: espeak-ng lists no voices. "
-                                  "Install the package espeak-ng-data.");
+            return QCoreApplication::translate("Speech", "The voice for words without a recording cannot be used: "
+                                                         "espeak-ng lists no voices. Install the package espeak-ng-data.");
         FEngineVoices = voices;
         return {};
     }

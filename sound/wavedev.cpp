@@ -2,6 +2,7 @@
 
 #include "sound/alsapcm.h"
 
+#include <QCoreApplication>
 #include <alsa/asoundlib.h>
 
 #include <atomic>
@@ -219,18 +220,18 @@ int WaveDevQueryFormat(TWaveDirection Direction, int Id, const TWaveDevFormat &F
 bool WaveDevErrorText(int Code, QString &Text)
 {
     switch (Code) {
-    case MMSYSERR_NOERROR: Text = QStringLiteral("The specified command was carried out."); return true;
-    case MMSYSERR_ERROR: Text = QStringLiteral("Undefined external error."); return true;
-    case MMSYSERR_BADDEVICEID: Text = QStringLiteral("A device ID has been used that is out of range for your system."); return true;
-    case MMSYSERR_ALLOCATED: Text = QStringLiteral("The specified device is already in use. Wait until it is free, and then try again."); return true;
-    case MMSYSERR_INVALHANDLE: Text = QStringLiteral("The specified device handle is invalid."); return true;
-    case MMSYSERR_NODRIVER: Text = QStringLiteral("There is no driver installed on your system."); return true;
-    case MMSYSERR_NOMEM: Text = QStringLiteral("There is not enough memory available for this task. Quit one or more applications to increase available memory, and then try again."); return true;
-    case MMSYSERR_INVALPARAM: Text = QStringLiteral("An invalid parameter was passed to a system function."); return true;
-    case WAVERR_BADFORMAT: Text = QStringLiteral("The specified format is not supported or cannot be translated. Use the Capabilities function to determine the supported formats."); return true;
-    case WAVERR_STILLPLAYING: Text = QStringLiteral("Cannot perform this operation while media data is still playing. Reset the device, or wait until the data is finished playing."); return true;
-    case WAVERR_TIMEOUT: Text = QStringLiteral("The sound device did not answer in time."); return true;
-    case WAVERR_DEVICELOST: Text = QStringLiteral("The sound device stopped working: it was unplugged, or the sound system was stopped."); return true;
+    case MMSYSERR_NOERROR: Text = QCoreApplication::translate("WaveDev", "The specified command was carried out."); return true;
+    case MMSYSERR_ERROR: Text = QCoreApplication::translate("WaveDev", "Undefined external error."); return true;
+    case MMSYSERR_BADDEVICEID: Text = QCoreApplication::translate("WaveDev", "A device ID has been used that is out of range for your system."); return true;
+    case MMSYSERR_ALLOCATED: Text = QCoreApplication::translate("WaveDev", "The specified device is already in use. Wait until it is free, and then try again."); return true;
+    case MMSYSERR_INVALHANDLE: Text = QCoreApplication::translate("WaveDev", "The specified device handle is invalid."); return true;
+    case MMSYSERR_NODRIVER: Text = QCoreApplication::translate("WaveDev", "There is no driver installed on your system."); return true;
+    case MMSYSERR_NOMEM: Text = QCoreApplication::translate("WaveDev", "There is not enough memory available for this task. Quit one or more applications to increase available memory, and then try again."); return true;
+    case MMSYSERR_INVALPARAM: Text = QCoreApplication::translate("WaveDev", "An invalid parameter was passed to a system function."); return true;
+    case WAVERR_BADFORMAT: Text = QCoreApplication::translate("WaveDev", "The specified format is not supported or cannot be translated. Use the Capabilities function to determine the supported formats."); return true;
+    case WAVERR_STILLPLAYING: Text = QCoreApplication::translate("WaveDev", "Cannot perform this operation while media data is still playing. Reset the device, or wait until the data is finished playing."); return true;
+    case WAVERR_TIMEOUT: Text = QCoreApplication::translate("WaveDev", "The sound device did not answer in time."); return true;
+    case WAVERR_DEVICELOST: Text = QCoreApplication::translate("WaveDev", "The sound device stopped working: it was unplugged, or the sound system was stopped."); return true;
     default: return false;
     }
 }

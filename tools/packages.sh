@@ -15,6 +15,7 @@ PACKAGES=(
   libxcb1-dev libx11-dev qt6-wayland weston xdotool
   libebur128-dev
   libespeak-ng-dev espeak-ng-data
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

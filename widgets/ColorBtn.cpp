@@ -1,6 +1,7 @@
 #include "widgets/ColorBtn.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -51,7 +52,7 @@ TColorDialogHook &DialogHook()
 QString ColorName(TColor color)
 {
     const QColor c = ToQColor(color);
-    return QStringLiteral("Colour %1").arg(c.name(QColor::HexRgb).mid(1).toUpper());
+    return QCoreApplication::translate("TColorButton", "Colour %1").arg(c.name(QColor::HexRgb).mid(1).toUpper());
 }
 
 // One colour of the palette.
@@ -196,7 +197,7 @@ TColorPalette::TColorPalette(TColor current, QWidget *owner)
 {
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
-    setAccessibleName(QStringLiteral("Colours"));
+    setAccessibleName(tr("Colours"));
     const int rows = int(ColorPaletteColors.size()) / kColumns;
     QAbstractButton *focus = nullptr;
     for (int i = 0; i < int(ColorPaletteColors.size()); ++i) {
@@ -208,7 +209,7 @@ TColorPalette::TColorPalette(TColor current, QWidget *owner)
         if (c == current && !focus)
             focus = s;
     }
-    auto *other = new QPushButton(QStringLiteral("&Other"), this);
+    auto *other = new QPushButton(tr("&Other"), this);
     other->setAutoDefault(false);
     other->setGeometry(kMargin, kMargin + rows * kCell + 3, kColumns * kCell, 24);
     connect(other, &QPushButton::clicked, this, &TColorPalette::Other);

@@ -202,7 +202,7 @@ TMMLEDLABEL::TMMLEDLABEL(QWidget *parent) : TMMGraphicControl(parent)
     Bevel()->SetBorderSpace(2);
     FScrollTimer.setInterval(FScrollSpeed);
     connect(&FScrollTimer, &QTimer::timeout, this, &TMMLEDLABEL::ScrollTick);
-    setAccessibleName(QStringLiteral("LED display"));
+    setAccessibleName(tr("LED display"));
     LoadFont();
 }
 

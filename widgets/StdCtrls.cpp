@@ -3,6 +3,7 @@
 #include "platform/keys.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -170,7 +171,7 @@ void THotKey::SetHotKey(uint16_t shortCut)
 
 void THotKey::ShowValue()
 {
-    setText(FHotKey == 0 ? QStringLiteral("None") : ShortCutToText(FHotKey));
+    setText(FHotKey == 0 ? tr("None") : ShortCutToText(FHotKey));
 }
 
 namespace {
@@ -206,12 +207,12 @@ void THotKey::keyPressEvent(QKeyEvent *event)
         const uint16_t held = ShortCut(0, ShiftStateFromModifiers(mods));
         QString t;
         if (held & scShift)
-            t += QStringLiteral("Shift+");
+            t += QCoreApplication::translate("Keys", "Shift+");
         if (held & scCtrl)
-            t += QStringLiteral("Ctrl+");
+            t += QCoreApplication::translate("Keys", "Ctrl+");
         if (held & scAlt)
-            t += QStringLiteral("Alt+");
-        setText(t.isEmpty() ? QStringLiteral("None") : t);
+            t += QCoreApplication::translate("Keys", "Alt+");
+        setText(t.isEmpty() ? tr("None") : t);
         return;
     }
     if ((key == Qt::Key_Backspace || key == Qt::Key_Delete) && mods == Qt::NoModifier) {

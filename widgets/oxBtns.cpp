@@ -526,14 +526,15 @@ void ToxButton::ButtonPressed(int group, ToxButton *sender)
 void ToxButton::SetKind(TButtonKind kind)
 {
     FKind = kind;
-    static const char *const captions[] = {"", "OK", "&Cancel", "&Help", "&Yes", "&No", "&Close"};
+    static const char *const captions[] = {"", QT_TR_NOOP("OK"), QT_TR_NOOP("&Cancel"), QT_TR_NOOP("&Help"),
+                                           QT_TR_NOOP("&Yes"), QT_TR_NOOP("&No"), QT_TR_NOOP("&Close")};
     static const int results[] = {mrNone, mrOk, mrCancel, mrNone, mrYes, mrNo, mrNone};
     if (kind == bkOK || kind == bkYes)
         SetDefault(true);
     if (kind == bkCancel || kind == bkNo)
         SetCancel(true);
     if (kind != bkCustom) {
-        SetCaption(QString::fromLatin1(captions[kind]));
+        SetCaption(tr(captions[kind]));
         FModalResult = results[kind];
     }
 }

@@ -1,3 +1,4 @@
+#include "platform/Language.h"
 #include "platform/ProgramFile.h"
 #include "platform/help.h"
 #include "support/ProgramFolder.h"
@@ -210,4 +211,54 @@ TEST_F(HelpViewer, ALinkInAPopUpToTheContentsOpensTheViewerThere)
     QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, inViewer);
     EXPECT_EQ(viewer->CurrentTopic(), 0);
     delete viewer;
+}
+
+TEST_F(HelpViewer, ShowsTheHelpOfTheProgramsLanguageAndEnglishForATopicItLacks)
+{
+    WriteAll(file("Lumword.de.hlp"), "## Hilfe\n@@ 200 Allgemeine Einstellungen\nDie *erste* Seite.\n");
+    ASSERT_TRUE(InstallLanguage("de"));
+    THelpViewer viewer;
+    viewer.ShowTopic(200);
+    EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("Allgemeine Einstellungen \u2014 Nestling"));
+    EXPECT_EQ(viewer.CurrentText().trimmed(), "Allgemeine Einstellungen\nDie erste Seite.");
+    EXPECT_TRUE(HelpPopupText(200).contains("<b>erste</b>"));
+    viewer.ShowTopic(0);
+    EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("Pellan Wordlark Help \u2014 Nestling"));
+
+    ASSERT_TRUE(InstallLanguage("en"));
+    viewer.ShowTopic(200);
+    EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("General settings \u2014 Nestling"));
+    EXPECT_TRUE(TranslatedHelpFilePath().isEmpty());
+}
+
+// Context help and links ask for topics by number: each language's help has
+// every topic of the English one, and each topic links where the English does.
+TEST_F(HelpViewer, EachTranslatedHelpHasTheEnglishTopicsAndTheirLinks)
+{
+    const THelpFile english = THelpFile::Load(HelpFilePath());
+    static const QRegularExpression link(QStringLiteral("href=\"topic:(\\d+)\""));
+    auto links = [](const THelpFile &help, int topic) {
+        QList<int> to;
+        for (auto it = link.globalMatch(help.Html(topic)); it.hasNext();)
+            to << it.next().captured(1).toInt();
+        std::sort(to.begin(), to.end());
+        return to;
+    };
+    for (const QString language : {"de", "fr", "es", "pl"}) {
+        const QString path = QStringLiteral(LUMWORD_SOURCE_DIR "/dist/Lumword.%1.hlp").arg(language);
+        const THelpFile help = THelpFile::Load(path);
+        ASSERT_TRUE(help.IsLoaded()) << help.Error().toStdString();
+        EXPECT_EQ(help.Topics(), english.Topics()) << language.toStdString();
+        const QString source = QString::fromUtf8(ReadAll(path));
+        int written = 0, shown = 0;
+        for (const QString &line : source.split('\n'))
+            if (!line.startsWith(QStringLiteral("##")))
+                written += line.count(QStringLiteral("[["));
+        for (int n : help.Topics()) {
+            EXPECT_EQ(links(help, n), links(english, n)) << language.toStdString() << " topic " << n;
+            EXPECT_FALSE(help.Title(n).isEmpty()) << language.toStdString() << " topic " << n;
+            shown += help.Html(n).count(QStringLiteral("<a href="));
+        }
+        EXPECT_EQ(shown, written) << language.toStdString() << ": a link broken over two lines";
+    }
 }
