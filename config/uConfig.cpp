@@ -101,7 +101,7 @@ int TPageControl::ActiveTag() const
 TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("fmConfig"));
-    setWindowTitle(QStringLiteral("Configure Wordlark"));
+    setWindowTitle(tr("Configure Wordlark"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(NamedFont(QStringLiteral("Arial"), 11, false));
@@ -151,19 +151,19 @@ void TfmConfig::CreateFrame()
     tsGeneral->setProperty("Tag", 0);
     tsRecord->setProperty("Tag", 1);
     tsSelect->setProperty("Tag", 2);
-    Pages->addTab(tsGeneral, QStringLiteral("General"));
-    Pages->addTab(tsRecord, QStringLiteral("Database Recording"));
-    Pages->addTab(tsSelect, QStringLiteral("Database Select"));
+    Pages->addTab(tsGeneral, tr("General"));
+    Pages->addTab(tsRecord, tr("Database Recording"));
+    Pages->addTab(tsSelect, tr("Database Select"));
 
-    btOk = CreateCommandButton(client, QRect(7, 331, 75, 25), QStringLiteral("&Ok"), TCommandLook::Plain);
-    btCancel = CreateCommandButton(client, QRect(92, 331, 75, 25), QStringLiteral("&Cancel"), TCommandLook::Plain);
-    btHelp = CreateCommandButton(client, QRect(177, 331, 75, 25), QStringLiteral("&Help"), TCommandLook::Plain);
+    btOk = CreateCommandButton(client, QRect(7, 331, 75, 25), tr("&Ok"), TCommandLook::Plain);
+    btCancel = CreateCommandButton(client, QRect(92, 331, 75, 25), tr("&Cancel"), TCommandLook::Plain);
+    btHelp = CreateCommandButton(client, QRect(177, 331, 75, 25), tr("&Help"), TCommandLook::Plain);
     btOk->SetModalResult(mrOk);
     btCancel->SetModalResult(mrCancel);
     btCancel->SetCancel(true);
-    SetHint(btOk, QStringLiteral("Close the dialog, saving changes made"), 501);
-    SetHint(btCancel, QStringLiteral("Cancel all the changes made and close the dialog"), 502);
-    SetHint(btHelp, QStringLiteral("Get help"), 104);
+    SetHint(btOk, tr("Close the dialog, saving changes made"), 501);
+    SetHint(btCancel, tr("Cancel all the changes made and close the dialog"), 502);
+    SetHint(btHelp, tr("Get help"), 104);
     connect(btOk, &ToxButton::OnClick, this, &TfmConfig::btOkClick);
     connect(btCancel, &ToxButton::OnClick, this, &TfmConfig::btCancelClick);
     connect(btHelp, &ToxButton::OnClick, this, &TfmConfig::btHelpClick);
@@ -281,7 +281,7 @@ void TfmConfig::FormCreate()
         }
         FondosClick();
     } else {
-        ShowMessageBox(QStringLiteral("Invalid starting directory"), QMessageBox::Critical);
+        ShowMessageBox(tr("Invalid starting directory"), QMessageBox::Critical);
     }
 
     coMainFont->SetColor(Settings.OpeningColor);
@@ -383,10 +383,10 @@ bool TfmConfig::TakeInOtherCopysWords()
     const TWordListMerge m = MergeWordLists(WordListBase().Bytes(), *disk,
                                             {{}, lbNew->Words(), lbNow->Words(), lbKnown->Words()}, MaxWords);
     if (!m.Merged) {
-        ShowMessageBox(QStringLiteral("Another copy of the program changed the word list while this dialog was open. "
-                                      "Saving now would undo these of its changes:\n\n%1\n\n"
-                                      "Nothing has been saved. Press Cancel and open Configure again to start "
-                                      "from the list as it is now.")
+        ShowMessageBox(tr("Another copy of the program changed the word list while this dialog was open. "
+                          "Saving now would undo these of its changes:\n\n%1\n\n"
+                          "Nothing has been saved. Press Cancel and open Configure again to start "
+                          "from the list as it is now.")
                            .arg(m.Undone.join('\n')),
                        QMessageBox::Warning);
         return false;
@@ -412,17 +412,17 @@ bool TfmConfig::TakeInOtherCopysWords()
             // The take as captured goes with it (it was kept just before).
             if (ours && !RenameFileDurably(OriginalSoundName(from), OriginalSoundName(SoundFileName(fresh))))
                 QFile::remove(OriginalSoundName(SoundFileName(fresh)));
-            lines << (ours ? QStringLiteral("\"%1\" now has sound number %2 and keeps its recording; the other "
-                                            "copy's word with number %3 has none now.")
-                           : QStringLiteral("\"%1\" now has sound number %2 and no recording: record it again "
-                                            "(the recording with number %3 is the other copy's)."))
+            lines << (ours ? tr("\"%1\" now has sound number %2 and keeps its recording; the other "
+                                "copy's word with number %3 has none now.")
+                           : tr("\"%1\" now has sound number %2 and no recording: record it again "
+                                "(the recording with number %3 is the other copy's)."))
                          .arg(word.Text)
                          .arg(fresh)
                          .arg(word.SoundNo);
         }
-        ShowMessageBox(QStringLiteral("Another copy of the program added words while this dialog was open; they "
-                                      "have been kept. It gave the same sound numbers to words of its own as this "
-                                      "dialog did:\n\n%1")
+        ShowMessageBox(tr("Another copy of the program added words while this dialog was open; they "
+                          "have been kept. It gave the same sound numbers to words of its own as this "
+                          "dialog did:\n\n%1")
                            .arg(lines.join('\n')),
                        QMessageBox::Information);
     }

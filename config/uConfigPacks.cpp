@@ -10,6 +10,7 @@
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -36,21 +37,21 @@ protected:
     }
 };
 
-QString PackFilter() { return QStringLiteral("Word packs (*.wordpack)"); }
+QString PackFilter() { return QCoreApplication::translate("TfmConfig", "Word packs (*.wordpack)"); }
 
 } // namespace
 
 void TfmConfig::CreatePackButtons()
 {
     QWidget *client = oxForm1->Client();
-    btExport = CreateCommandButton(client, QRect(317, 331, 75, 25), QStringLiteral("&Export..."), TCommandLook::Plain);
-    btImport = CreateCommandButton(client, QRect(402, 331, 75, 25), QStringLiteral("&Import..."), TCommandLook::Plain);
-    btExport->setAccessibleName(QStringLiteral("Export..."));
-    btImport->setAccessibleName(QStringLiteral("Import..."));
-    SetHint(btExport, QStringLiteral("Save the selected words (all the words when none is selected) with their "
-                                     "recordings into a word pack file"),
+    btExport = CreateCommandButton(client, QRect(317, 331, 75, 25), tr("&Export..."), TCommandLook::Plain);
+    btImport = CreateCommandButton(client, QRect(402, 331, 75, 25), tr("&Import..."), TCommandLook::Plain);
+    btExport->setAccessibleName(tr("Export..."));
+    btImport->setAccessibleName(tr("Import..."));
+    SetHint(btExport, tr("Save the selected words (all the words when none is selected) with their "
+                         "recordings into a word pack file"),
             901);
-    SetHint(btImport, QStringLiteral("Add the words of a word pack file, with their recordings, as new words"), 902);
+    SetHint(btImport, tr("Add the words of a word pack file, with their recordings, as new words"), 902);
     btExport->setVisible(false);
     btImport->setVisible(false);
     connect(btExport, &ToxButton::OnClick, this, &TfmConfig::btExportClick);
@@ -61,7 +62,7 @@ QString TfmConfig::AskWordPackFile(bool save)
 {
     const QString packs = Settings.ProgramDir + "packs";
     const QString start = save ? QDir::homePath() : (QFileInfo(packs).isDir() ? packs : Settings.ProgramDir);
-    TPackFileDialog dialog(this, save ? QStringLiteral("Export words") : QStringLiteral("Import words"), start, PackFilter());
+    TPackFileDialog dialog(this, save ? tr("Export words") : tr("Import words"), start, PackFilter());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -89,7 +90,7 @@ void TfmConfig::btExportClick()
         }
     const QList<TPackWord> &words = selected.isEmpty() ? all : selected;
     if (words.isEmpty()) {
-        ShowMessageBox(QStringLiteral("There are no words to export."), QMessageBox::Information);
+        ShowMessageBox(tr("There are no words to export."), QMessageBox::Information);
         return;
     }
     const QString path = AskWordPackFile(true);
@@ -99,8 +100,8 @@ void TfmConfig::btExportClick()
         const TWordPack pack = CollectWordPack(words, QFileInfo(path).completeBaseName(),
                                                QLocale::languageToCode(QLocale().language()));
         if (!WriteFileAtomically(path, WriteWordPack(pack)))
-            throw EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
-        ShowMessageBox(QStringLiteral("%1 words (%2 with recordings) were exported to %3.")
+            throw EInOutError(tr("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        ShowMessageBox(tr("%1 words (%2 with recordings) were exported to %3.")
                            .arg(words.size())
                            .arg(pack.Sounds.size())
                            .arg(QDir::toNativeSeparators(path)),
@@ -148,10 +149,10 @@ void TfmConfig::btImportClick()
             RunFileJobHook(path);
             // Packs beyond the limits are refused before they are read in.
             if (QFileInfo(path).size() > kPackMaxTotalBytes)
-                throw EWordPack(QStringLiteral("The pack is larger than 200 MB."));
+                throw EWordPack(tr("The pack is larger than 200 MB."));
             const std::optional<QByteArray> bytes = TFileBase::Read(path);
             if (!bytes)
-                throw EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+                throw EInOutError(tr("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
             const TWordPack pack = ReadWordPack(*bytes);
             result->Title = pack.Title.isEmpty() ? QFileInfo(path).completeBaseName() : pack.Title;
             result->Done = WritePackRecordings(pack, present, taken);
@@ -168,7 +169,7 @@ void TfmConfig::btImportClick()
             }
         }
         if (!result->Refusal.isEmpty()) {
-            ShowMessageBox(QStringLiteral("The word pack %1 was not imported:\n\n%2\n\nNothing has been changed.")
+            ShowMessageBox(tr("The word pack %1 was not imported:\n\n%2\n\nNothing has been changed.")
                                .arg(QDir::toNativeSeparators(path), result->Refusal),
                            QMessageBox::Warning);
             return;
@@ -180,7 +181,7 @@ void TfmConfig::btImportClick()
             UsedSounds.setBit(w.SoundNo);
         }
         UpdateCounts();
-        QString text = QStringLiteral("\"%1\": %2 words were added as new words, %3 were already there.")
+        QString text = tr("\"%1\": %2 words were added as new words, %3 were already there.")
                            .arg(result->Title)
                            .arg(done.Added)
                            .arg(done.AlreadyThere);

@@ -8,10 +8,12 @@
 #include "config/uConfigPlan.h"
 
 #include "config/uConfigCommon.h"
+#include "platform/Language.h"
 #include "widgets/StdCtrls.h"
 #include "widgets/oxForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -25,9 +27,13 @@ constexpr int ChartDays = 30;
 // One help topic serves the page and, through context help, each of its controls.
 constexpr int PlanHelpTopic = 600;
 
-QString DayText(const QDate &d) { return QLocale(QLocale::English).toString(d, QStringLiteral("ddd d MMM")); }
+QString DayText(const QDate &d) { return ProgramLocale().toString(d, QStringLiteral("ddd d MMM")); }
 
-QString NewWordsText(int n) { return n == 1 ? QStringLiteral("1 new word") : QStringLiteral("%1 new words").arg(n); }
+QString NewWordsText(int n)
+{
+    return n == 1 ? QCoreApplication::translate("TfmConfig", "1 new word")
+                  : QCoreApplication::translate("TfmConfig", "%1 new words").arg(n);
+}
 
 } // namespace
 
@@ -117,10 +123,10 @@ void TPlanChart::paintEvent(QPaintEvent *)
                QString::number(maxKnown));
     p.drawText(QRect(plot.right() + 4, plot.bottom() - lineH / 2, 26, lineH), Qt::AlignLeft | Qt::AlignVCenter,
                QString::number(minKnown));
-    p.drawText(QRect(plot.left(), 2, plot.width(), lineH), Qt::AlignRight, QStringLiteral("words known"));
+    p.drawText(QRect(plot.left(), 2, plot.width(), lineH), Qt::AlignRight, tr("words known"));
     p.setPen(aimColour);
     p.drawText(QRect(plot.left(), 2, plot.width(), lineH), Qt::AlignLeft,
-               QStringLiteral("showings a day (aim %1)").arg(FShows));
+               tr("showings a day (aim %1)").arg(FShows));
     p.setPen(palette().color(QPalette::Text));
     const QRect dates(plot.left(), plot.bottom() + 3, plot.width(), lineH);
     p.drawText(dates, Qt::AlignLeft, DayText(FDays.first().Date));
@@ -134,14 +140,15 @@ void TfmConfig::CreatePlanPage()
 {
     tsPlan = new QWidget;
     tsPlan->setProperty("Tag", 3);
-    Pages->addTab(tsPlan, QStringLiteral("Daily Plan"));
+    Pages->addTab(tsPlan, tr("Daily Plan"));
 
-    cbPlan = new QCheckBox(QStringLiteral("Run the daily plan"), tsPlan);
+    cbPlan = new QCheckBox(tr("Run the daily plan"), tsPlan);
     cbPlan->setGeometry(20, 10, 200, 17);
-    SetHint(cbPlan, QStringLiteral("The program moves the words for you: it retires the words your child has seen on "
-                                   "enough days and brings new ones in, once a day"),
+    SetHint(cbPlan, tr("The program moves the words for you: it retires the words your child has seen on "
+                       "enough days and brings new ones in, once a day"),
             PlanHelpTopic);
 
+    // Translated where they are shown.
     struct TSetting {
         TSpinEdit *&edit;
         const char *caption;
@@ -149,22 +156,27 @@ void TfmConfig::CreatePlanPage()
         const char *hint;
     };
     const TSetting settings[] = {
-        {udWords, "Words in use", PlanWordsRange, "How many words are in use at once"},
-        {udDays, "Days to learn a word", PlanDaysRange, "A word is known once it was shown on this many different days"},
-        {udPerDay, "New words a day", PlanPerDayRange, "How many words at most are retired, and new ones brought in, each day"},
-        {udShows, "Showings a day", PlanShowsRange, "How many times a day you aim to show the words"},
-        {udGap, "Minutes between", PlanGapRange, "How long you want to wait between two showings"},
+        {udWords, QT_TRANSLATE_NOOP("TfmConfig", "Words in use"), PlanWordsRange,
+         QT_TRANSLATE_NOOP("TfmConfig", "How many words are in use at once")},
+        {udDays, QT_TRANSLATE_NOOP("TfmConfig", "Days to learn a word"), PlanDaysRange,
+         QT_TRANSLATE_NOOP("TfmConfig", "A word is known once it was shown on this many different days")},
+        {udPerDay, QT_TRANSLATE_NOOP("TfmConfig", "New words a day"), PlanPerDayRange,
+         QT_TRANSLATE_NOOP("TfmConfig", "How many words at most are retired, and new ones brought in, each day")},
+        {udShows, QT_TRANSLATE_NOOP("TfmConfig", "Showings a day"), PlanShowsRange,
+         QT_TRANSLATE_NOOP("TfmConfig", "How many times a day you aim to show the words")},
+        {udGap, QT_TRANSLATE_NOOP("TfmConfig", "Minutes between"), PlanGapRange,
+         QT_TRANSLATE_NOOP("TfmConfig", "How long you want to wait between two showings")},
     };
     int y = 34;
     for (const TSetting &s : settings) {
-        auto *caption = new QLabel(QString::fromLatin1(s.caption), tsPlan);
+        auto *caption = new QLabel(QCoreApplication::translate("TfmConfig", s.caption), tsPlan);
         caption->setGeometry(20, y + 3, 130, 16);
         s.edit = new TSpinEdit(tsPlan);
         s.edit->setGeometry(150, y, 56, 22);
         s.edit->setAccessibleName(caption->text());
         s.edit->SetRange(s.range.Min, s.range.Max);
         caption->setBuddy(s.edit);
-        SetHint(s.edit, QString::fromLatin1(s.hint), PlanHelpTopic);
+        SetHint(s.edit, QCoreApplication::translate("TfmConfig", s.hint), PlanHelpTopic);
         connect(s.edit, &TSpinEdit::OnChange, this, &TfmConfig::PlanPageChange);
         y += 24;
     }
@@ -179,18 +191,18 @@ void TfmConfig::CreatePlanPage()
         SetHint(l, hint, PlanHelpTopic);
         return l;
     };
-    laToday = status(12, 16, QStringLiteral("Today's showings against the number you aim for"));
-    laNext = status(32, 16, QStringLiteral("When the next showing is due, going by the minutes between showings"));
-    laRetire = status(56, 44, QStringLiteral("The words that become known next, and on which day"));
-    laNewLeft = status(104, 44, QStringLiteral("The new words still waiting, and when the last one comes into use"));
+    laToday = status(12, 16, tr("Today's showings against the number you aim for"));
+    laNext = status(32, 16, tr("When the next showing is due, going by the minutes between showings"));
+    laRetire = status(56, 44, tr("The words that become known next, and on which day"));
+    laNewLeft = status(104, 44, tr("The new words still waiting, and when the last one comes into use"));
     QFont bold = laToday->font();
     bold.setBold(true);
     laToday->setFont(bold);
 
     pgProgress = new TPlanChart(tsPlan);
     pgProgress->setGeometry(13, 158, 458, 134);
-    SetHint(pgProgress, QStringLiteral("The last thirty days: bars for the showings of each day, the line for the words "
-                                       "your child knows"),
+    SetHint(pgProgress, tr("The last thirty days: bars for the showings of each day, the line for the words "
+                           "your child knows"),
             PlanHelpTopic);
     SetHelpContext(tsPlan, PlanHelpTopic);   // "?" on the page itself
 
@@ -226,29 +238,30 @@ void TfmConfig::PlanPageChange()
     const QDateTime now = PlanNow();
     const QDate today = now.date();
 
-    laToday->setText(QStringLiteral("%1 of %2 today").arg(Plan.ShowingsOn(today)).arg(rules.Shows));
+    laToday->setText(tr("%1 of %2 today").arg(Plan.ShowingsOn(today)).arg(rules.Shows));
     const QDateTime due = Plan.NextShowingDue(today, rules.Gap);
     if (Plan.ShowingsOn(today) >= rules.Shows)
-        laNext->setText(QStringLiteral("Today's showings are done."));
+        laNext->setText(tr("Today's showings are done."));
     else if (!due.isValid() || due <= now)
-        laNext->setText(QStringLiteral("Next showing: now"));
+        laNext->setText(tr("Next showing: now"));
     else if (due.date() != today)
         // The gap runs past midnight; a new day's showings start afresh.
-        laNext->setText(QStringLiteral("Next showing: tomorrow"));
+        laNext->setText(tr("Next showing: tomorrow"));
     else
-        laNext->setText(QStringLiteral("Next showing: from %1").arg(due.time().toString(QStringLiteral("HH:mm"))));
+        laNext->setText(tr("Next showing: from %1").arg(due.time().toString(QStringLiteral("HH:mm"))));
 
     const TPlanForecast f = Plan.Forecast(today, rules, lbNew->Words(), lbNow->Words());
     QStringList next;
     for (qsizetype i = 0; i < std::min<qsizetype>(3, f.Retiring.size()); ++i)
-        next << QStringLiteral("%1 on %2").arg(f.Retiring[i].Word.Text, DayText(f.Retiring[i].On));
-    laRetire->setText(next.isEmpty() ? QStringLiteral("No words in use.") : QStringLiteral("Known next: ") + next.join(", "));
+        next << tr("%1 on %2").arg(f.Retiring[i].Word.Text, DayText(f.Retiring[i].On));
+    laRetire->setText(next.isEmpty() ? tr("No words in use.") : tr("Known next: ") + next.join(", "));
     if (f.NewLeft == 0)
-        laNewLeft->setText(QStringLiteral("No new words left: record some on the recording page."));
+        laNewLeft->setText(tr("No new words left: record some on the recording page."));
     else if (f.NewRunOut.isValid())
-        laNewLeft->setText(QStringLiteral("%1 left; the last comes into use on %2.").arg(NewWordsText(f.NewLeft), DayText(f.NewRunOut)));
+        laNewLeft->setText(
+            tr("%1 left; the last comes into use on %2.").arg(NewWordsText(f.NewLeft), DayText(f.NewRunOut)));
     else
-        laNewLeft->setText(QStringLiteral("%1 left.").arg(NewWordsText(f.NewLeft)));
+        laNewLeft->setText(tr("%1 left.").arg(NewWordsText(f.NewLeft)));
 
     pgProgress->SetDays(Plan.Chart(today, ChartDays, int(lbKnown->count())), rules.Shows);
 }

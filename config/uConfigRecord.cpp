@@ -90,33 +90,33 @@ void TfmConfig::CreateRecordPage()
     lbAll = new TWordListBox(page);
     lbAll->setGeometry(14, 24, 189, 253);
     lbAll->setSelectionMode(QAbstractItemView::SingleSelection);
-    lbAll->setAccessibleName(QStringLiteral("All words"));
-    SetHint(lbAll, QStringLiteral("Select a word from the list to change the sound or delete it"), 301);
+    lbAll->setAccessibleName(tr("All words"));
+    SetHint(lbAll, tr("Select a word from the list to change the sound or delete it"), 301);
 
-    btNew = CreateCommandButton(page, QRect(218, 24, 75, 25), QStringLiteral("New"), TCommandLook::Plain);
-    btDelete = CreateCommandButton(page, QRect(302, 24, 75, 25), QStringLiteral("Delete"), TCommandLook::Plain);
-    btSave = CreateCommandButton(page, QRect(386, 24, 75, 25), QStringLiteral("Save"), TCommandLook::Plain);
-    SetHint(btNew, QStringLiteral("Insert a new word"), 302);
-    SetHint(btDelete, QStringLiteral("Delete the word or cancel the action"), 303);
-    SetHint(btSave, QStringLiteral("Save the word and sound"), 304);
+    btNew = CreateCommandButton(page, QRect(218, 24, 75, 25), tr("New"), TCommandLook::Plain);
+    btDelete = CreateCommandButton(page, QRect(302, 24, 75, 25), tr("Delete"), TCommandLook::Plain);
+    btSave = CreateCommandButton(page, QRect(386, 24, 75, 25), tr("Save"), TCommandLook::Plain);
+    SetHint(btNew, tr("Insert a new word"), 302);
+    SetHint(btDelete, tr("Delete the word or cancel the action"), 303);
+    SetHint(btSave, tr("Save the word and sound"), 304);
 
     edWord = new QLineEdit(page);
     edWord->setGeometry(224, 68, 237, 22);
     edWord->setMaxLength(128);
     edWord->setEnabled(false);
-    edWord->setAccessibleName(QStringLiteral("Word"));
+    edWord->setAccessibleName(tr("Word"));
     SetHint(edWord, QString(), 309);
 
-    cbAdd = new QCheckBox(QStringLiteral("Add to use words"), page);
+    cbAdd = new QCheckBox(tr("Add to use words"), page);
     cbAdd->setGeometry(282, 100, 121, 17);
-    SetHint(cbAdd, QStringLiteral("Check to add this word to the list of word to use"), 305);
+    SetHint(cbAdd, tr("Check to add this word to the list of word to use"), 305);
 
-    btRec = CreateCommandButton(page, QRect(222, 144, 110, 41), QStringLiteral("Record"), TCommandLook::Plain);
-    btPlay = CreateCommandButton(page, QRect(348, 144, 110, 41), QStringLiteral("Play"), TCommandLook::Plain);
-    SetHint(btRec, QStringLiteral("Click to Record a word"), 306);
-    SetHint(btPlay, QStringLiteral("Click to Play a word"), 307);
+    btRec = CreateCommandButton(page, QRect(222, 144, 110, 41), tr("Record"), TCommandLook::Plain);
+    btPlay = CreateCommandButton(page, QRect(348, 144, 110, 41), tr("Play"), TCommandLook::Plain);
+    SetHint(btRec, tr("Click to Record a word"), 306);
+    SetHint(btPlay, tr("Click to Play a word"), 307);
 
-    laRecord = new QLabel(QStringLiteral("To record use the buttons above or hit SPACE to start and again to stop"), page);
+    laRecord = new QLabel(tr("To record use the buttons above or hit SPACE to start and again to stop"), page);
     laRecord->setGeometry(228, 196, 225, 28);
     laRecord->setWordWrap(true);
 
@@ -136,7 +136,7 @@ void TfmConfig::CreateRecordPage()
     bevel->SetBorderSpaceColor(clBlack);
     Led->SetBounds(297, 248, 86, 26);
     Led->SetCaption(LedTimeText(0.0));
-    Led->setAccessibleName(QStringLiteral("Recorded time"));
+    Led->setAccessibleName(tr("Recorded time"));
 
     // A word is chosen by a click (also on the entry already selected, which
     // chooses it again after New) or by a key that moved the selection; the
@@ -161,30 +161,30 @@ void TfmConfig::CreateRecordPage()
 void TfmConfig::CreateEvenControls()
 {
     QWidget *page = tsRecord;
-    cbEven = new QCheckBox(QStringLiteral("Even out the volume"), page);
+    cbEven = new QCheckBox(tr("Even out the volume"), page);
     cbEven->setGeometry(228, 226, 225, 17);
     cbEven->setChecked(true);
-    cbEven->setAccessibleName(QStringLiteral("Even out the volume"));
-    SetHint(cbEven, QStringLiteral("Check to trim the silence around each new recording and bring it to the same "
-                                   "loudness as the other words"), 701);
+    cbEven->setAccessibleName(tr("Even out the volume"));
+    SetHint(cbEven, tr("Check to trim the silence around each new recording and bring it to the same "
+                       "loudness as the other words"), 701);
 
-    btEvenAll = CreateCommandButton(page, QRect(222, 248, 90, 26), QStringLiteral("Even out all"), TCommandLook::Plain);
-    btUndo = CreateCommandButton(page, QRect(388, 248, 73, 26), QStringLiteral("Undo"), TCommandLook::Plain);
-    btEvenAll->setAccessibleName(QStringLiteral("Even out all"));
-    btUndo->setAccessibleName(QStringLiteral("Undo evening out"));
-    SetHint(btEvenAll, QStringLiteral("Even out the volume of every recorded word"), 702);
-    SetHint(btUndo, QStringLiteral("Put back every recording as it was recorded"), 703);
+    btEvenAll = CreateCommandButton(page, QRect(222, 248, 90, 26), tr("Even out all"), TCommandLook::Plain);
+    btUndo = CreateCommandButton(page, QRect(388, 248, 73, 26), tr("Undo"), TCommandLook::Plain);
+    btEvenAll->setAccessibleName(tr("Even out all"));
+    btUndo->setAccessibleName(tr("Undo evening out"));
+    SetHint(btEvenAll, tr("Even out the volume of every recorded word"), 702);
+    SetHint(btUndo, tr("Put back every recording as it was recorded"), 703);
 
     // Over the recording hint while Even out all or Undo runs.
     pbEven = new QProgressBar(page);
     pbEven->setGeometry(228, 198, 150, 22);
     pbEven->setTextVisible(false);
-    pbEven->setAccessibleName(QStringLiteral("Recordings done"));
+    pbEven->setAccessibleName(tr("Recordings done"));
     pbEven->hide();
     SetHint(pbEven, QString(), 704);
-    btEvenCancel = CreateCommandButton(page, QRect(386, 196, 75, 25), QStringLiteral("Cancel"), TCommandLook::Plain);
-    btEvenCancel->setAccessibleName(QStringLiteral("Cancel evening out"));
-    SetHint(btEvenCancel, QStringLiteral("Stop here; the words done so far keep their new sound"), 704);
+    btEvenCancel = CreateCommandButton(page, QRect(386, 196, 75, 25), tr("Cancel"), TCommandLook::Plain);
+    btEvenCancel->setAccessibleName(tr("Cancel evening out"));
+    SetHint(btEvenCancel, tr("Stop here; the words done so far keep their new sound"), 704);
     btEvenCancel->hide();
 
     connect(btEvenAll, &ToxButton::OnClick, this, &TfmConfig::btEvenAllClick);
@@ -307,7 +307,7 @@ void TfmConfig::SetEditMode(TWordEditMode mode)
     case weIdle:
         lbAll->clearSelection();
         btNew->setEnabled(true);
-        btDelete->SetCaption(QStringLiteral("Delete"));
+        btDelete->SetCaption(tr("Delete"));
         btDelete->setEnabled(false);
         btSave->setEnabled(false);
         edWord->clear();
@@ -320,7 +320,7 @@ void TfmConfig::SetEditMode(TWordEditMode mode)
         edWord->setFocus();
         btSave->SetDefault(true);
         btNew->setEnabled(false);
-        btDelete->SetCaption(QStringLiteral("Cancel"));
+        btDelete->SetCaption(tr("Cancel"));
         btDelete->setEnabled(true);
         cbAdd->show();
         break;
@@ -328,7 +328,7 @@ void TfmConfig::SetEditMode(TWordEditMode mode)
         edWord->setEnabled(false);
         cbAdd->hide();
         btDelete->setEnabled(true);
-        btDelete->SetCaption(QStringLiteral("Delete"));
+        btDelete->SetCaption(tr("Delete"));
         btSave->setEnabled(false);
         btNew->setEnabled(true);
         if (const QListWidgetItem *item = lbAll->currentItem(); item && item->isSelected())
@@ -345,9 +345,9 @@ void TfmConfig::ShowRecordControls(bool visible)
     Led->setVisible(visible);
     Led->SetCaption(LedTimeText(0.0));
     btPlay->PictureUp()->SetIcon(Playing ? StopIcon : PlayIcon);
-    btPlay->SetCaption(Playing ? QStringLiteral("Stop") : QStringLiteral("Play"));
+    btPlay->SetCaption(Playing ? tr("Stop") : tr("Play"));
     btRec->PictureUp()->SetIcon(Recording ? StopIcon : RecIcon);
-    btRec->SetCaption(Recording ? QStringLiteral("Stop") : QStringLiteral("Record"));
+    btRec->SetCaption(Recording ? tr("Stop") : tr("Record"));
 }
 
 void TfmConfig::StopDevices()
@@ -420,9 +420,9 @@ void TfmConfig::btSaveClick()
     // The word list file keeps one word per line with ";" between the fields.
     QString refusal;
     if (text.trimmed().isEmpty())
-        refusal = QStringLiteral("Type the word before saving it.");
+        refusal = tr("Type the word before saving it.");
     else if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
-        refusal = QStringLiteral("A word cannot contain \";\" or a line break. Please change the word.");
+        refusal = tr("A word cannot contain \";\" or a line break. Please change the word.");
     if (!refusal.isEmpty()) {
         btSave->SetDefault(true);
         edWord->setFocus();
@@ -437,7 +437,7 @@ void TfmConfig::btSaveClick()
     if (const std::optional<QBitArray> theirs = SoundsOfOtherCopy(MaxWords); !theirs || theirs->testBit(CurrentSound)) {
         const int fresh = LowestSoundFreeOnDisk(theirs ? UsedSounds | *theirs : UsedSounds);
         if (fresh < 0) {
-            ShowMessageBox(QStringLiteral("There is no free sound number left for another word."), QMessageBox::Warning);
+            ShowMessageBox(tr("There is no free sound number left for another word."), QMessageBox::Warning);
             return;
         }
         CurrentSound = fresh;
@@ -456,7 +456,7 @@ void TfmConfig::btSaveClick()
     // the dialog). The next step is recording the word.
     btRec->setFocus();
     if (staleKept)
-        ShowMessageBox(QStringLiteral("The old sound file %1 could not be deleted. Record the word to replace it.")
+        ShowMessageBox(tr("The old sound file %1 could not be deleted. Record the word to replace it.")
                            .arg(CurrentSoundFile),
                        QMessageBox::Warning);
 }
@@ -595,8 +595,8 @@ void TfmConfig::RecordingCutShort(uint64_t session)
     const QString file = CurrentSoundFile;
     FTakeCutShort = true;
     StopDevice(WaveIn);
-    ShowMessageBox(QStringLiteral("The recording stopped because %1 could not be written: the disk may be full. "
-                                  "The sound recorded up to that moment is kept.")
+    ShowMessageBox(tr("The recording stopped because %1 could not be written: the disk may be full. "
+                      "The sound recorded up to that moment is kept.")
                        .arg(file),
                    QMessageBox::Warning);
 }
@@ -623,17 +623,17 @@ void TfmConfig::EvenTake(bool quiet)
     QString text;
     switch (r.Outcome) {
     case TEvenOutcome::NothingHeard:
-        text = QStringLiteral("Nothing was heard in this recording, so its volume was left as it is. "
-                              "Check the microphone and record the word again.");
+        text = tr("Nothing was heard in this recording, so its volume was left as it is. "
+                  "Check the microphone and record the word again.");
         break;
     case TEvenOutcome::WriteFailed:
-        text = QStringLiteral("The recording could not be evened out because the folder %1 could not be written "
-                              "(the disk may be full or the folder read-only). The recording is kept as it was "
-                              "recorded.")
+        text = tr("The recording could not be evened out because the folder %1 could not be written "
+                  "(the disk may be full or the folder read-only). The recording is kept as it was "
+                  "recorded.")
                    .arg(QFileInfo(file).absolutePath());
         break;
     case TEvenOutcome::Unreadable:
-        text = QStringLiteral("The recording %1 cannot be read back, so it was not evened out.").arg(file);
+        text = tr("The recording %1 cannot be read back, so it was not evened out.").arg(file);
         break;
     default:
         return;
@@ -718,19 +718,19 @@ void TfmConfig::RunOverSounds(bool Even)
 
         QStringList parts;
         if (!tally->Failed.isEmpty())
-            parts << QStringLiteral("These could not be written (the disk may be full or the folder read-only); "
-                                    "they are as they were:\n%1")
+            parts << tr("These could not be written (the disk may be full or the folder read-only); "
+                        "they are as they were:\n%1")
                          .arg(tally->Failed.join('\n'));
         if (!tally->Nothing.isEmpty())
-            parts << QStringLiteral("Nothing was heard in these recordings; they were left as they are:\n%1")
+            parts << tr("Nothing was heard in these recordings; they were left as they are:\n%1")
                          .arg(tally->Nothing.join('\n'));
         if (!tally->Other.isEmpty())
-            parts << QStringLiteral("These sound files are not recordings of this program (another wave format); "
-                                    "they were left as they are:\n%1")
+            parts << tr("These sound files are not recordings of this program (another wave format); "
+                        "they were left as they are:\n%1")
                          .arg(tally->Other.join('\n'));
         if (!tally->Unreadable.isEmpty())
-            parts << QStringLiteral("These sound files cannot be read (empty or damaged); they were left as they "
-                                    "are:\n%1")
+            parts << tr("These sound files cannot be read (empty or damaged); they were left as they "
+                        "are:\n%1")
                          .arg(tally->Unreadable.join('\n'));
         if (!parts.isEmpty())
             ShowMessageBox(parts.join(QStringLiteral("\n\n")), QMessageBox::Warning);

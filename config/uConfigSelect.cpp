@@ -216,9 +216,9 @@ void TfmConfig::CreateSelectPage()
         l->adjustSize();
         return l;
     };
-    Label1 = label(20, 20, QStringLiteral("New words"));
-    Label2 = label(176, 20, QStringLiteral(" Words in use"));
-    Label5 = label(324, 20, QStringLiteral(" Words known"));
+    Label1 = label(20, 20, tr("New words"));
+    Label2 = label(176, 20, tr(" Words in use"));
+    Label5 = label(324, 20, tr(" Words known"));
     auto count = [page](int x) {
         auto *l = new QLabel(QStringLiteral("0"), page);
         l->setTextFormat(Qt::PlainText);
@@ -248,9 +248,9 @@ void TfmConfig::CreateSelectPage()
     QPalette yellow = lbNow->palette();
     yellow.setColor(QPalette::Base, ToQColor(clYellow));
     lbNow->setPalette(yellow);
-    SetHint(lbNew, QStringLiteral("Those are new words, move them to the 'Words in use' list to use them"), 401);
-    SetHint(lbNow, QStringLiteral("Those words are used now. Move them to the list of 'words known' when your child knows them"), 402);
-    SetHint(lbKnown, QStringLiteral("Those words are known by your child"), 403);
+    SetHint(lbNew, tr("Those are new words, move them to the 'Words in use' list to use them"), 401);
+    SetHint(lbNow, tr("Those words are used now. Move them to the list of 'words known' when your child knows them"), 402);
+    SetHint(lbKnown, tr("Those words are known by your child"), 403);
 
     const QImage right = ArrowBitmap(true), left = ArrowBitmap(false);
     auto arrow = [this, page](int x, const QImage &picture, const QString &name) {
@@ -262,14 +262,14 @@ void TfmConfig::CreateSelectPage()
         b->setAccessibleName(name);
         return b;
     };
-    btNew2Now = arrow(128, right, QStringLiteral("Move to words in use"));
-    btNow2New = arrow(174, left, QStringLiteral("Move to new words"));
-    btNow2Known = arrow(284, right, QStringLiteral("Move to words known"));
-    btKnown2Now = arrow(322, left, QStringLiteral("Move back to words in use"));
-    SetHint(btNew2Now, QStringLiteral("Move selected words to the list of 'Words in use'"), 404);
-    SetHint(btNow2New, QStringLiteral("Move selected words to the list of 'New words'"), 405);
-    SetHint(btNow2Known, QStringLiteral("Move selected words to the list of 'Words known'"), 406);
-    SetHint(btKnown2Now, QStringLiteral("Move selected words to the list of 'Words in use'"), 404);
+    btNew2Now = arrow(128, right, tr("Move to words in use"));
+    btNow2New = arrow(174, left, tr("Move to new words"));
+    btNow2Known = arrow(284, right, tr("Move to words known"));
+    btKnown2Now = arrow(322, left, tr("Move back to words in use"));
+    SetHint(btNew2Now, tr("Move selected words to the list of 'Words in use'"), 404);
+    SetHint(btNow2New, tr("Move selected words to the list of 'New words'"), 405);
+    SetHint(btNow2Known, tr("Move selected words to the list of 'Words known'"), 406);
+    SetHint(btKnown2Now, tr("Move selected words to the list of 'Words in use'"), 404);
     connect(btNew2Now, &ToxButton::OnClick, this, [this] { MoveSelected(lbNew, lbNow); });
     connect(btNow2New, &ToxButton::OnClick, this, [this] { MoveSelected(lbNow, lbNew); });
     connect(btNow2Known, &ToxButton::OnClick, this, [this] { MoveSelected(lbNow, lbKnown); });
@@ -279,18 +279,18 @@ void TfmConfig::CreateSelectPage()
         ToxButton *b = CreateCommandButton(page, QRect(x, 265, w, 22), caption, TCommandLook::Plain);
         FitCaption(b, page->font());
         b->setAccessibleName(caption + " " + list->accessibleName());
-        SetHint(b, value ? QStringLiteral("Select all the words on the list above")
-                         : QStringLiteral("Unselect all the words on the list above"),
+        SetHint(b, value ? tr("Select all the words on the list above")
+                         : tr("Unselect all the words on the list above"),
                 value ? 407 : 408);
         connect(b, &ToxButton::OnClick, this, [this, list, value] { SelectAll(list, value); });
         return b;
     };
-    btAllNew = selectButton(44, 33, QStringLiteral("All"), lbNew, true);
-    btAllNow = selectButton(208, 33, QStringLiteral("All"), lbNow, true);
-    btAllKnow = selectButton(356, 33, QStringLiteral("All"), lbKnown, true);
-    btNoneNew = selectButton(76, 37, QStringLiteral("None"), lbNew, false);
-    btNoneNow = selectButton(240, 37, QStringLiteral("None"), lbNow, false);
-    btNoneKnow = selectButton(388, 37, QStringLiteral("None"), lbKnown, false);
+    btAllNew = selectButton(44, 33, tr("All"), lbNew, true);
+    btAllNow = selectButton(208, 33, tr("All"), lbNow, true);
+    btAllKnow = selectButton(356, 33, tr("All"), lbKnown, true);
+    btNoneNew = selectButton(76, 37, tr("None"), lbNew, false);
+    btNoneNow = selectButton(240, 37, tr("None"), lbNow, false);
+    btNoneKnow = selectButton(388, 37, tr("None"), lbKnown, false);
 }
 
 void TfmConfig::MoveSelected(TWordListBox *source, TWordListBox *destination)

@@ -14,13 +14,13 @@
 void TfmConfig::CreateVoiceControls()
 {
     // The band above the four panels is the page's only free room.
-    cbSpeak = new QCheckBox(QStringLiteral("Speak words that have no recording"), tsGeneral);
+    cbSpeak = new QCheckBox(tr("Speak words that have no recording"), tsGeneral);
     cbSpeak->setGeometry(13, 3, 257, 18);
     cbVoice = new QComboBox(tsGeneral);
     cbVoice->setGeometry(277, 1, 185, 21);
-    cbVoice->setAccessibleName(QStringLiteral("Voice"));
-    SetHint(cbSpeak, QStringLiteral("Check to have the words that have no recording spoken by the computer's voice"), 801);
-    SetHint(cbVoice, QStringLiteral("Select the voice (language) that speaks the words that have no recording"), 802);
+    cbVoice->setAccessibleName(tr("Voice"));
+    SetHint(cbSpeak, tr("Check to have the words that have no recording spoken by the computer's voice"), 801);
+    SetHint(cbVoice, tr("Select the voice (language) that speaks the words that have no recording"), 802);
     // Only the parent's click, not the dialog filling it, may bring the message.
     connect(cbSpeak, &QCheckBox::clicked, this, &TfmConfig::cbSpeakClick);
 }
@@ -50,7 +50,7 @@ void TfmConfig::cbSpeakClick()
         return;
     QString why = SpeechUnavailable();
     if (why.isEmpty() && WaveDevCount(TWaveDirection::Playback) == 0)
-        why = QStringLiteral("There is no sound device to speak through: words that have no recording will stay silent.");
+        why = tr("There is no sound device to speak through: words that have no recording will stay silent.");
     if (!why.isEmpty())
         ShowMessageBox(why, QMessageBox::Warning);
 }
