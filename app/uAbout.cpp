@@ -7,6 +7,7 @@
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,7 +18,7 @@ const char *const MakerURL = "https://github.com/pellan/wordlark";
 
 namespace {
 
-const char *const kNotice = "Free software for young readers and their parents.";
+const char *const kNotice = QT_TRANSLATE_NOOP("TfmAbout", "Free software for young readers and their parents.");
 
 QFont Arial(int pixels, bool bold = false)
 {
@@ -113,7 +114,7 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
 {
     InitResources();
     OpenURL = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
-    setWindowTitle(QStringLiteral("About Pellan Wordlark"));
+    setWindowTitle(tr("About Pellan Wordlark"));
     setFont(Arial(11));
     setModal(true);
 
@@ -133,7 +134,7 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     imLogo->setPixmap(QPixmap(QStringLiteral(":/about/AboutLogo.gif")));
     imLogo->setAccessibleName(QStringLiteral("Pellan Wordlark"));
 
-    laVersion = new QLabel(QStringLiteral("Version"), client);
+    laVersion = new QLabel(tr("Version"), client);
     laVersion->setTextFormat(Qt::PlainText);
     laVersion->setGeometry(8, 84, 401, 22);
     laVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -145,7 +146,7 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     Bevel1 = new TBevelLine(client);
     Bevel1->setGeometry(0, 160, 417, 2);
 
-    laNotice = new QLabel(QString::fromUtf8(kNotice), client);
+    laNotice = new QLabel(QCoreApplication::translate("TfmAbout", kNotice), client);
     laNotice->setTextFormat(Qt::PlainText);
     laNotice->setGeometry(92, 168, 299, 14);
     laNotice->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -161,10 +162,10 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     // Text and font never change, so they are measured once.
     static const QSize urlSize = laURL->sizeHint();
     laURL->setGeometry(QRect(QPoint(7, 208), urlSize));
-    laURL->setAccessibleDescription(QStringLiteral("Opens the web page in the browser"));
+    laURL->setAccessibleDescription(tr("Opens the web page in the browser"));
     connect(laURL, &TURLLabel::OnClick, this, &TfmAbout::laURLClick);
 
-    btOk = CreateCommandButton(client, QRect(315, 198, 75, 25), QStringLiteral("&Ok"), TCommandLook::Dialog);
+    btOk = CreateCommandButton(client, QRect(315, 198, 75, 25), tr("&Ok"), TCommandLook::Dialog);
     btOk->SetFontColor(clNavy);
     btOk->SetDefault(true);
     btOk->SetModalResult(mrOk);
@@ -175,7 +176,7 @@ TfmAbout::TfmAbout(QWidget *parent) : QDialog(parent)
     FormCreate();
 }
 
-void TfmAbout::FormCreate() { laVersion->setText(QStringLiteral("Version 1.0")); }
+void TfmAbout::FormCreate() { laVersion->setText(tr("Version 1.0")); }
 
 void TfmAbout::laURLClick()
 {

@@ -60,14 +60,14 @@ TfmError::TfmError(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
     Panel1->SetBevelOuter(TPGPanel::bvRaised);
     Panel1->SetBevelInner(TPGPanel::bvLowered);
     Label1 = MakeLabel(Panel1, QRect(8, 9, 390, 45),
-                       QStringLiteral("Your database contains no Words on the \"Use Words\" category. Either you "
-                                      "haven't entered any word on the database, or you haven't placed any word on "
-                                      "the \"Use Word\" category."));
+                       tr("Your database contains no Words on the \"Use Words\" category. Either you "
+                          "haven't entered any word on the database, or you haven't placed any word on "
+                          "the \"Use Word\" category."));
     Label2 = MakeLabel(Panel1, QRect(8, 55, 390, 31),
-                       QStringLiteral("You may want to see the Tutorial, which shows you how to enter new words to "
-                                      "the database. Do you want to run the Tutorial now?"));
+                       tr("You may want to see the Tutorial, which shows you how to enter new words to "
+                          "the database. Do you want to run the Tutorial now?"));
 
-    btOk = CreateCommandButton(client, QRect(7, 108, 162, 25), QStringLiteral("&Yes, show me the tutorial"),
+    btOk = CreateCommandButton(client, QRect(7, 108, 162, 25), tr("&Yes, show me the tutorial"),
                                TCommandLook::Dialog);
     btOk->SetDefault(true);
     btOk->SetModalResult(mrYes);
@@ -75,7 +75,7 @@ TfmError::TfmError(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
     connect(btOk, &ToxButton::OnClick, this, &TfmError::btOkClick);
 
     oxButton1 = CreateCommandButton(client, QRect(175, 108, 242, 25),
-                                    QStringLiteral("&No, I already know how to use the program"), TCommandLook::Dialog);
+                                    tr("&No, I already know how to use the program"), TCommandLook::Dialog);
     oxButton1->SetModalResult(mrNo);
     SetHelpContext(oxButton1, kDialogButtonsTopic);
 

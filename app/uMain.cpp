@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -35,11 +36,13 @@ bool TfmMain::FDragging = false;
 
 namespace {
 
-const char *const DatabaseError = "There was an error reading the sounds database. Terminating program";
+const char *const DatabaseError =
+    QT_TRANSLATE_NOOP("TfmMain", "There was an error reading the sounds database. Terminating program");
 
 void ReportSetAside(const QString &aside)
 {
-    ShowMessageBox(QStringLiteral("The old word list could not be read. It has been kept as %1.")
+    ShowMessageBox(QCoreApplication::translate("TfmMain", "The old word list could not be read. It has been kept as "
+                                                          "%1.")
                        .arg(QDir::toNativeSeparators(aside)),
                    QMessageBox::Information);
 }
@@ -120,11 +123,13 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
         b->setToolTip(hint);
         return b;
     };
-    btAbout = makeButton(22, 13, 411, 41, "Pellan Wordlark", "Click to open the About dialog box", true);
-    btRun = makeButton(22, 61, 200, 100, "Run", "Click to run", false);
-    btConfigure = makeButton(234, 61, 200, 100, "Configure", "Click to open the configuration dialog", false);
-    btHelp = makeButton(22, 169, 200, 100, "Help", "Click to open the help file", false);
-    btExit = makeButton(234, 169, 200, 100, "Exit", "Click to Exit", false);
+    // The about button carries the program's name, which stays as it is.
+    btAbout = makeButton(22, 13, 411, 41, QStringLiteral("Pellan Wordlark"), tr("Click to open the About dialog box"),
+                         true);
+    btRun = makeButton(22, 61, 200, 100, tr("Run"), tr("Click to run"), false);
+    btConfigure = makeButton(234, 61, 200, 100, tr("Configure"), tr("Click to open the configuration dialog"), false);
+    btHelp = makeButton(22, 169, 200, 100, tr("Help"), tr("Click to open the help file"), false);
+    btExit = makeButton(234, 169, 200, 100, tr("Exit"), tr("Click to Exit"), false);
     btAbout->SetDefault(true);
     btRun->SetDefault(true);
     setTabOrder(btRun, btConfigure);
@@ -237,7 +242,7 @@ void TfmMain::FormCreate()
             ReportSetAside(aside);
         const QString checksum = WordListChecksum(WordListFileName());
         if (checksum != Settings.ListChecksum && checksum != QLatin1String("NOT DEFINED")) {
-            ShowMessageBox(QString::fromLatin1(DatabaseError), QMessageBox::Critical);
+            ShowMessageBox(QCoreApplication::translate("TfmMain", DatabaseError), QMessageBox::Critical);
             FTerminated = true;
             EndProgram();
             return;
