@@ -121,6 +121,7 @@ TfmConfig::TfmConfig(QWidget *owner) : QDialog(owner)
     CreateSelectPage();
     CreatePlanPage();
     CreatePackButtons();
+    CreateLanguageControls();
     CreateAudio();
     SetTabOrder();
 
@@ -183,7 +184,7 @@ void TfmConfig::SetTabOrder()
         // Selection page.
         lbNew, lbNow, lbKnown, btNew2Now, btNow2New, btNow2Known, btKnown2Now,
         btAllNew, btAllNow, btAllKnow, btNoneNew, btNoneNow, btNoneKnow,
-        btOk, btCancel, btHelp, btExport, btImport,
+        btOk, btCancel, btHelp, btExport, btImport, cbLanguage,
     };
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -325,6 +326,7 @@ void TfmConfig::FormCreate()
 
     PlanFormCreate();
     VoiceFormCreate();
+    LanguageFormCreate();
 }
 
 void TfmConfig::FormClose()
@@ -344,6 +346,7 @@ void TfmConfig::PagesChange()
 {
     btExport->setVisible(Pages->ActiveTag() == 2);
     btImport->setVisible(Pages->ActiveTag() == 2);
+    ShowLanguageControls(Pages->ActiveTag() == 0);
     switch (Pages->ActiveTag()) {
     case 0:
         StopDevices();
@@ -482,6 +485,7 @@ void TfmConfig::btOkClick()
     Settings.AutoAdd = cbAdd->isChecked();
     Settings.SoundEven = cbEven->isChecked();
     VoiceOkClick();
+    LanguageOkClick();
 
     AllWords = lbAll->Words();
     NewWords = lbNew->Words();

@@ -154,6 +154,8 @@ public:
     // The voice for words without a recording.
     QCheckBox *cbSpeak;
     QComboBox *cbVoice;             // item data: the voice's language
+    QComboBox *cbLanguage;          // item data: the language's code, empty for Automatic
+    QLabel *laLanguage;
 
     // Recording page.
     TWordListBox *lbAll;
@@ -262,6 +264,9 @@ public:
     // The voice: controls filled from Settings, and taken back on OK.
     void VoiceFormCreate();
     void VoiceOkClick();
+    void LanguageFormCreate();
+    void LanguageOkClick();
+    void ShowLanguageControls(bool shown);
     // Play on the recording page speaks a word without a recording.
     bool SpeaksUnrecorded() const;
     bool Playable() const;
@@ -288,6 +293,7 @@ private:
     // the focus; empty when the parent cancels.
     QString AskWordPackFile(bool save);
     void CreateVoiceControls();
+    void CreateLanguageControls();
     void PlanFormCreate();
     void CreateAudio();
     void SetTabOrder();

@@ -6,6 +6,7 @@
 #include "picture/PGImage.h"
 #include "platform/AppHints.h"
 #include "platform/Exceptions.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "run/uRun.h"
 #include "widgets/ColorBtn.h"
@@ -172,7 +173,7 @@ void TfmConfig::rbOptClick()
 
 void TfmConfig::tbDelayChange()
 {
-    laDelay->setText(QString::asprintf("%2.1f s", tbDelay->Position() * 0.5));
+    laDelay->setText(ProgramLocale().toString(tbDelay->Position() * 0.5, 'f', 1) + QStringLiteral(" s"));
 }
 
 void TfmConfig::FondosClick()

@@ -980,5 +980,34 @@ ToxButton *CreateCommandButton(QWidget *parent, const QRect &geometry, const QSt
         b->setFont(f);
     }
     b->SetCaption(caption);
+    ShrinkCaptionToFit(b);
     return b;
+}
+
+void ShrinkCaptionToFit(ToxButton *button)
+{
+    const QString caption = QString(button->Caption()).replace(QLatin1String("||"), QLatin1String("\n"));
+    if (caption.isEmpty())
+        return;
+    auto fits = [&](QFont font) {
+        if (button->FocusStyle() & fsBoldFont)
+            font.setBold(true);   // the focused button's caption, the widest
+        return QFontMetrics(font).size(Qt::TextShowMnemonic, caption).width() + 4 <= button->width();
+    };
+    QFont font = button->font();
+    if (fits(font))
+        return;
+    const bool pixels = font.pixelSize() > 0;
+    const qreal size = pixels ? font.pixelSize() : font.pointSizeF();
+    const qreal step = pixels ? 1 : 0.5;
+    for (qreal smaller = size - step; smaller >= size * 0.75 - 0.01; smaller -= step) {
+        if (pixels)
+            font.setPixelSize(int(smaller));
+        else
+            font.setPointSizeF(smaller);
+        if (fits(font)) {
+            button->setFont(font);
+            return;
+        }
+    }
 }

@@ -369,5 +369,12 @@ enum class TCommandLook {
             // "MS Sans Serif" at 11 pixels
 };
 
-// A command button of the program's dialogs, placed at geometry.
+// A command button of the program's dialogs, placed at geometry, its caption
+// fitted to it (ShrinkCaptionToFit).
 ToxButton *CreateCommandButton(QWidget *parent, const QRect &geometry, const QString &caption, TCommandLook look);
+
+// The dialogs keep their fixed geometry in every language: a caption a little
+// wider than its button (a translation longer than the English) is drawn in a
+// smaller font, down to three quarters of the button's size, rather than cut off.
+// A caption that fits, or that would not fit even then, keeps the font.
+void ShrinkCaptionToFit(ToxButton *button);

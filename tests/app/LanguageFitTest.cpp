@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,10 +52,11 @@ std::optional<TRoom> RoomOf(QWidget *w)
     if (auto *b = qobject_cast<ToxButton *>(w)) {
         if (b->Caption().isEmpty())
             return std::nullopt;
-        // The caption as wide as it gets: bold, as a focused button of the main window draws it.
-        QFont bold = b->font();
-        bold.setBold(true);
-        int needs = QFontMetrics(bold).size(Qt::TextShowMnemonic, b->Caption().replace("||", "\n")).width() + 4;
+        // The caption as wide as it gets: bold where the focused button draws it so.
+        QFont font = b->font();
+        if (b->FocusStyle() & fsBoldFont)
+            font.setBold(true);
+        const int needs = QFontMetrics(font).size(Qt::TextShowMnemonic, b->Caption().replace("||", "\n")).width() + 4;
         const QRect picture = b->PictureRect();
         int has = b->width();
         if (!picture.isEmpty())
@@ -70,6 +73,13 @@ std::optional<TRoom> RoomOf(QWidget *w)
         if (b->text().isEmpty())
             return std::nullopt;
         return TRoom{b->text(), b->fontMetrics().horizontalAdvance(Shown(b->text())) + 8, b->width()};
+    }
+    if (auto *c = qobject_cast<QComboBox *>(w); c && !c->isEditable() && !c->currentText().isEmpty()) {
+        QStyleOptionComboBox option;
+        option.initFrom(c);
+        const QSize text(c->fontMetrics().horizontalAdvance(c->currentText()), c->fontMetrics().height());
+        return TRoom{c->currentText(), c->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, c).width(),
+                     c->width()};
     }
     if (auto *l = qobject_cast<QLabel *>(w)) {
         if (l->text().isEmpty() || l->textFormat() == Qt::RichText)
@@ -180,10 +190,11 @@ protected:
         {
             TfmConfig dlg;
             look(dlg, "configuration dialog");
+            // The bottom row's buttons, and the language chooser's label, are seen with every page.
             QList<QWidget *> shared;
-            for (QAbstractButton *b : dlg.findChildren<QAbstractButton *>())
-                if (!dlg.Pages->isAncestorOf(b))
-                    shared << b;
+            for (QWidget *w : dlg.findChildren<QWidget *>())
+                if (!dlg.Pages->isAncestorOf(w) && (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLabel *>(w)))
+                    shared << w;
             for (int i = 0; i < dlg.Pages->count(); ++i)
                 found += SharedAccelerators(dlg.Pages->widget(i), shared,
                                             language + " page \"" + dlg.Pages->tabText(i) + "\"");

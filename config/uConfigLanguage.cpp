@@ -1,0 +1,46 @@
+// The program's language: its chooser in the dialog's bottom row beside the
+// general page (the page itself has no free room), shown with that page as
+// Export and Import are with theirs.
+#include "config/uConfig.h"
+
+#include "config/uConfigCommon.h"
+#include "data/uCommon.h"
+#include "platform/Language.h"
+#include "widgets/oxForm.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+void TfmConfig::CreateLanguageControls()
+{
+    QWidget *client = oxForm1->Client();
+    cbLanguage = new QComboBox(client);
+    cbLanguage->setGeometry(385, 333, 92, 21);
+    cbLanguage->addItem(tr("Automatic"), QString());
+    for (const TProgramLanguage &l : ProgramLanguages())
+        cbLanguage->addItem(l.Name, l.Code);
+    // The texts are made once, at start-up: the label says when a choice shows.
+    laLanguage = new QLabel(tr("&Language (used from the next start)"), client);
+    laLanguage->setGeometry(262, 328, 120, 30);
+    laLanguage->setWordWrap(true);
+    laLanguage->setTextFormat(Qt::PlainText);
+    laLanguage->setBuddy(cbLanguage);
+    cbLanguage->setAccessibleName(QString(laLanguage->text()).remove(QLatin1Char('&')));
+    SetHint(cbLanguage, tr("Choose the language of the program's windows and help; it changes when the program is "
+                           "started next"),
+            220);
+}
+
+void TfmConfig::LanguageFormCreate()
+{
+    const int stored = cbLanguage->findData(Settings.Language);
+    cbLanguage->setCurrentIndex(stored < 0 ? 0 : stored);
+}
+
+void TfmConfig::LanguageOkClick() { Settings.Language = cbLanguage->currentData().toString(); }
+
+void TfmConfig::ShowLanguageControls(bool shown)
+{
+    laLanguage->setVisible(shown);
+    cbLanguage->setVisible(shown);
+}
