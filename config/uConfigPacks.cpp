@@ -6,6 +6,7 @@
 #include "config/uConfigCommon.h"
 #include "data/uWordPack.h"
 #include "platform/AtomicFile.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "widgets/oxBtns.h"
 #include "widgets/oxForm.h"
@@ -67,8 +68,12 @@ QString TfmConfig::AskWordPackFile(bool save)
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("wordpack"));
+    // The name becomes the pack's title; an import starts at the starter pack of the program's language.
+    const QString starter = packs + '/' + ProgramLanguage() + QStringLiteral(".wordpack");
     if (save)
-        dialog.selectFile(QStringLiteral("My words.wordpack"));
+        dialog.selectFile(tr("My words.wordpack"));
+    else if (QFileInfo(starter).isFile())
+        dialog.selectFile(starter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();

@@ -1190,77 +1190,82 @@ Es wurde nichts gespeichert. Klicken Sie auf „Abbrechen“ und öffnen Sie „
         <translation>Stumm – die Wörter sind nicht zu hören</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="40"/>
+        <location filename="../config/uConfigPacks.cpp" line="41"/>
         <source>Word packs (*.wordpack)</source>
         <translation>Wortpakete (*.wordpack)</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="47"/>
+        <location filename="../config/uConfigPacks.cpp" line="48"/>
         <source>&amp;Export...</source>
         <translation>&amp;Export...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="48"/>
+        <location filename="../config/uConfigPacks.cpp" line="49"/>
         <source>&amp;Import...</source>
         <translation>&amp;Import...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="49"/>
+        <location filename="../config/uConfigPacks.cpp" line="50"/>
         <source>Export...</source>
         <translation>Export...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="50"/>
+        <location filename="../config/uConfigPacks.cpp" line="51"/>
         <source>Import...</source>
         <translation>Import...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="51"/>
+        <location filename="../config/uConfigPacks.cpp" line="52"/>
         <source>Save the selected words (all the words when none is selected) with their recordings into a word pack file</source>
         <translation>Die markierten Wörter (alle Wörter, wenn keines markiert ist) mit ihren Aufnahmen in einer Wortpaket-Datei speichern</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="54"/>
+        <location filename="../config/uConfigPacks.cpp" line="55"/>
         <source>Add the words of a word pack file, with their recordings, as new words</source>
         <translation>Die Wörter einer Wortpaket-Datei mit ihren Aufnahmen als neue Wörter hinzufügen</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="65"/>
+        <location filename="../config/uConfigPacks.cpp" line="66"/>
         <source>Export words</source>
         <translation>Wörter exportieren</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="65"/>
+        <location filename="../config/uConfigPacks.cpp" line="66"/>
         <source>Import words</source>
         <translation>Wörter importieren</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="93"/>
+        <location filename="../config/uConfigPacks.cpp" line="74"/>
+        <source>My words.wordpack</source>
+        <translation>Meine Wörter.wordpack</translation>
+    </message>
+    <message>
+        <location filename="../config/uConfigPacks.cpp" line="98"/>
         <source>There are no words to export.</source>
         <translation>Es gibt keine Wörter zum Exportieren.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="103"/>
+        <location filename="../config/uConfigPacks.cpp" line="108"/>
         <source>Cannot create file %1</source>
         <translation>Die Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="104"/>
+        <location filename="../config/uConfigPacks.cpp" line="109"/>
         <source>%1 words (%2 with recordings) were exported to %3.</source>
         <translation>%1 Wörter (%2 davon mit Aufnahme) wurden nach %3 exportiert.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="152"/>
+        <location filename="../config/uConfigPacks.cpp" line="157"/>
         <source>The pack is larger than 200 MB.</source>
         <translation>Das Paket ist größer als 200 MB.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="155"/>
+        <location filename="../config/uConfigPacks.cpp" line="160"/>
         <source>Cannot open file %1</source>
         <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="172"/>
+        <location filename="../config/uConfigPacks.cpp" line="177"/>
         <source>The word pack %1 was not imported:
 
 %2
@@ -1273,7 +1278,7 @@ Nothing has been changed.</source>
 Es wurde nichts verändert.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="184"/>
+        <location filename="../config/uConfigPacks.cpp" line="189"/>
         <source>&quot;%1&quot;: %2 words were added as new words, %3 were already there.</source>
         <translation>„%1“: %2 Wörter wurden als neue Wörter hinzugefügt, %3 waren schon vorhanden.</translation>
     </message>

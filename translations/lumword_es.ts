@@ -1190,77 +1190,82 @@ No se ha guardado nada. Pulsa Cancelar y vuelve a abrir Configurar para partir d
         <translation>Silencio: las palabras no suenan</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="40"/>
+        <location filename="../config/uConfigPacks.cpp" line="41"/>
         <source>Word packs (*.wordpack)</source>
         <translation>Paquetes de palabras (*.wordpack)</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="47"/>
+        <location filename="../config/uConfigPacks.cpp" line="48"/>
         <source>&amp;Export...</source>
         <translation>&amp;Exportar...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="48"/>
+        <location filename="../config/uConfigPacks.cpp" line="49"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importar...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="49"/>
+        <location filename="../config/uConfigPacks.cpp" line="50"/>
         <source>Export...</source>
         <translation>Exportar...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="50"/>
+        <location filename="../config/uConfigPacks.cpp" line="51"/>
         <source>Import...</source>
         <translation>Importar...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="51"/>
+        <location filename="../config/uConfigPacks.cpp" line="52"/>
         <source>Save the selected words (all the words when none is selected) with their recordings into a word pack file</source>
         <translation>Guarda las palabras seleccionadas (todas, si no hay ninguna seleccionada) con sus grabaciones en un archivo de paquete de palabras</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="54"/>
+        <location filename="../config/uConfigPacks.cpp" line="55"/>
         <source>Add the words of a word pack file, with their recordings, as new words</source>
         <translation>Añade como palabras nuevas las de un archivo de paquete de palabras, con sus grabaciones</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="65"/>
+        <location filename="../config/uConfigPacks.cpp" line="66"/>
         <source>Export words</source>
         <translation>Exportar palabras</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="65"/>
+        <location filename="../config/uConfigPacks.cpp" line="66"/>
         <source>Import words</source>
         <translation>Importar palabras</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="93"/>
+        <location filename="../config/uConfigPacks.cpp" line="74"/>
+        <source>My words.wordpack</source>
+        <translation>Mis palabras.wordpack</translation>
+    </message>
+    <message>
+        <location filename="../config/uConfigPacks.cpp" line="98"/>
         <source>There are no words to export.</source>
         <translation>No hay palabras que exportar.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="103"/>
+        <location filename="../config/uConfigPacks.cpp" line="108"/>
         <source>Cannot create file %1</source>
         <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="104"/>
+        <location filename="../config/uConfigPacks.cpp" line="109"/>
         <source>%1 words (%2 with recordings) were exported to %3.</source>
         <translation>Se han exportado %1 palabras (%2 con grabación) a %3.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="152"/>
+        <location filename="../config/uConfigPacks.cpp" line="157"/>
         <source>The pack is larger than 200 MB.</source>
         <translation>El paquete ocupa más de 200 MB.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="155"/>
+        <location filename="../config/uConfigPacks.cpp" line="160"/>
         <source>Cannot open file %1</source>
         <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="172"/>
+        <location filename="../config/uConfigPacks.cpp" line="177"/>
         <source>The word pack %1 was not imported:
 
 %2
@@ -1273,7 +1278,7 @@ Nothing has been changed.</source>
 No se ha cambiado nada.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="184"/>
+        <location filename="../config/uConfigPacks.cpp" line="189"/>
         <source>&quot;%1&quot;: %2 words were added as new words, %3 were already there.</source>
         <translation>&quot;%1&quot;: se han añadido %2 palabras como palabras nuevas; %3 ya estaban.</translation>
     </message>

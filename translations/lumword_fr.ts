@@ -1190,77 +1190,82 @@ Rien n&apos;a été enregistré. Cliquez sur Annuler, puis rouvrez Configurer po
         <translation>Muet&#xa0;: les mots ne sont pas dits</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="40"/>
+        <location filename="../config/uConfigPacks.cpp" line="41"/>
         <source>Word packs (*.wordpack)</source>
         <translation>Paquets de mots (*.wordpack)</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="47"/>
+        <location filename="../config/uConfigPacks.cpp" line="48"/>
         <source>&amp;Export...</source>
         <translation>&amp;Exporter...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="48"/>
+        <location filename="../config/uConfigPacks.cpp" line="49"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importer...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="49"/>
+        <location filename="../config/uConfigPacks.cpp" line="50"/>
         <source>Export...</source>
         <translation>Exporter...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="50"/>
+        <location filename="../config/uConfigPacks.cpp" line="51"/>
         <source>Import...</source>
         <translation>Importer...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="51"/>
+        <location filename="../config/uConfigPacks.cpp" line="52"/>
         <source>Save the selected words (all the words when none is selected) with their recordings into a word pack file</source>
         <translation>Placer les mots sélectionnés (tous les mots si aucun n&apos;est sélectionné) avec leurs enregistrements dans un fichier paquet de mots</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="54"/>
+        <location filename="../config/uConfigPacks.cpp" line="55"/>
         <source>Add the words of a word pack file, with their recordings, as new words</source>
         <translation>Ajouter les mots d&apos;un fichier paquet de mots, avec leurs enregistrements, aux nouveaux mots</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="65"/>
+        <location filename="../config/uConfigPacks.cpp" line="66"/>
         <source>Export words</source>
         <translation>Exporter des mots</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="65"/>
+        <location filename="../config/uConfigPacks.cpp" line="66"/>
         <source>Import words</source>
         <translation>Importer des mots</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="93"/>
+        <location filename="../config/uConfigPacks.cpp" line="74"/>
+        <source>My words.wordpack</source>
+        <translation>Mes mots.wordpack</translation>
+    </message>
+    <message>
+        <location filename="../config/uConfigPacks.cpp" line="98"/>
         <source>There are no words to export.</source>
         <translation>Il n&apos;y a aucun mot à exporter.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="103"/>
+        <location filename="../config/uConfigPacks.cpp" line="108"/>
         <source>Cannot create file %1</source>
         <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="104"/>
+        <location filename="../config/uConfigPacks.cpp" line="109"/>
         <source>%1 words (%2 with recordings) were exported to %3.</source>
         <translation>%1 mots (dont %2 avec enregistrement) ont été exportés vers %3.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="152"/>
+        <location filename="../config/uConfigPacks.cpp" line="157"/>
         <source>The pack is larger than 200 MB.</source>
         <translation>Le paquet fait plus de 200 MB.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="155"/>
+        <location filename="../config/uConfigPacks.cpp" line="160"/>
         <source>Cannot open file %1</source>
         <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="172"/>
+        <location filename="../config/uConfigPacks.cpp" line="177"/>
         <source>The word pack %1 was not imported:
 
 %2
@@ -1273,7 +1278,7 @@ Nothing has been changed.</source>
 Rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="184"/>
+        <location filename="../config/uConfigPacks.cpp" line="189"/>
         <source>&quot;%1&quot;: %2 words were added as new words, %3 were already there.</source>
         <translation>«&#xa0;%1&#xa0;»&#xa0;: %2 mots ont été ajoutés aux nouveaux mots, %3 étaient déjà là.</translation>
     </message>

@@ -1190,77 +1190,82 @@ Nic nie zostało zapisane. Kliknij Anuluj i otwórz Ustawienia ponownie, aby zac
         <translation>Cisza – słowa nie są odtwarzane</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="40"/>
+        <location filename="../config/uConfigPacks.cpp" line="41"/>
         <source>Word packs (*.wordpack)</source>
         <translation>Pakiety słów (*.wordpack)</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="47"/>
+        <location filename="../config/uConfigPacks.cpp" line="48"/>
         <source>&amp;Export...</source>
         <translation>&amp;Eksport...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="48"/>
+        <location filename="../config/uConfigPacks.cpp" line="49"/>
         <source>&amp;Import...</source>
         <translation>&amp;Import...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="49"/>
+        <location filename="../config/uConfigPacks.cpp" line="50"/>
         <source>Export...</source>
         <translation>Eksport...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="50"/>
+        <location filename="../config/uConfigPacks.cpp" line="51"/>
         <source>Import...</source>
         <translation>Import...</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="51"/>
+        <location filename="../config/uConfigPacks.cpp" line="52"/>
         <source>Save the selected words (all the words when none is selected) with their recordings into a word pack file</source>
         <translation>Zapisz zaznaczone słowa (albo wszystkie, gdy nic nie jest zaznaczone) razem z nagraniami w pliku pakietu słów</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="54"/>
+        <location filename="../config/uConfigPacks.cpp" line="55"/>
         <source>Add the words of a word pack file, with their recordings, as new words</source>
         <translation>Dodaj słowa z pliku pakietu słów, razem z nagraniami, jako nowe słowa</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="65"/>
+        <location filename="../config/uConfigPacks.cpp" line="66"/>
         <source>Export words</source>
         <translation>Eksport słów</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="65"/>
+        <location filename="../config/uConfigPacks.cpp" line="66"/>
         <source>Import words</source>
         <translation>Import słów</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="93"/>
+        <location filename="../config/uConfigPacks.cpp" line="74"/>
+        <source>My words.wordpack</source>
+        <translation>Moje słowa.wordpack</translation>
+    </message>
+    <message>
+        <location filename="../config/uConfigPacks.cpp" line="98"/>
         <source>There are no words to export.</source>
         <translation>Nie ma słów do eksportu.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="103"/>
+        <location filename="../config/uConfigPacks.cpp" line="108"/>
         <source>Cannot create file %1</source>
         <translation>Nie można utworzyć pliku %1</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="104"/>
+        <location filename="../config/uConfigPacks.cpp" line="109"/>
         <source>%1 words (%2 with recordings) were exported to %3.</source>
         <translation>Wyeksportowano słów: %1 (z nagraniami: %2). Plik: %3.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="152"/>
+        <location filename="../config/uConfigPacks.cpp" line="157"/>
         <source>The pack is larger than 200 MB.</source>
         <translation>Pakiet jest większy niż 200 MB.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="155"/>
+        <location filename="../config/uConfigPacks.cpp" line="160"/>
         <source>Cannot open file %1</source>
         <translation>Nie można otworzyć pliku %1</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="172"/>
+        <location filename="../config/uConfigPacks.cpp" line="177"/>
         <source>The word pack %1 was not imported:
 
 %2
@@ -1273,7 +1278,7 @@ Nothing has been changed.</source>
 Nic nie zostało zmienione.</translation>
     </message>
     <message>
-        <location filename="../config/uConfigPacks.cpp" line="184"/>
+        <location filename="../config/uConfigPacks.cpp" line="189"/>
         <source>&quot;%1&quot;: %2 words were added as new words, %3 were already there.</source>
         <translation>„%1”: dodane jako nowe słowa: %2; pominięte, bo już były: %3.</translation>
     </message>

@@ -6,7 +6,9 @@
 #include "picture/PGImage.h"
 #include "picture/PGraphic.h"
 #include "platform/Colors.h"
+#include "platform/Language.h"
 #include "platform/help.h"
+#include "platform/profile.h"
 #include "run/uRun.h"
 #include "support/MessageLog.h"
 #include "widgets/ColorBtn.h"
@@ -570,4 +572,47 @@ TEST_F(ConfigDialog, ContextHelpOfAControlShowsItsTopicAsAPopUp)
     // The delay label has none of its own: the request reaches no context
     // on the way up through its panel and page.
     EXPECT_EQ(topics, QList<int>({202, 209, 501}));
+}
+
+// What the parent picks beside the general page is kept for the next start;
+// Automatic, never changed, leaves the settings file as older versions wrote it.
+TEST_F(ConfigDialog, TheLanguageChosenBesideTheGeneralPageIsKeptForTheNextStart)
+{
+    Images({"confetti.jpg"});
+    LoadSettings();
+    {
+        TfmConfig dlg;
+        Show(dlg);
+        EXPECT_TRUE(dlg.cbLanguage->isVisible());
+        EXPECT_EQ(dlg.cbLanguage->currentText(), "Automatic");
+        Click(dlg.btOk);
+    }
+    SaveWordListAndSettings();   // the main window's part of OK
+    EXPECT_FALSE(TIniFile(File("lumword.INI")).ValueExists("General", "Language"));
+    {
+        TfmConfig dlg;
+        Show(dlg);
+        QTest::keyClick(&dlg, Qt::Key_L, Qt::AltModifier);   // the label's letter
+        ASSERT_EQ(QApplication::focusWidget(), dlg.cbLanguage);
+        QTest::keyClick(dlg.cbLanguage, Qt::Key_Down);       // English
+        QTest::keyClick(dlg.cbLanguage, Qt::Key_Down);       // Deutsch
+        ShowPage(dlg, 1);
+        EXPECT_FALSE(dlg.cbLanguage->isVisible());
+        Click(dlg.btOk);
+    }
+    SaveWordListAndSettings();   // the main window's part of OK
+    EXPECT_EQ(StoredLanguage(), "de");
+    EXPECT_EQ(ProgramLanguage(), "en");   // until the next start
+    {
+        TfmConfig dlg;
+        Show(dlg);
+        EXPECT_EQ(dlg.cbLanguage->currentText(), "Deutsch");
+        dlg.cbLanguage->setFocus();
+        QTest::keyClick(dlg.cbLanguage, Qt::Key_Home);       // Automatic
+        Click(dlg.btOk);
+    }
+    SaveWordListAndSettings();   // the main window's part of OK
+    const TIniFile ini(File("lumword.INI"));
+    EXPECT_TRUE(ini.ValueExists("General", "Language"));
+    EXPECT_EQ(ini.ReadString("General", "Language", "?"), "");
 }

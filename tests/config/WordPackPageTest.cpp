@@ -8,6 +8,7 @@
 
 #include "data/uWordPack.h"
 #include "platform/Event.h"
+#include "platform/Language.h"
 #include "support/MessageLog.h"
 #include "support/WaveFiles.h"
 #include "support/ZipBytes.h"
@@ -449,3 +450,25 @@ TEST_F(PackPage, ImportOpensWhereTheStarterPacksAreAndTheyReadAsAHundredFirstWor
 }
 
 } // namespace
+
+TEST_F(PackPage, ImportStartsAtTheStarterPackOfTheProgramsLanguage)
+{
+    QDir().mkpath(File("packs"));
+    WriteAll(File("packs/de.wordpack"), "not read");
+    WriteAll(File("packs/en.wordpack"), "not read");
+    for (const QString language : {"de", "en", "pl"}) {   // there is no Polish starter pack
+        ASSERT_TRUE(InstallLanguage(language));
+        TfmConfig dlg;
+        Show(dlg);
+        ShowPage(dlg, 2);
+        QString named = "(no dialog)";
+        OnModal<QFileDialog>([&named](QFileDialog *d) {
+            named = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+            d->reject();
+        });
+        Click(dlg.btImport);
+        EXPECT_EQ(named, language == "pl" ? QString() : language + ".wordpack") << language.toStdString();
+        Click(dlg.btCancel);
+    }
+    RemoveLanguage();
+}

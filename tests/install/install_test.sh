@@ -33,6 +33,7 @@ check "the build folder's program keeps its debug information" debug_info "$BUIL
 check "the installed program is stripped" test -z "$(readelf -S --wide "$APP/lumword" | grep -E '\.(debug_|symtab)' || true)"
 check "the installed program is smaller" test "$(stat -c %s "$APP/lumword")" -lt "$(stat -c %s "$BUILD/dist/lumword")"
 check "help file installed" same "$SRC/dist/Lumword.hlp" "$APP/Lumword.hlp"
+check "translated help installed" same "$SRC/dist/Lumword.de.hlp" "$APP/Lumword.de.hlp"
 for p in "$SRC"/dist/images/*; do
   check "picture $(basename "$p") installed" same "$p" "$APP/images/$(basename "$p")"
 done
@@ -100,7 +101,7 @@ bash "$SRC/tools/uninstall.sh" > "$TMP/out2"
 cat "$TMP/out2"
 check "uninstall says where the data is" grep -qF "$APP" "$TMP/out2"
 check "program removed" test ! -e "$APP/lumword"
-check "help removed" test ! -e "$APP/Lumword.hlp"
+check "help removed" test ! -e "$APP/Lumword.hlp" -a ! -e "$APP/Lumword.pl.hlp"
 check "shipped pictures removed" test ! -e "$APP/images/confetti.jpg"
 check "starter packs removed" test ! -e "$APP/packs"
 check "desktop entry removed" test ! -e "$ENTRY"

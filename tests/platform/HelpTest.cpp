@@ -41,6 +41,7 @@ protected:
     void TearDown() override
     {
         SetHelpFile("Lumword.hlp");
+        RemoveLanguage();
         ProgramFolderTest::TearDown();
     }
 };
