@@ -7,6 +7,7 @@
 #include "app/uMain.h"
 #include "data/uCommon.h"
 #include "data/uPlan.h"
+#include "platform/Language.h"
 #include "platform/ProgramFile.h"
 
 #include <QDir>
@@ -58,6 +59,8 @@ qint64 Child(int argc, char **argv, TChildKind kind, const char *folder)
     qint64 painted = 0;
     if (kind == ckMain) {
         SetProgramFilePath(QString::fromLocal8Bit(folder) + "/lumword");
+        // As the program starts: its language before its first window.
+        InstallLanguage(ChooseLanguage(StoredLanguage(), QLocale::system().uiLanguages()));
         TfmMain w;
         ShowUntilPainted(&w);
         painted = t.nsecsElapsed();
@@ -116,6 +119,26 @@ QString PlanFolder()
         for (int i = 0; i < 200; ++i)
             Plan.Words << TPlanWord{{QStringLiteral("word%1").arg(i), i}, today.addDays(-3), {today.addDays(-2), today.addDays(-1)}, {}};
         PlanSave();
+        SetProgramFilePath(plain + "/lumword");
+        return true;
+    }();
+    (void)made;
+    return dir.path();
+}
+
+// The same program folder set to German: its translation is loaded at start.
+QString GermanFolder()
+{
+    static QTemporaryDir dir;
+    static bool made = [] {
+        const QString plain = Folder();
+        QDir().mkdir(dir.filePath("images"));
+        for (const QString &f : {QStringLiteral("images/confetti.jpg"), QStringLiteral("lumword.lst"), QStringLiteral("lumword.INI")})
+            QFile::copy(plain + "/" + f, dir.filePath(f));
+        SetProgramFilePath(dir.filePath("lumword"));
+        LoadSettings();
+        Settings.Language = QStringLiteral("de");
+        SaveSettings();
         SetProgramFilePath(plain + "/lumword");
         return true;
     }();
@@ -227,6 +250,9 @@ void MainWindowRecordingsVsNone(benchmark::State &state)
     InTurns(state, {recorded}, {Folder()}, "vs_no_recordings");
 }
 
+// What a translation costs at start: German against English.
+void MainWindowGermanVsEnglish(benchmark::State &state) { InTurns(state, {GermanFolder()}, {Folder()}, "vs_english"); }
+
 // The start-up figure: the main window against the bare window with one label.
 void MainWindowVsBareText(benchmark::State &state)
 {
@@ -242,6 +268,7 @@ BENCHMARK(MainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteration
 BENCHMARK(MainWindowPlanOnVsOff)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(MainWindowVsBareText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(60);
 BENCHMARK(MainWindowRecordingsVsNone)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(MainWindowGermanVsEnglish)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(60);
 
 } // namespace
 
