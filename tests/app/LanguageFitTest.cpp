@@ -22,6 +22,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <cmath>
 #include <memory>
@@ -103,18 +104,46 @@ std::optional<TRoom> RoomOf(QWidget *w)
     return std::nullopt;
 }
 
-// Every caption under `window` that is wider (or, wrapped, taller) than its control.
-QStringList TooLong(QWidget *window, const QString &where)
+// The language's translation of each English text its file translates otherwise.
+QHash<QString, QString> Translations(const QString &language)
+{
+    QHash<QString, QString> translated;
+    QFile f(QStringLiteral(LUMWORD_SOURCE_DIR "/translations/lumword_%1.ts").arg(language));
+    if (!f.open(QIODevice::ReadOnly))
+        return translated;
+    QXmlStreamReader xml(&f);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            const QString text = xml.readElementText();
+            if (text != source)
+                translated.insert(source, text);
+        }
+    }
+    return translated;
+}
+
+// Every caption under `window` that is wider (or, wrapped, taller) than its
+// control, or that is still the English of a text the language translates.
+QStringList TooLong(QWidget *window, const QString &where, const QHash<QString, QString> &translations = {})
 {
     QStringList found;
     QList<QWidget *> widgets = window->findChildren<QWidget *>();
     widgets.prepend(window);
-    for (QWidget *w : widgets)
-        if (const std::optional<TRoom> room = RoomOf(w); room && room->Needs > room->Has)
+    for (QWidget *w : widgets) {
+        const std::optional<TRoom> room = RoomOf(w);
+        if (room && room->Needs > room->Has)
             found << QStringLiteral("%1 %2 \"%3\": needs %4 px, has %5")
                          .arg(where, Name(w), room->Text)
                          .arg(room->Needs)
                          .arg(room->Has);
+        if (room && translations.contains(room->Text))
+            found << QStringLiteral("%1 %2 \"%3\" is still in English").arg(where, Name(w), room->Text);
+    }
     return found;
 }
 
@@ -177,11 +206,12 @@ protected:
     // Every window and page of the program in the language in place, with what does not fit.
     QStringList Problems(const QString &language)
     {
+        const QHash<QString, QString> translations = Translations(language);
         QStringList found;
         auto look = [&](QWidget &w, const QString &what) {
             w.show();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-            found += TooLong(&w, language + " " + what);
+            found += TooLong(&w, language + " " + what, translations);
         };
         {
             TfmMain main;
@@ -214,7 +244,7 @@ protected:
             look(palette, "colour palette");
         }
         THelpViewer *viewer = HelpShowTopic(0);
-        found += TooLong(viewer, language + " help");
+        found += TooLong(viewer, language + " help", translations);
         found += SharedAccelerators(viewer, {}, language + " help");
         viewer->close();
         return found;
