@@ -84,9 +84,7 @@ void RemoveLanguage()
     TInstalled &in = Installed();
     if (in.Code == QLatin1String("en"))
         return;
-    if (in.Qt)
-        QCoreApplication::removeTranslator(in.Qt.get());
-    QCoreApplication::removeTranslator(in.Program.get());
+    // A translator takes itself out of the application as it goes.
     in.Qt.reset();
     in.Program.reset();
     QLocale::setDefault(in.DefaultBefore);

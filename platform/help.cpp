@@ -74,8 +74,7 @@ QString ViewerTitle(const QString &topic)
 THelpFile LoadProgramHelp()
 {
     THelpFile help = THelpFile::Load(HelpFilePath());
-    const QString translated = TranslatedHelpFilePath();
-    if (!translated.isEmpty() && QFileInfo::exists(translated))
+    if (const QString translated = TranslatedHelpFilePath(); !translated.isEmpty())
         help.Overlay(THelpFile::Load(translated));
     return help;
 }
@@ -190,10 +189,8 @@ QString TranslatedHelpFilePath()
     const QString language = ProgramLanguage();
     if (language == QLatin1String("en"))
         return QString();
-    const QString path = HelpFilePath();
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    return dot > path.lastIndexOf(QLatin1Char('/')) ? path.left(dot) + '.' + language + path.mid(dot)
-                                                    : path + '.' + language;
+    const QFileInfo english(HelpFilePath());
+    return english.path() + '/' + english.completeBaseName() + '.' + language + '.' + english.suffix();
 }
 
 THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)

@@ -1000,7 +1000,7 @@ void ShrinkCaptionToFit(ToxButton *button)
     const bool pixels = font.pixelSize() > 0;
     const qreal size = pixels ? font.pixelSize() : font.pointSizeF();
     const qreal step = pixels ? 1 : 0.5;
-    for (qreal smaller = size - step; smaller >= size * 0.75 - 0.01; smaller -= step) {
+    for (qreal smaller = size - step; smaller >= size * 3 / 4; smaller -= step) {
         if (pixels)
             font.setPixelSize(int(smaller));
         else

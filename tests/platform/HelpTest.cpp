@@ -226,6 +226,16 @@ TEST_F(HelpViewer, ShowsTheHelpOfTheProgramsLanguageAndEnglishForATopicItLacks)
     viewer.ShowTopic(0);
     EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("Pellan Wordlark Help \u2014 Nestling"));
 
+    // Without the English help the translated one still serves.
+    QFile::remove(file("Lumword.hlp"));
+    viewer.ShowTopic(200);
+    EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("Allgemeine Einstellungen — Nestling"));
+    THelpFile onlyTranslated = THelpFile::Load(HelpFilePath());
+    onlyTranslated.Overlay(THelpFile::Load(TranslatedHelpFilePath()));
+    EXPECT_TRUE(onlyTranslated.IsLoaded());
+    EXPECT_TRUE(onlyTranslated.Error().isEmpty());
+
+    CopyHelp();
     ASSERT_TRUE(InstallLanguage("en"));
     viewer.ShowTopic(200);
     EXPECT_EQ(viewer.windowTitle(), QString::fromUtf8("General settings \u2014 Nestling"));

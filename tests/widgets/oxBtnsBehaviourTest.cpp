@@ -645,4 +645,50 @@ TEST(CreateCommandButton, DialogLookAndPlainLook)
     EXPECT_EQ(plain->font(), fresh.font());
 }
 
+// A translated caption a little too wide for its fixed button is drawn one
+// step smaller at a time, down to three quarters of the size and no further.
+TEST(CreateCommandButton, ACaptionTooWideIsDrawnSmallerDownToThreeQuartersOfTheSize)
+{
+    QWidget w;
+    const QString caption = QStringLiteral("Alle angleichen");
+    auto wide = [&](int pixels, bool bold) {
+        QFont f(QStringLiteral("MS Sans Serif"));
+        f.setPixelSize(pixels);
+        f.setBold(bold);
+        return QFontMetrics(f).size(Qt::TextShowMnemonic, caption).width() + 4;
+    };
+    // The dialog look is bold while focused: it is the bold caption that must fit.
+    ASSERT_GT(wide(11, true), wide(11, false));
+    ASSERT_LE(wide(10, true), wide(11, false));
+    const struct {
+        int width, pixels;
+    } cases[] = {
+        {wide(11, true), 11},       // fits: unchanged
+        {wide(11, false), 10},      // fits only while not focused
+        {wide(10, true), 10},       // one step
+        {wide(9, true) + 1, 9},     // two steps
+        {wide(9, true) - 1, 11},    // three quarters of 11 is 8.25: 9 is the last step, so no fit, no change
+    };
+    for (const auto &c : cases) {
+        ToxButton *b = CreateCommandButton(&w, QRect(0, 0, c.width, 25), caption, TCommandLook::Dialog);
+        EXPECT_EQ(b->font().pixelSize(), c.pixels) << c.width;
+    }
+    QFont twelve(QStringLiteral("MS Sans Serif"));
+    twelve.setPixelSize(12);
+    ToxButton *large = CreateCommandButton(&w, QRect(0, 0, wide(9, true), 25), QString(), TCommandLook::Dialog);
+    large->setFont(twelve);
+    large->SetCaption(caption);
+    ShrinkCaptionToFit(large);
+    EXPECT_EQ(large->font().pixelSize(), 9);   // exactly three quarters of 12
+
+    // The plain look's font is in points, halved a step at a time.
+    ToxButton *plain = CreateCommandButton(&w, QRect(0, 0, 400, 25), caption, TCommandLook::Plain);
+    QFont smaller = plain->font();
+    smaller.setPointSizeF(plain->font().pointSizeF() - 0.5);
+    plain->setFixedWidth(QFontMetrics(smaller).size(Qt::TextShowMnemonic, caption).width() + 4);
+    const qreal before = plain->font().pointSizeF();
+    ShrinkCaptionToFit(plain);
+    EXPECT_EQ(plain->font().pointSizeF(), before - 0.5);
+}
+
 } // namespace
