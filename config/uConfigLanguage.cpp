@@ -23,7 +23,6 @@ void TfmConfig::CreateLanguageControls()
     laLanguage = new QLabel(tr("&Language (used from the next start)"), client);
     laLanguage->setGeometry(262, 328, 120, 30);
     laLanguage->setWordWrap(true);
-    laLanguage->setTextFormat(Qt::PlainText);
     laLanguage->setBuddy(cbLanguage);
     cbLanguage->setAccessibleName(QString(laLanguage->text()).remove(QLatin1Char('&')));
     SetHint(cbLanguage, tr("Choose the language of the program's windows and help; it changes when the program is "
@@ -33,8 +32,8 @@ void TfmConfig::CreateLanguageControls()
 
 void TfmConfig::LanguageFormCreate()
 {
-    const int stored = cbLanguage->findData(Settings.Language);
-    cbLanguage->setCurrentIndex(stored < 0 ? 0 : stored);
+    // A language this version does not offer is Automatic, as at start-up.
+    cbLanguage->setCurrentIndex(qMax(0, cbLanguage->findData(Settings.Language)));
 }
 
 void TfmConfig::LanguageOkClick() { Settings.Language = cbLanguage->currentData().toString(); }

@@ -579,12 +579,28 @@ TEST_F(ConfigDialog, ContextHelpOfAControlShowsItsTopicAsAPopUp)
 TEST_F(ConfigDialog, TheLanguageChosenBesideTheGeneralPageIsKeptForTheNextStart)
 {
     Images({"confetti.jpg"});
-    LoadSettings();
+    Load("[General]\nHints=1\n");
+    Settings.Language = "xx";   // a language of a later version: Automatic here, and left alone
     {
         TfmConfig dlg;
         Show(dlg);
         EXPECT_TRUE(dlg.cbLanguage->isVisible());
         EXPECT_EQ(dlg.cbLanguage->currentText(), "Automatic");
+        EXPECT_EQ(dlg.cbLanguage->accessibleName(), "Language (used from the next start)");
+        // In the bottom row, after the Help button, inside the dialog.
+        const QRect help = dlg.btHelp->geometry(), label = dlg.laLanguage->geometry(),
+                    chooser = dlg.cbLanguage->geometry();
+        EXPECT_GT(label.left(), help.right());
+        EXPECT_GT(chooser.left(), label.right());
+        EXPECT_LE(chooser.right(), dlg.cbLanguage->parentWidget()->width());
+        for (const QRect &r : {label, chooser})
+            EXPECT_TRUE(r.top() <= help.bottom() && r.bottom() >= help.top());
+        Click(dlg.btCancel);
+    }
+    Settings.Language.clear();
+    {
+        TfmConfig dlg;
+        Show(dlg);
         Click(dlg.btOk);
     }
     SaveWordListAndSettings();   // the main window's part of OK
@@ -598,6 +614,7 @@ TEST_F(ConfigDialog, TheLanguageChosenBesideTheGeneralPageIsKeptForTheNextStart)
         QTest::keyClick(dlg.cbLanguage, Qt::Key_Down);       // Deutsch
         ShowPage(dlg, 1);
         EXPECT_FALSE(dlg.cbLanguage->isVisible());
+        EXPECT_FALSE(dlg.laLanguage->isVisible());
         Click(dlg.btOk);
     }
     SaveWordListAndSettings();   // the main window's part of OK
