@@ -2,6 +2,7 @@
 // was before any text went through the translation system, every language
 // translates every text the code has and no other, and a translation keeps
 // what the code fills in (placeholders) and what the keyboard needs (one "&").
+#include "picture/PGraphic.h"
 #include "platform/Language.h"
 #include "support/ProgramFolder.h"
 
@@ -191,12 +192,14 @@ TEST(Language, InstallingOneBringsItsTextsQtsOwnAndItsDatesAndEnglishTakesThemBa
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     EXPECT_EQ(ProgramLocale().toString(day, QStringLiteral("ddd d MMM")), "Mo. 2 März");
     EXPECT_EQ(QLocale().toString(1.5, 'f', 1), "1,5");
+    EXPECT_EQ(PGLangStr(32), "Unerwartetes Dateiende");   // the picture readers' messages too
 
     ASSERT_TRUE(InstallLanguage("en"));
     EXPECT_EQ(ProgramLanguage(), "en");
     EXPECT_EQ(QCoreApplication::translate("TfmConfig", "General"), "General");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
     EXPECT_EQ(ProgramLocale().toString(day, QStringLiteral("ddd d MMM")), "Mon 2 Mar");
+    EXPECT_EQ(PGLangStr(32), "Unexpected end of file");
     EXPECT_FALSE(InstallLanguage("ja"));
     EXPECT_EQ(ProgramLanguage(), "en");
 }
