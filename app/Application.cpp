@@ -1,7 +1,9 @@
 #include "app/Application.h"
 
+#include "data/uCommon.h"
 #include "platform/Exceptions.h"
 #include "platform/HintWindow.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "resources/Resources.h"
 
@@ -32,6 +34,8 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 }
 
 TApplication *Application() { return qobject_cast<TApplication *>(QCoreApplication::instance()); }
+
+void InstallStartLanguage() { InstallLanguage(ChooseLanguage(StoredLanguage(), QLocale::system().uiLanguages())); }
 
 bool TApplication::eventFilter(QObject *watched, QEvent *event)
 {

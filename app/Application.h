@@ -39,3 +39,7 @@ private:
 };
 
 TApplication *Application();
+
+// Puts the language of this start in place, before the first window: the one
+// stored in the settings beside the program, else the desktop's, else English.
+void InstallStartLanguage();

@@ -2,7 +2,6 @@
 #include "app/uMain.h"
 #include "data/uCommon.h"
 #include "data/uPlan.h"
-#include "platform/Language.h"
 #include "platform/ProgramFile.h"
 #include "platform/SingleStart.h"
 #include "platform/help.h"
@@ -22,7 +21,7 @@ int main(int argc, char **argv)
     if (start == TSingleStart::skFirst)
         RemoveLeftoverTemporaries({PlanFileName()});
     // Before the first window: every text is translated as it is made.
-    InstallLanguage(ChooseLanguage(StoredLanguage(), QLocale::system().uiLanguages()));
+    InstallStartLanguage();
     TApplication::setApplicationDisplayName(QStringLiteral("Nestling"));
     SetHelpFile(QStringLiteral("Lumword.hlp"));
     TfmMain fmMain;

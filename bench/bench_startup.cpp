@@ -7,7 +7,6 @@
 #include "app/uMain.h"
 #include "data/uCommon.h"
 #include "data/uPlan.h"
-#include "platform/Language.h"
 #include "platform/ProgramFile.h"
 
 #include <QDir>
@@ -60,7 +59,7 @@ qint64 Child(int argc, char **argv, TChildKind kind, const char *folder)
     if (kind == ckMain) {
         SetProgramFilePath(QString::fromLocal8Bit(folder) + "/lumword");
         // As the program starts: its language before its first window.
-        InstallLanguage(ChooseLanguage(StoredLanguage(), QLocale::system().uiLanguages()));
+        InstallStartLanguage();
         TfmMain w;
         ShowUntilPainted(&w);
         painted = t.nsecsElapsed();
@@ -97,16 +96,23 @@ QString Folder()
     return dir.path();
 }
 
+// Another program folder with the plain one's picture, words and settings.
+QString CopyOfFolder(const QTemporaryDir &dir)
+{
+    const QString plain = Folder();
+    QDir().mkdir(dir.filePath("images"));
+    for (const QString &f : {QStringLiteral("images/confetti.jpg"), QStringLiteral("lumword.lst"), QStringLiteral("lumword.INI")})
+        QFile::copy(plain + "/" + f, dir.filePath(f));
+    return plain;
+}
+
 // The same program folder with the daily plan on and a year of its history,
 // today's rotation already done: the start of every day after the first.
 QString PlanFolder()
 {
     static QTemporaryDir dir;
     static bool made = [] {
-        const QString plain = Folder();
-        QDir().mkdir(dir.filePath("images"));
-        for (const QString &f : {QStringLiteral("images/confetti.jpg"), QStringLiteral("lumword.lst"), QStringLiteral("lumword.INI")})
-            QFile::copy(plain + "/" + f, dir.filePath(f));
+        const QString plain = CopyOfFolder(dir);
         SetProgramFilePath(dir.filePath("lumword"));
         LoadSettings();
         Settings.PlanEnabled = true;
@@ -131,10 +137,7 @@ QString GermanFolder()
 {
     static QTemporaryDir dir;
     static bool made = [] {
-        const QString plain = Folder();
-        QDir().mkdir(dir.filePath("images"));
-        for (const QString &f : {QStringLiteral("images/confetti.jpg"), QStringLiteral("lumword.lst"), QStringLiteral("lumword.INI")})
-            QFile::copy(plain + "/" + f, dir.filePath(f));
+        const QString plain = CopyOfFolder(dir);
         SetProgramFilePath(dir.filePath("lumword"));
         LoadSettings();
         Settings.Language = QStringLiteral("de");
@@ -152,11 +155,8 @@ QString RecordedFolder()
 {
     static QTemporaryDir dir;
     static bool made = [] {
-        const QString plain = Folder();
-        QDir().mkdir(dir.filePath("images"));
+        CopyOfFolder(dir);
         QDir().mkdir(dir.filePath("wav"));
-        for (const QString &f : {QStringLiteral("images/confetti.jpg"), QStringLiteral("lumword.lst"), QStringLiteral("lumword.INI")})
-            QFile::copy(plain + "/" + f, dir.filePath(f));
         // 8-bit stereo at 22050 per second, as the recording page writes.
         const quint32 bytes = 2 * 22050;
         QByteArray wave("RIFF");

@@ -70,6 +70,17 @@ void SetHint(QWidget *w, const QString &hint, int helpContext)
         SetHelpContext(w, helpContext);
 }
 
+QLabel *CreateLabel(QWidget *parent, const QRect &geometry, const QString &caption, QWidget *buddy)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setGeometry(geometry);
+    if (buddy) {
+        l->setBuddy(buddy);
+        buddy->setAccessibleName(QString(caption).remove('&'));
+    }
+    return l;
+}
+
 QFont NamedFont(const QString &family, int pixelSize, bool bold)
 {
     // Asked for by name: where the family is missing, the font system picks

@@ -11,11 +11,15 @@
 #include <condition_variable>
 #include <mutex>
 
+class QLabel;
 class QWidget;
 
 // Sets a control's hint (tool tip) and its help context (the help topic that
 // context help opens for it); an empty hint or a 0 context leaves that part.
 void SetHint(QWidget *w, const QString &hint, int helpContext);
+// A label for `buddy` (its Alt letter moves the focus there), whose caption
+// without the "&" is the buddy's accessible name.
+QLabel *CreateLabel(QWidget *parent, const QRect &geometry, const QString &caption, QWidget *buddy);
 // A font asked for by family name, with its height in pixels.
 QFont NamedFont(const QString &family, int pixelSize, bool bold);
 

@@ -29,17 +29,6 @@ TPGPanel *CreateFramePanel(QWidget *parent, const QRect &geometry)
     return p;
 }
 
-QLabel *CreateLabel(QWidget *parent, const QRect &geometry, const QString &caption, QWidget *buddy)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setGeometry(geometry);
-    if (buddy) {
-        l->setBuddy(buddy);
-        buddy->setAccessibleName(QString(caption).remove('&'));
-    }
-    return l;
-}
-
 template <class T>
 T *Place(T *w, const QRect &geometry)
 {

@@ -20,11 +20,8 @@ void TfmConfig::CreateLanguageControls()
     for (const TProgramLanguage &l : ProgramLanguages())
         cbLanguage->addItem(l.Name, l.Code);
     // The texts are made once, at start-up: the label says when a choice shows.
-    laLanguage = new QLabel(tr("&Language (used from the next start)"), client);
-    laLanguage->setGeometry(262, 328, 120, 30);
+    laLanguage = CreateLabel(client, QRect(262, 328, 120, 30), tr("&Language (used from the next start)"), cbLanguage);
     laLanguage->setWordWrap(true);
-    laLanguage->setBuddy(cbLanguage);
-    cbLanguage->setAccessibleName(QString(laLanguage->text()).remove(QLatin1Char('&')));
     SetHint(cbLanguage, tr("Choose the language of the program's windows and help; it changes when the program is "
                            "started next"),
             220);

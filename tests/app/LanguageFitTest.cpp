@@ -9,6 +9,7 @@
 #include "platform/Language.h"
 #include "platform/help.h"
 #include "support/ProgramFolder.h"
+#include "support/TranslationFile.h"
 #include "widgets/ColorBtn.h"
 #include "widgets/oxBtns.h"
 
@@ -22,7 +23,6 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <cmath>
 #include <memory>
@@ -108,22 +108,11 @@ std::optional<TRoom> RoomOf(QWidget *w)
 QHash<QString, QString> Translations(const QString &language)
 {
     QHash<QString, QString> translated;
-    QFile f(QStringLiteral(LUMWORD_SOURCE_DIR "/translations/lumword_%1.ts").arg(language));
-    if (!f.open(QIODevice::ReadOnly))
+    if (language == QLatin1String("en") || language == QLatin1String("pseudo"))
         return translated;
-    QXmlStreamReader xml(&f);
-    QString source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("source"))
-            source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation")) {
-            const QString text = xml.readElementText();
-            if (text != source)
-                translated.insert(source, text);
-        }
-    }
+    for (const TTsMessage &m : ReadTs(TsFile(language)))
+        if (m.Translation != m.Source)
+            translated.insert(m.Source, m.Translation);
     return translated;
 }
 

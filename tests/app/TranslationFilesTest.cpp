@@ -4,7 +4,11 @@
 // what the code fills in (placeholders) and what the keyboard needs (one "&").
 #include "picture/PGraphic.h"
 #include "platform/Language.h"
+#include "app/Application.h"
+#include "data/uCommon.h"
 #include "support/ProgramFolder.h"
+#include "support/TestSupport.h"
+#include "support/TranslationFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,43 +16,9 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct TTsMessage {
-    QString Context, Source, Translation, Type;
-};
-
-QList<TTsMessage> ReadTs(const QString &path)
-{
-    QList<TTsMessage> messages;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << path.toStdString();
-        return messages;
-    }
-    QXmlStreamReader xml(&f);
-    QString context;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (xml.name() == QLatin1String("message"))
-            messages.append({context, {}, {}, {}});
-        else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
-            messages.last().Source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
-            messages.last().Type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.last().Translation = xml.readElementText();
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
-    return messages;
-}
 
 // A text as it stands between the quotes in C++ source, as the list of English texts keeps it.
 QString CEscaped(const QString &text)
@@ -63,11 +33,6 @@ QString CEscaped(const QString &text)
             out += c;
     }
     return out;
-}
-
-QString TsFile(const QString &language)
-{
-    return QStringLiteral(LUMWORD_SOURCE_DIR "/translations/lumword_%1.ts").arg(language);
 }
 
 const QStringList Translated = {"de", "fr", "es", "pl"};
@@ -202,4 +167,24 @@ TEST(Language, InstallingOneBringsItsTextsQtsOwnAndItsDatesAndEnglishTakesThemBa
     EXPECT_EQ(PGLangStr(32), "Unexpected end of file");
     EXPECT_FALSE(InstallLanguage("ja"));
     EXPECT_EQ(ProgramLanguage(), "en");
+}
+
+class StartLanguage : public ProgramFolderTest {
+protected:
+    void TearDown() override
+    {
+        RemoveLanguage();
+        ProgramFolderTest::TearDown();
+    }
+};
+
+// The choice stored beside the program, read before the settings are.
+TEST_F(StartLanguage, IsTheStoredChoiceAndOtherwiseTheDesktops)
+{
+    WriteAll(file("lumword.INI"), "[General]\nLanguage=pl\n");
+    InstallStartLanguage();
+    EXPECT_EQ(ProgramLanguage(), "pl");
+    WriteAll(file("lumword.INI"), "[General]\nLanguage=\n");
+    InstallStartLanguage();
+    EXPECT_EQ(ProgramLanguage(), ChooseLanguage(QString(), QLocale::system().uiLanguages()));
 }
